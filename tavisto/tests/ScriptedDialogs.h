@@ -1,0 +1,63 @@
+#pragma once
+// Dialogs that answer from a script and record what the window asked.
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <functional>
+
+namespace tavisto {
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Message {
+        Kind kind;
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+    struct Input {
+        QString caption, prompt, preset;
+    };
+
+    QList<Message> messages;
+    QList<Input> inputs;
+    QList<FileRequest> files;
+
+    QQueue<Answer> answers;                        // for message boxes; OK/Yes... when empty
+    QQueue<std::optional<QString>> inputAnswers;   // nothing = Cancel
+    QQueue<std::optional<QString>> fileAnswers;    // nothing = Cancel
+    std::function<void()> duringMessage;           // runs while a box is "open"
+
+    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title) override
+    {
+        messages.append({kind, title, text, buttons});
+        if (duringMessage)
+            duringMessage();
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> inputBox(QWidget*, const QString& caption, const QString& prompt,
+                                    const QString& preset) override
+    {
+        inputs.append({caption, prompt, preset});
+        return inputAnswers.isEmpty() ? std::optional<QString>() : inputAnswers.dequeue();
+    }
+    std::optional<QString> fileDialog(QWidget*, const FileRequest& request) override
+    {
+        files.append(request);
+        return fileAnswers.isEmpty() ? std::optional<QString>() : fileAnswers.dequeue();
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Message& m : messages)
+            result << m.text;
+        return result;
+    }
+};
+
+}  // namespace tavisto

@@ -1,0 +1,47 @@
+#pragma once
+// The modal boxes the windows ask for. Tests replace them with scripted answers.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace tavisto {
+
+class Dialogs {
+public:
+    enum class Kind { Confirmation, Error, Warning, Information };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    struct FileRequest {
+        QString title;
+        QStringList nameFilters;  // "Description (*.ext)"
+        QString defaultSuffix;
+        QString initialPath;
+        bool save = false;  // a save dialog asks before replacing an existing file
+    };
+
+    virtual ~Dialogs() = default;
+
+    // Yes or OK is the default button; Escape answers Cancel (Yes/No/Cancel), No (Yes/No) or OK.
+    // An empty title stands for the kind's standard one: "Confirm", "Error", "Warning".
+    virtual Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
+                           const QString& title = {}) = 0;
+    // Nothing when the user cancels.
+    virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                            const QString& preset) = 0;
+    virtual std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) = 0;
+};
+
+// Qt's own widget dialogs, never the desktop's native ones.
+class QtDialogs final : public Dialogs {
+public:
+    Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons, const QString& title) override;
+    std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                                    const QString& preset) override;
+    std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) override;
+};
+
+}  // namespace tavisto
