@@ -1,0 +1,65 @@
+#include "file_support.h"
+
+#include "DataFileLayout.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace testing {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray EmptyFile(int programIndex)
+{
+    QByteArray bytes(quennet::DataFileSize, '\0');
+    bytes[100] = 0x5A;
+    bytes[101] = char(programIndex);
+    return bytes;
+}
+
+quennet::TimingEntry MusicEntry(int position)
+{
+    quennet::TimingEntry entry;
+    entry.EntryNo = std::uint8_t(position);
+    entry.Hour = 7;
+    entry.Minute = std::uint8_t(position);
+    entry.Reserved3 = 0x33;
+    entry.ZoneBits = 0x05;
+    entry.MainTrack = std::uint8_t(position % 90);
+    entry.SecondTrack = 2;
+    entry.DayBits = 0x3E;
+    entry.RangeFromOrEndHour = 10;
+    entry.RangeToOrEndMinute = 20;
+    entry.ThirdTrack = 3;
+    return entry;
+}
+
+void PutEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)
+{
+    std::memcpy(file.data() + quennet::EntryOffset(program, position), &entry, sizeof entry);
+}
+
+quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position)
+{
+    quennet::TimingEntry entry;
+    std::memcpy(static_cast<void*>(&entry), file.constData() + quennet::EntryOffset(program, position), sizeof entry);
+    return entry;
+}
+
+QByteArray Bytes(const quennet::TimingEntry& entry)
+{
+    return QByteArray(reinterpret_cast<const char*>(&entry), sizeof entry);
+}
+
+} // namespace testing
