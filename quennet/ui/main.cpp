@@ -1,1 +1,23 @@
-int main() { return 0; }
+// Quennet: the process lives exactly as long as its modal editor window.
+#include "AppIcon.h"
+#include "DataFile.h"
+#include "Dialogs.h"
+#include "TimingEditor.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(quennet::AppIcon());
+
+    // Drive C: is a folder inside the program's data folder.
+    const QString drive = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                          + QStringLiteral("/quennet/drive_c");
+    quennet::DataFile file(drive.toStdString());
+    quennet::WidgetDialogs dialogs;
+    quennet::TimingEditor editor(file, dialogs);
+    editor.exec();
+    return 0;
+}

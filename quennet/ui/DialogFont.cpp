@@ -1,0 +1,17 @@
+#include "DialogFont.h"
+
+#include <QStringList>
+
+namespace quennet {
+
+QFont DialogFont(int pointSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("AR PL UKai CN")});
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace quennet

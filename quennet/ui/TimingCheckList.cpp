@@ -1,0 +1,99 @@
+#include "TimingCheckList.h"
+
+#include "DataFile.h"
+#include "DialogFont.h"
+#include "DialogUnits.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace quennet {
+
+namespace {
+QString Time(int hour, int minute)
+{
+    return QString::asprintf("%02d:%02d", hour, minute);
+}
+
+// "日" for Sunday, then the digits of the set days Monday (1) to Saturday (6).
+QString Days(std::uint8_t bits)
+{
+    QString text = (bits & 1) ? QStringLiteral("日") : QString();
+    for (int day = 1; day <= 6; ++day) {
+        if (bits & (1 << day))
+            text += QString::number(day);
+    }
+    return text;
+}
+
+QString Zones(std::uint8_t bits)
+{
+    QString text;
+    for (int zone = 0; zone < 4; ++zone) {
+        if (bits & (1 << zone))
+            text += QString::number(zone + 1);
+    }
+    return text;
+}
+}
+
+TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      list_(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("TimingCheckList"));
+    setFont(DialogFont(10));
+    const DialogUnits du(font());
+    setFixedSize(du.Size(333, 172));
+
+    list_->setObjectName(QStringLiteral("1037"));
+    list_->setGeometry(du.Rect(7, 7, 319, 142));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("定时时间"), QStringLiteral("类型"),
+                            QStringLiteral("播放内容"), QStringLiteral("星期"), QStringLiteral("分区")});
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const int widths[] = {45, 100, 80, 200, 100, 80};
+    for (int column = 0; column < 6; ++column)
+        list_->setColumnWidth(column, widths[column]);
+
+    auto* back = new QPushButton(QStringLiteral("返回"), this);
+    back->setObjectName(QStringLiteral("1"));
+    back->setGeometry(du.Rect(276, 151, 50, 14));
+    back->setDefault(true);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    setWindowTitle(QString::asprintf(" 定时程序第 %d 套,定时信息检查", programIndex + 1));
+    int row = 0;
+    for (const TimingEntry& entry : file.ListTimings(programIndex))
+        list_->addTopLevelItem(new QTreeWidgetItem(RowTexts(++row, entry)));
+}
+
+QStringList TimingCheckList::RowTexts(int row, const TimingEntry& entry)
+{
+    const QString start = Time(entry.Hour, entry.Minute);
+    const QString span = start + QLatin1Char('-') + Time(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute);
+    QString when, kind, content;
+    switch (KindOf(entry)) {
+    case RadioKind:
+        when = span;
+        kind = QStringLiteral("FM收音");
+        content = QString::asprintf("电台%02d", entry.MainTrack);
+        break;
+    case MusicKind:
+        when = start;
+        kind = IsRecording(entry) ? QStringLiteral("录音") : QStringLiteral("音乐");
+        content = QString::asprintf("曲目%02d-%02d-%02d,随机%02d-%02d", entry.MainTrack, entry.SecondTrack,
+                                    entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute);
+        break;
+    default:
+        when = span;
+        kind = QStringLiteral("外设");
+        content = QStringLiteral("(外部设备)");
+        break;
+    }
+    return {QString::number(row), when, kind, content, Days(entry.DayBits), Zones(entry.ZoneBits)};
+}
+
+} // namespace quennet

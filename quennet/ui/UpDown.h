@@ -1,0 +1,36 @@
+#pragma once
+// An up-down control with its own range and position, attached to no edit.
+#include <QWidget>
+
+class QToolButton;
+
+namespace quennet {
+
+class UpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDown(QWidget* parent = nullptr);
+
+    void SetRange(int low, int high);
+    void SetPosition(int position);
+    int Position() const { return position_; }
+    int Top() const { return high_; }
+
+signals:
+    // Every click reports the new position, also when a limit kept it where it was.
+    void Scrolled(int position);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Step(int delta);
+
+    QToolButton* up_;
+    QToolButton* down_;
+    int low_ = 0;
+    int high_ = 0;
+    int position_ = 0;
+};
+
+} // namespace quennet
