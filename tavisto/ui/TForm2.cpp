@@ -1,0 +1,142 @@
+#include "TForm2.h"
+
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "TavistoIcon.h"
+#include "WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QWindow>
+
+namespace tavisto {
+
+namespace {
+
+QPushButton* addButton(QWidget* window, const char* name, const QString& text, int left)
+{
+    auto* button = new QPushButton(text, window);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, 552, 75, 25);
+    return button;
+}
+
+}  // namespace
+
+TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("定时查看－"));
+    setWindowIcon(tavistoIcon());
+    setFont(windowFont());
+    setFixedSize(800, 589);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(16, 0, 769, 537);
+
+    auto* sections = new QStandardItemModel(0, kOverviewColumns, this);
+    sections->setHorizontalHeaderLabels(
+        {QStringLiteral("序号"), QStringLiteral("播放内容"), QStringLiteral("定时时间"), QStringLiteral("星期"),
+         QStringLiteral("分区")});
+    HeaderControl1 = new QHeaderView(Qt::Horizontal, panel);
+    HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
+    HeaderControl1->setModel(sections);
+    HeaderControl1->setDefaultAlignment(Qt::AlignCenter);
+    HeaderControl1->setSectionResizeMode(QHeaderView::Interactive);
+    HeaderControl1->setStretchLastSection(false);
+    HeaderControl1->setSectionsClickable(false);
+    HeaderControl1->setGeometry(0, 1, 769, 24);
+
+    StringGrid1 = new QTableWidget(0, kOverviewColumns, panel);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(0, 24, 769, 513);
+    StringGrid1->setFont(songFont(13));
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* clear = addButton(this, "Button1", QStringLiteral("清除定时"), 216);
+    auto* edit = addButton(this, "Button2", QStringLiteral("编辑定时"), 336);
+    auto* back = addButton(this, "Button3", QStringLiteral("返回"), 600);
+    connect(clear, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(edit, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(back, &QPushButton::clicked, this, &QWidget::close);  // Button3Click
+
+    FormCreate();
+    connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
+
+    centreOnScreen(*this);
+    if (mainWindow && mainWindow->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(mainWindow->windowHandle());
+    }
+}
+
+void TForm2::FormCreate()
+{
+    const int columnWidths[kOverviewColumns] = {40, 240, 240, 110, 110};
+    for (int i = 0; i < kOverviewColumns; ++i) {
+        StringGrid1->setColumnWidth(i, columnWidths[i]);
+        HeaderControl1->resizeSection(i, columnWidths[i] + 2);
+    }
+}
+
+void TForm2::setRowCount(int rows) { StringGrid1->setRowCount(rows); }
+
+void TForm2::setRow(int row, const OverviewRow& cells)
+{
+    for (int column = 0; column < kOverviewColumns; ++column) {
+        const QString text = QString::fromStdString(cells[column]);
+        if (QTableWidgetItem* item = StringGrid1->item(row, column))
+            item->setText(text);
+        else
+            StringGrid1->setItem(row, column, new QTableWidgetItem(text));
+    }
+}
+
+int TForm2::currentRow() const { return qMax(0, StringGrid1->currentRow()); }
+
+void TForm2::Button1Click()
+{
+    if (dialogs_.message(this, Dialogs::Kind::Confirmation, QStringLiteral("确认清除本条定时的设置？"),
+                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        emit clearTimingConfirmed(currentRow());
+}
+
+void TForm2::Button2Click()
+{
+    QPointer<TForm2> self(this);
+    emit editTimingRequested(currentRow());
+    if (self && isVisible())
+        close();
+}
+
+void TForm2::HeaderControl1SectionResize()
+{
+    for (int i = 0; i < kOverviewColumns; ++i)
+        StringGrid1->setColumnWidth(i, HeaderControl1->sectionSize(i) - 2);
+}
+
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace tavisto

@@ -1,0 +1,50 @@
+#pragma once
+// The overview window: every timing of one table, one row each, under a header whose
+// sections size the grid's columns.
+
+#include "OverviewText.h"
+
+#include <QWidget>
+
+class QHeaderView;
+class QTableWidget;
+
+namespace tavisto {
+
+class Dialogs;
+
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    // A window of its own, so that disabling the main window leaves it usable; it stays
+    // above `mainWindow` when one is given.
+    explicit TForm2(Dialogs& dialogs, QWidget* mainWindow = nullptr);
+
+    void setRowCount(int rows);
+    void setRow(int row, const OverviewRow& cells);
+    // Row of the selected cell; 0 while none is selected.
+    int currentRow() const;
+
+signals:
+    // The user confirmed clearing the timing in `row`.
+    void clearTimingConfirmed(int row);
+    // The editor is to show the timing in `row`; the window closes right after this signal.
+    void editTimingRequested(int row);
+    // Sent on every close: 返回, 编辑定时 or the title bar's close box.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void HeaderControl1SectionResize();
+
+    Dialogs& dialogs_;
+    QHeaderView* HeaderControl1;
+    QTableWidget* StringGrid1;
+};
+
+}  // namespace tavisto

@@ -1,0 +1,9 @@
+#include "TavistoIcon.h"
+
+namespace tavisto {
+
+QPixmap tavistoIconPixmap() { return QPixmap(QStringLiteral(":/tavisto.png")); }
+
+QIcon tavistoIcon() { return QIcon(tavistoIconPixmap()); }
+
+}  // namespace tavisto
