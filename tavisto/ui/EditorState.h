@@ -1,0 +1,29 @@
+#pragma once
+// What the main window knows about the timing set it edits.
+
+#include "CurrentTiming.h"
+#include "TimingFile.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace tavisto {
+
+struct EditorState {
+    std::uint8_t NewFile = 0;   // a set made by "新建文件" that was never saved
+    std::uint8_t Modified = 0;
+    TimingFile File;            // held without sharing while a file is attached
+    QString FileName;
+    std::uint8_t EditObject = 1;  // 1..4 standard program, 5 random program
+    std::uint8_t SlotNo = 1;
+    TimingType Type = TimingType::Music;
+    TimingSet Timings;  // the TimingBuffer with RunProgram and RandomEnabled
+    tavisto::CP CP;
+
+    bool FileAttached() const { return File.isOpen(); }
+    bool HasFile() const { return NewFile == 1 || FileAttached(); }
+    bool RandomProgram() const { return EditObject == kRandomProgram; }
+    SlotSelection Selection() const { return {EditObject, Type, SlotNo}; }
+};
+
+}  // namespace tavisto

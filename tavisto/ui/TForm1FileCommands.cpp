@@ -1,0 +1,142 @@
+// New, open and save of timing files, and the question about unsaved changes.
+#include "TForm1.h"
+
+#include "ui_TForm1.h"
+
+#include <QCloseEvent>
+
+namespace tavisto {
+
+namespace {
+
+const QString kFileType = QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)");
+const QString kInitialName = QStringLiteral("TWTIMING");
+
+QString proposedPath(const QString& last) { return last.isEmpty() ? kInitialName : last; }
+
+}  // namespace
+
+bool TForm1::SaveBuftoFile()
+{
+    if (state_.File.write(state_.Timings))
+        return true;
+    dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("保存定时文件失败！"), Dialogs::Buttons::Ok);
+    return false;
+}
+
+bool TForm1::LoadFiletoBuf()
+{
+    return state_.File.read(state_.Timings);
+}
+
+bool TForm1::SaveNewSet()
+{
+    const std::optional<QString> path = dialogs_.fileDialog(
+        this, {QStringLiteral("创建新定时文件"), {kFileType}, QStringLiteral("mtf"), proposedPath(lastSavePath_), true});
+    if (!path)
+        return false;
+    lastSavePath_ = *path;
+    state_.FileName = *path;
+    if (!state_.File.create(path->toStdString())) {
+        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("创建定时文件失败！"), Dialogs::Buttons::Ok);
+        return false;
+    }
+    if (!SaveBuftoFile()) {
+        state_.File.close();
+        return false;
+    }
+    state_.NewFile = 0;
+    state_.Modified = 0;
+    return true;
+}
+
+bool TForm1::SaveEnquire()
+{
+    if (state_.Modified == 1) {
+        switch (dialogs_.message(this, Dialogs::Kind::Confirmation, QStringLiteral("是否保存对当前定时数据的修改？"),
+                                 Dialogs::Buttons::YesNoCancel)) {
+        case Dialogs::Answer::Yes:
+            if (state_.NewFile == 1 ? !SaveNewSet() : state_.FileAttached() && !SaveBuftoFile())
+                return false;
+            break;
+        case Dialogs::Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    state_.NewFile = 0;
+    state_.Modified = 0;
+    state_.File.close();
+    return true;
+}
+
+void TForm1::Button8Click()
+{
+    if (!StoreShownTiming() || !SaveEnquire())
+        return;
+    state_.NewFile = 1;
+    state_.Modified = 0;
+    state_.EditObject = 1;
+    state_.Type = TimingType::Music;
+    state_.Timings.RandomEnabled = 1;
+    state_.Timings.RunProgram = 1;
+    state_.SlotNo = 1;
+    RedrawEdit();
+    ReStateBar();
+    state_.Timings.Buffer.fill(kEmptyByte);
+    LoadShownTiming();
+}
+
+void TForm1::Button5Click()
+{
+    if (!StoreShownTiming() || !SaveEnquire())
+        return;
+    const std::optional<QString> path = dialogs_.fileDialog(
+        this, {QStringLiteral("打开现有定时文件"), {kFileType, QStringLiteral("所有文件 (*)")}, QStringLiteral("mtf"),
+               proposedPath(lastOpenPath_), false});
+    if (path) {
+        lastOpenPath_ = *path;
+        state_.FileName = *path;
+        if (!state_.File.open(path->toStdString()) || !LoadFiletoBuf()) {
+            state_.File.close();
+            dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"), Dialogs::Buttons::Ok);
+        }
+    }
+    if (!state_.FileAttached()) {
+        RedrawEdit();
+        ReStateBar();
+        return;
+    }
+    state_.Modified = 0;
+    state_.EditObject = 1;
+    state_.Type = TimingType::Music;
+    state_.SlotNo = 1;
+    RedrawEdit();
+    ReStateBar();
+    LoadShownTiming();
+}
+
+void TForm1::Button4Click()
+{
+    if (!StoreShownTiming())
+        return;
+    if (state_.NewFile == 1) {
+        if (SaveNewSet())
+            ShowFileState();
+    } else if (state_.FileAttached() && SaveBuftoFile()) {
+        state_.Modified = 0;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // While the overview is open the main window takes no input, its close box included.
+    if (!overview_.isNull() || !StoreShownTiming() || !SaveEnquire()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace tavisto
