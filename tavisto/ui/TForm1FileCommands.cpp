@@ -1,6 +1,7 @@
 // New, open and save of timing files, and the question about unsaved changes.
 #include "TForm1.h"
 
+#include "TForm2.h"
 #include "ui_TForm1.h"
 
 #include <QCloseEvent>
@@ -132,7 +133,7 @@ void TForm1::Button4Click()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // While the overview is open the main window takes no input, its close box included.
-    if (!overview_.isNull() || !StoreShownTiming() || !SaveEnquire()) {
+    if (overview_ || !StoreShownTiming() || !SaveEnquire()) {
         event->ignore();
         return;
     }

@@ -1,0 +1,63 @@
+// The overview list of the edited table: opening it, filling its rows, and its two commands.
+#include "TForm1.h"
+
+#include "TForm2.h"
+#include "ui_TForm1.h"
+
+#include <QLabel>
+
+namespace tavisto {
+
+TForm2* TForm1::overview() const
+{
+    return overview_;
+}
+
+void TForm1::Button11Click()
+{
+    // The shown timing is stored first, so the list shows it as it stands.
+    if (!StoreShownTiming())
+        return;
+    overview_ = new TForm2(dialogs_, this);
+    overview_->setAttribute(Qt::WA_QuitOnClose, false);
+    overview_->show();
+    const QString object = state_.RandomProgram() ? QStringLiteral("随机定时") : QString::number(state_.EditObject);
+    const QString kind = state_.RandomProgram()
+                             ? (state_.Timings.RandomEnabled == 1 ? QStringLiteral("开启") : QStringLiteral("关闭"))
+                             : (state_.Type == TimingType::Music ? QStringLiteral("音乐定时") : QStringLiteral("外设定时"));
+    overview_->setWindowTitle(QStringLiteral("定时查看－程序（%1）－%2").arg(object, kind));
+    connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
+        state_.CP.Serial = 0;
+        ClearCP(state_.CP);
+        SaveCPtoBuf(static_cast<std::uint8_t>(row + 1));
+        ReListCell(row);
+        LoadShownTiming();
+        state_.Modified = 1;
+    });
+    connect(overview_, &TForm2::editTimingRequested, this, [this](int row) {
+        state_.SlotNo = static_cast<std::uint8_t>(row + 1);
+        ShowSlotNo();
+    });
+    connect(overview_, &TForm2::closed, this, [this] { setEnabled(true); });
+    CreatList();
+    setEnabled(false);
+}
+
+void TForm1::CreatList()
+{
+    const int rows = overviewRowCount(state_.Selection());
+    overview_->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        LoadBuftoCP(static_cast<std::uint8_t>(row + 1));
+        ReListCell(row);
+    }
+    // The rows were read through CP: give it back the shown timing.
+    LoadBuftoCP(0);
+}
+
+void TForm1::ReListCell(int row)
+{
+    overview_->setRow(row, overviewRow(state_.Selection(), row + 1, state_.CP));
+}
+
+}  // namespace tavisto
