@@ -33,7 +33,7 @@ quennet::TimingEntry MusicEntry(int position)
     quennet::TimingEntry entry;
     entry.EntryNo = std::uint8_t(position);
     entry.Hour = 7;
-    entry.Minute = std::uint8_t(position);
+    entry.Minute = std::uint8_t(position % 60);
     entry.Reserved3 = 0x33;
     entry.ZoneBits = 0x05;
     entry.MainTrack = std::uint8_t(position % 90);
