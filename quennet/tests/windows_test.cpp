@@ -1,0 +1,159 @@
+// The check list, the About box and the real message boxes.
+#include "AboutBox.h"
+#include "DataFile.h"
+#include "Dialogs.h"
+#include "TimingCheckList.h"
+#include "file_support.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+using namespace quennet;
+using namespace testing;
+
+namespace {
+// Runs inspect on the modal box that the next exec() opens, then closes it with button.
+void WhenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [inspect, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        inspect(box);
+        box->button(button)->click();
+    });
+}
+
+TimingEntry Entry(int position, int hour, int minute, int main, int second, int third, int from, int to,
+                  int days, int zones, int radio = 0)
+{
+    TimingEntry entry;
+    entry.EntryNo = std::uint8_t(position);
+    entry.Hour = std::uint8_t(hour);
+    entry.Minute = std::uint8_t(minute);
+    entry.MainTrack = std::uint8_t(main);
+    entry.SecondTrack = std::uint8_t(second);
+    entry.ThirdTrack = std::uint8_t(third);
+    entry.RangeFromOrEndHour = std::uint8_t(from);
+    entry.RangeToOrEndMinute = std::uint8_t(to);
+    entry.DayBits = std::uint8_t(days);
+    entry.ZoneBits = std::uint8_t(zones);
+    entry.RadioFlag = std::uint8_t(radio);
+    return entry;
+}
+}
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir drive_;
+
+private slots:
+    void checkListShowsEveryKind()
+    {
+        DataFile file(drive_.path().toStdString());
+        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
+        QByteArray bytes = EmptyFile(0);
+        PutEntry(bytes, 2, 1, Entry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
+        PutEntry(bytes, 2, 2, Entry(DeletedEntryNo, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+        PutEntry(bytes, 2, 3, Entry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
+        PutEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
+        PutEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
+        PutEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
+        WriteAll(QString::fromStdString(file.FilePath()), bytes);
+
+        TimingCheckList list(file, 2);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QCOMPARE(list.windowTitle(), QString(" 定时程序第 3 套,定时信息检查"));
+        auto* view = list.findChild<QTreeWidget*>("1037");
+        QVERIFY(view);
+        QCOMPARE(view->headerItem()->text(3), QString("播放内容"));
+        const int widths[] = {45, 100, 80, 200, 100, 80};
+        for (int column = 0; column < 6; ++column)
+            QCOMPARE(view->header()->sectionSize(column), widths[column]);
+
+        const QList<QStringList> expected = {
+            {"1", "07:30", "音乐", "曲目01-02-03,随机10-20", "12345", "13"},
+            {"2", "06:00-06:30", "FM收音", "电台05", "日123456", "1234"},
+            {"3", "12:00-12:05", "外设", "(外部设备)", "", ""},
+            {"4", "23:59", "录音", "曲目97-100-00,随机00-00", "日6", "4"},
+            {"5", "00:00-01:02", "FM收音", "电台150", "12345", "1234"},
+        };
+        QCOMPARE(view->topLevelItemCount(), expected.size());
+        for (int row = 0; row < expected.size(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 6; ++column)
+                cells << view->topLevelItem(row)->text(column);
+            QCOMPARE(cells, expected[row]);
+        }
+
+        QTest::keyClick(&list, Qt::Key_Escape);
+        QVERIFY(!list.isVisible());
+        list.show();
+        QTest::mouseClick(list.findChild<QPushButton*>("1"), Qt::LeftButton);
+        QVERIFY(!list.isVisible());
+
+        DataFile nowhere("/nonexistent");
+        TimingCheckList missing(nowhere, 0);
+        QCOMPARE(missing.findChild<QTreeWidget*>("1037")->topLevelItemCount(), 0);
+    }
+
+    void aboutBox()
+    {
+        AboutBox about;
+        QCOMPARE(about.objectName(), QString("AboutBox"));
+        QCOMPARE(about.windowTitle(), QString("关于 Quennet"));
+        QStringList texts;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->pixmap().isNull())
+                texts << label->text();
+            else
+                QVERIFY(label->pixmap().width() >= 32);
+        }
+        QCOMPARE(texts, QStringList({"Quennet 1.0 版"}));
+        auto* ok = about.findChild<QPushButton*>("1");
+        QCOMPARE(ok->text(), QString("确定"));
+        QVERIFY(ok->isDefault());
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QVERIFY(!about.isVisible());
+    }
+
+    void realMessageBoxes()
+    {
+        WidgetDialogs dialogs;
+        WhenBoxOpens([](QMessageBox* box) {
+            QCOMPARE(box->windowTitle(), QString("Quennet"));
+            QCOMPARE(box->text(), QString("“请填入一个在0和23之间的整数。”"));
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->buttons().size(), 1);
+            QVERIFY(box->button(QMessageBox::Ok));
+        }, QMessageBox::Ok);
+        dialogs.Message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning);
+
+        WhenBoxOpens([](QMessageBox* box) { QCOMPARE(box->icon(), QMessageBox::NoIcon); }, QMessageBox::Ok);
+        dialogs.Message(nullptr, "请键入一个整数。", Dialogs::Icon::None);
+
+        WhenBoxOpens([](QMessageBox* box) {
+            QCOMPARE(box->icon(), QMessageBox::Question);
+            QCOMPARE(box->buttons().size(), 2);
+        }, QMessageBox::Yes);
+        QVERIFY(dialogs.Confirm(nullptr, "?"));
+        WhenBoxOpens([](QMessageBox*) {}, QMessageBox::No);
+        QVERIFY(!dialogs.Confirm(nullptr, "?"));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
