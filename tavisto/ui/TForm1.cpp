@@ -246,7 +246,7 @@ void TForm1::CheckMode()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && swallowNextPress_) {
+    if (event->type() == QEvent::MouseButtonPress && event->spontaneous() && swallowNextPress_) {
         swallowNextPress_ = false;
         return true;
     }

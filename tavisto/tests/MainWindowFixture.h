@@ -1,0 +1,89 @@
+#pragma once
+// A shown main window with scripted dialogs, and the gestures the tests drive it with.
+
+#include "ScriptedDialogs.h"
+#include "TForm1.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tavisto {
+
+struct MainWindowFixture {
+    ScriptedDialogs dialogs;
+    TForm1 window{dialogs};
+
+    MainWindowFixture()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("main window did not become active");
+    }
+
+    template <typename Widget = QWidget>
+    Widget* get(const char* name) const
+    {
+        auto* widget = window.findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
+    QString text(const char* name) const
+    {
+        if (auto* label = window.findChild<QLabel*>(QLatin1String(name)))
+            return label->text();
+        return edit(name)->text();
+    }
+    bool checked(const char* name) const { return get<QAbstractButton>(name)->isChecked(); }
+    bool shown(const char* name) const { return get(name)->isVisibleTo(&window); }
+
+    // A click moves the focus first, as the mouse does.
+    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+
+    // Types into a field and leaves it with Tab, as a user does.
+    void type(const char* name, const QString& text)
+    {
+        QLineEdit* field = edit(name);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    // Puts the focus into a field and types, without leaving it.
+    void typeAndStay(const char* name, const QString& text)
+    {
+        QLineEdit* field = edit(name);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+    EditorState& state() { return window.editor(); }
+    const std::uint8_t* programSlot(int program, TimingType type, int slot)
+    {
+        return state().Timings.Buffer.programSlot(program, type, slot);
+    }
+    QString panel(int i) const { return window.statusPanelText(i); }
+};
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+}  // namespace tavisto
