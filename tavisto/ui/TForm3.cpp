@@ -48,7 +48,7 @@ TForm3::TForm3(QWidget* parent)
     addLabel(this, "Label1", QStringLiteral("RA3vorerizid软件"), QRect(16, 16, 250, 20), kaiFont(20), Qt::blue);
     addLabel(this, "Label8", QStringLiteral("适用机型：RX-5"), QRect(72, 40, 100, 13), songFont(13), Qt::red);
     addLabel(this, "Label2", QStringLiteral("版本 1.0"), QRect(216, 56, 42, 13), font);
-    addLabel(this, "Label3", QStringLiteral("MP3自动播放机定时文件编辑程序"), QRect(80, 80, 183, 13), font);
+    addLabel(this, "Label3", QStringLiteral("MP3自动播放机定时编辑程序"), QRect(80, 80, 183, 13), font);
     addLabel(this, "Label7", QStringLiteral("定时文件 .mtf"), QRect(16, 96, 83, 13), font);
     addLabel(this, "Label4", QStringLiteral("发行版本 1.0"), QRect(176, 96, 87, 13), font);
     addLabel(this, "Label5", QStringLiteral("版权所有 © 2026 本程序开发者"), QRect(16, 120, 233, 13), font);

@@ -34,12 +34,13 @@ QTextEdit* createMemo(QWidget* window)
     QPalette palette = memo->palette();
     palette.setColor(QPalette::Base, window->palette().color(QPalette::Window));
     memo->setPalette(palette);
-    memo->document()->setDocumentMargin(1);
+    memo->document()->setDocumentMargin(0);
 
     // Three lines must fit the 49 pixels the layout gives them; the CJK fonts' natural line
     // spacing is a little too generous for that.
     QTextBlockFormat spacing;
     spacing.setLineHeight(16, QTextBlockFormat::FixedHeight);
+    spacing.setLeftMargin(2);
     QTextCursor cursor(memo->document());
     for (const char* line : kMemoLines) {
         if (line != kMemoLines[0])

@@ -1,0 +1,107 @@
+// The About window and the relation-diagram window: their texts, fonts and picture, and how
+// each of them closes.
+
+#include "TForm3.h"
+#include "TForm4.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace tavisto;
+
+class AboutAndDiagramTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aboutWindowLooks()
+    {
+        TForm3 about;
+        QCOMPARE(about.windowTitle(), QString("关于"));
+        QCOMPARE(about.size(), QSize(279, 177));
+        QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(about.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(about.palette().color(QPalette::Window), QColor(255, 251, 240));
+
+        auto* title = about.findChild<QLabel*>("Label1");
+        QCOMPARE(title->text(), QString("RA3vorerizid软件"));
+        QCOMPARE(title->font().pixelSize(), 20);
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        auto* model = about.findChild<QLabel*>("Label8");
+        QCOMPARE(model->text(), QString("适用机型：RX-5"));
+        QCOMPARE(model->font().pixelSize(), 13);
+        QCOMPARE(model->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QString("版本 1.0"));
+        QCOMPARE(about.findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(about.findChild<QPushButton*>("Button1")->text(), QString("确定"));
+
+        // Every line is shown whole and inside the window.
+        for (int n = 1; n <= 8; ++n) {
+            auto* label = about.findChild<QLabel*>(QString("Label%1").arg(n));
+            QVERIFY2(label && !label->text().isEmpty(), qPrintable(QString::number(n)));
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->text()));
+        }
+    }
+
+    // With two About windows open, "确定" closes the one it was pressed in.
+    void okReportsAndClosesItsOwnWindow()
+    {
+        QPointer<TForm3> first = new TForm3, second = new TForm3;
+        first->show();
+        second->show();
+        QSignalSpy pressed(second.data(), &TForm3::okPressed);
+        bool openWhenReported = false;
+        connect(second, &TForm3::okPressed, [&] { openWhenReported = second->isVisible(); });
+        second->findChild<QPushButton*>("Button1")->click();
+        QCOMPARE(pressed.count(), 1);
+        QVERIFY(openWhenReported);
+        QTRY_VERIFY(second.isNull());
+        QVERIFY(first->isVisible());
+        delete first;
+    }
+
+    void diagramWindowLooks()
+    {
+        TForm4 diagram;
+        QCOMPARE(diagram.windowTitle(), QString("程序1、2、3、4（包括MP3、外设）与随机定时播放关系图"));
+        QCOMPARE(diagram.size(), QSize(656, 573));
+        QCOMPARE(diagram.minimumSize(), diagram.maximumSize());
+        QVERIFY(diagram.windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(diagram.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+        auto* memo = diagram.findChild<QTextEdit*>("Memo1");
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->toPlainText().split('\n'),
+                 QStringList({"一共有4套标准程序，每套标准程序均有MP3和外设两种定时，分别包含100个定时。标准程序MP3定时顺序播放3个曲目。",
+                              "另外有1套独立的随机定时程序，包含10个定时。随机定时播放一个曲目范围，可选顺序或随机两种播放方式。",
+                              "4套标准程序只能选其中一套运行。选中的标准程序中的MP3定时、外设定时，与独立的随机定时一起参与下一定时的决策。"}));
+        // Without scroll bars, text below the memo's edge could never be read.
+        diagram.show();
+        QVERIFY2(memo->document()->size().height() <= memo->viewport()->height(),
+                 qPrintable(QString::number(memo->document()->size().height())));
+
+        auto* image = diagram.findChild<QLabel*>("Image1");
+        QCOMPARE(image->pixmap().size(), QSize(639, 512));
+        QCOMPARE(image->geometry(), QRect(8, 56, 641, 513));
+        // "关闭" lies over the picture's corner and must stay clickable above it.
+        auto* close = diagram.findChild<QPushButton*>("Button1");
+        QCOMPARE(close->text(), QString("关闭"));
+        QVERIFY(image->geometry().contains(close->geometry()));
+        QCOMPARE(diagram.childAt(close->geometry().center()), close);
+    }
+
+    void diagramClosesWithButtonAndCloseBox()
+    {
+        QPointer<TForm4> byButton = new TForm4, byCloseBox = new TForm4;
+        byButton->show();
+        byCloseBox->show();
+        byButton->findChild<QPushButton*>("Button1")->click();
+        byCloseBox->close();
+        QTRY_VERIFY(byButton.isNull() && byCloseBox.isNull());
+    }
+};
+
+QTEST_MAIN(AboutAndDiagramTest)
+#include "about_and_diagram_test.moc"
