@@ -3,6 +3,7 @@
 
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
+#include "TextConversions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

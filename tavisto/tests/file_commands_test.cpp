@@ -1,0 +1,347 @@
+// New, open, save and close of timing files, navigation and the jump box, checked on the bytes on disk.
+#include "MainWindowFixture.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace tavisto;
+
+namespace {
+
+// What a new set saved at once looks like, built from the documented offsets.
+QByteArray freshFile()
+{
+    QByteArray bytes(18560, '\0');
+    bytes[0] = 1;
+    for (int t = 0; t < 8; ++t)
+        bytes.replace((t + 1) * 2048, 800, QByteArray(800, '\xFF'));
+    bytes.replace(2048, 8, QByteArray("\x01\0\0\0\0\0\0\0", 8));
+    bytes.replace(18432, 100, QByteArray(100, '\xFF'));
+    bytes[18559] = 1;
+    return bytes;
+}
+
+QByteArray pattern(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 37 + i / 251) & 0xFF);
+    return bytes;
+}
+
+// Whether another process could take the file's lock right now.
+bool lockableByOthers(const QString& path)
+{
+    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")}) == 0;
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+    void newThenSaveWritesAFreshFile();
+    void openAndSaveTouchesOnlyTheShownSlot();
+    void shortFileOpensAsANewSet();
+    void openFailures();
+    void heldFilesAreNotShared();
+    void failedSaveKeepsTheChanges();
+    void saveQuestion_data();
+    void saveQuestion();
+    void navigationEnds();
+    void jump_data();
+    void jump();
+
+private:
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    void open(MainWindowFixture& f, const QString& file)
+    {
+        f.dialogs.fileAnswers.enqueue(file);
+        f.click("Button5");
+    }
+    QTemporaryDir dir;
+};
+
+void FileCommandsTest::newThenSaveWritesAFreshFile()
+{
+    MainWindowFixture f;
+    const QString file = path("new.mtf");
+    f.click("Button8");
+    f.dialogs.fileAnswers.enqueue(file);
+    f.click("Button4");
+    QCOMPARE(fileBytes(file), freshFile());
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
+    QCOMPARE(f.state().Modified, 0);
+    QVERIFY(f.state().FileAttached() && !f.state().NewFile);
+    const Dialogs::FileRequest& request = f.dialogs.files.first();
+    QCOMPARE(request.title, QStringLiteral("创建新定时文件"));
+    QCOMPARE(request.nameFilters, QStringList{QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)")});
+    QCOMPARE(request.defaultSuffix, QStringLiteral("mtf"));
+    QCOMPARE(request.initialPath, QStringLiteral("TWTIMING"));
+    QVERIFY(request.save);
+
+    // Saving again writes into the open file without asking; a new set under an existing name replaces it.
+    f.type("Edit2", "12");
+    f.click("Button4");
+    QCOMPARE(fileBytes(file)[2049], '\x12');
+    QCOMPARE(f.dialogs.files.size(), 1);
+    writeFileBytes(path("big.mtf"), pattern(20000));
+    f.click("Button8");
+    f.dialogs.fileAnswers.enqueue(path("big.mtf"));
+    f.click("Button4");
+    QCOMPARE(fileBytes(path("big.mtf")), freshFile());
+    QCOMPARE(f.dialogs.files.last().initialPath, file);
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
+{
+    const QString file = path("foreign.mtf");
+    const QByteArray original = pattern(20000);
+    writeFileBytes(file, original);
+    MainWindowFixture f;
+    open(f, file);
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
+    QCOMPARE(f.state().Timings.RunProgram, static_cast<std::uint8_t>(original[0]));
+    QCOMPARE(f.state().Modified, 0);
+    f.click("Button4");
+    const QByteArray saved = fileBytes(file);
+    QCOMPARE(saved.size(), 20000);
+    QCOMPARE(saved.left(2048), original.left(2048));
+    QCOMPARE(saved.mid(2056), original.mid(2056));
+    // The shown slot is stored with its own number; foreign time bytes and large tracks come back unchanged.
+    QCOMPARE(saved[2048], '\x01');
+    QCOMPARE(saved.mid(2049, 5), original.mid(2049, 5));
+    QCOMPARE(static_cast<std::uint8_t>(saved[2054]), static_cast<std::uint8_t>(original[2054]) & 0x7F);
+    QCOMPARE(static_cast<std::uint8_t>(saved[2055]), static_cast<std::uint8_t>(original[2055]) & 0x3F);
+}
+
+void FileCommandsTest::shortFileOpensAsANewSet()
+{
+    writeFileBytes(path("full.mtf"), QByteArray(18560, '\x11'));
+    writeFileBytes(path("short.mtf"), QByteArray(100, '\x03'));
+    MainWindowFixture f;
+    open(f, path("full.mtf"));
+    f.click("Button6");
+    open(f, path("short.mtf"));
+    QVERIFY(f.state().FileAttached());
+    QCOMPARE(f.state().Timings.RunProgram, 3);
+    QCOMPARE(f.state().Timings.RandomEnabled, 1);
+    QCOMPARE(f.state().Timings.Buffer.bytes(), [] {
+        TimingBuffer empty;
+        empty.fill(0xFF);
+        return empty.bytes();
+    }());
+    QCOMPARE(f.text("Edit2"), QStringLiteral("00"));
+}
+
+void FileCommandsTest::openFailures()
+{
+    MainWindowFixture f;
+    f.click("Button8");
+    f.click("Button5");  // dialog cancelled
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
+    QVERIFY(!f.shown("GroupBox2") && !f.get("Button11")->isEnabled());
+    QCOMPARE(f.panel(1), QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
+
+    open(f, path("missing.mtf"));
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("打开文件失败！")});
+    QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Error);
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
+    QVERIFY(!QFile::exists(path("missing.mtf")));
+
+    const Dialogs::FileRequest& request = f.dialogs.files.last();
+    QCOMPARE(request.title, QStringLiteral("打开现有定时文件"));
+    QCOMPARE(request.nameFilters,
+             (QStringList{QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)"), QStringLiteral("所有文件 (*)")}));
+    QCOMPARE(request.initialPath, QStringLiteral("TWTIMING"));
+    QVERIFY(!request.save);
+    f.click("Button5");
+    QCOMPARE(f.dialogs.files.last().initialPath, path("missing.mtf"));
+}
+
+void FileCommandsTest::heldFilesAreNotShared()
+{
+    const QString file = path("held.mtf");
+    writeFileBytes(file, freshFile());
+    MainWindowFixture f;
+    open(f, file);
+    QVERIFY(!lockableByOthers(file));
+    f.click("Button8");  // nothing changed: the file is let go without a question
+    QVERIFY(lockableByOthers(file));
+
+    // A file another program holds can neither be opened nor replaced.
+    const int other = ::open(QFile::encodeName(file).constData(), O_RDWR);
+    QVERIFY(::flock(other, LOCK_EX | LOCK_NB) == 0);
+    open(f, file);
+    QCOMPARE(f.dialogs.texts().last(), QStringLiteral("打开文件失败！"));
+    f.click("Button8");
+    f.dialogs.fileAnswers.enqueue(file);
+    f.click("Button4");
+    QCOMPARE(f.dialogs.texts().last(), QStringLiteral("创建定时文件失败！"));
+    QVERIFY(f.state().NewFile);
+    QCOMPARE(fileBytes(file), freshFile());
+    ::close(other);
+}
+
+void FileCommandsTest::failedSaveKeepsTheChanges()
+{
+    const QString file = path("card.mtf");
+    writeFileBytes(file, freshFile());
+    MainWindowFixture f;
+    open(f, file);
+    f.type("Edit2", "08");
+
+    // A device that takes no more than 1000 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    f.click("Button4");
+    f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+    const bool closed = f.window.close();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("保存定时文件失败！"),
+                                             QStringLiteral("是否保存对当前定时数据的修改？"),
+                                             QStringLiteral("保存定时文件失败！")}));
+    QVERIFY(!closed);
+    QCOMPARE(f.state().Modified, 1);
+    QVERIFY(f.state().FileAttached());
+    f.click("Button4");
+    QCOMPARE(fileBytes(file)[2049], '\x08');
+    QCOMPARE(f.state().Modified, 0);
+}
+
+void FileCommandsTest::saveQuestion_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    for (const char* command : {"new", "open", "close"}) {
+        QTest::addRow("%s, Yes", command) << command << int(Dialogs::Answer::Yes);
+        QTest::addRow("%s, No", command) << command << int(Dialogs::Answer::No);
+        QTest::addRow("%s, Cancel", command) << command << int(Dialogs::Answer::Cancel);
+    }
+}
+
+void FileCommandsTest::saveQuestion()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    const QString file = path("asked.mtf");
+    writeFileBytes(file, freshFile());
+    MainWindowFixture f;
+    open(f, file);
+    f.type("Edit2", "05");
+    f.dialogs.answers.enqueue(Dialogs::Answer(answer));
+    if (command == QLatin1String("new"))
+        f.click("Button8");
+    else if (command == QLatin1String("open"))
+        f.click("Button5");  // and then cancels the open dialog
+    else
+        f.window.close();
+
+    QCOMPARE(f.dialogs.messages.first().text, QStringLiteral("是否保存对当前定时数据的修改？"));
+    QCOMPARE(f.dialogs.messages.first().buttons, Dialogs::Buttons::YesNoCancel);
+    QCOMPARE(f.dialogs.messages.first().kind, Dialogs::Kind::Confirmation);
+    const bool saved = fileBytes(file)[2049] == '\x05';
+    switch (Dialogs::Answer(answer)) {
+    case Dialogs::Answer::Cancel:
+        QVERIFY(!saved);
+        QVERIFY(f.state().FileAttached() && f.window.isVisible());
+        QCOMPARE(f.state().Modified, 1);
+        QVERIFY(!lockableByOthers(file));
+        return;
+    case Dialogs::Answer::Yes:
+        QVERIFY(saved);
+        break;
+    default:
+        QVERIFY(!saved);
+    }
+    QVERIFY(lockableByOthers(file));
+    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.window.isVisible(), command != QLatin1String("close"));
+    QCOMPARE(bool(f.state().NewFile), command == QLatin1String("new"));
+}
+
+void FileCommandsTest::navigationEnds()
+{
+    MainWindowFixture f;
+    f.click("Button8");
+    f.edit("Edit4")->setText("03");
+    f.click("Button3");
+    QCOMPARE(f.text("Panel1"), QStringLiteral("01"));
+    QCOMPARE(f.programSlot(1, TimingType::Music, 1)[3], 3);
+    QCOMPARE(f.text("Edit4"), QStringLiteral("03"));
+    f.state().SlotNo = 99;
+    f.click("Button6");
+    QCOMPARE(f.text("Panel1"), QStringLiteral("99"));
+    QCOMPARE(f.programSlot(1, TimingType::Music, 100)[0], 0xFF);  // slot 100 is kept but never shown
+    f.click("RadioButton5");
+    f.state().SlotNo = 15;
+    f.click("RadioButton2");
+    QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（2）  <外设定时>  定时序号：15"));
+    f.click("RadioButton7");
+    f.click("Button6");
+    QCOMPARE(f.text("Panel1"), QStringLiteral("10"));
+    QCOMPARE(f.state().Modified, 0);
+}
+
+void FileCommandsTest::jump_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<QVariant>("answer");  // invalid = Cancel
+    QTest::addColumn<int>("shown");        // 0 = refused
+    QTest::newRow("7") << false << QVariant("7") << 7;
+    QTest::newRow("99") << false << QVariant("99") << 99;
+    for (const char* refused : {"0", "100", "1.5", "-3", "", " 5"})
+        QTest::addRow("'%s'", refused) << false << QVariant(refused) << 0;
+    QTest::newRow("eight zeros and 5") << false << QVariant("000000005") << 5;
+    QTest::newRow("nine zeros and 5") << false << QVariant("0000000005") << 0;
+    QTest::newRow("cancel") << false << QVariant() << 1;
+    QTest::newRow("random 10") << true << QVariant("10") << 10;
+    QTest::newRow("random 11") << true << QVariant("11") << 0;
+}
+
+void FileCommandsTest::jump()
+{
+    QFETCH(bool, random);
+    QFETCH(QVariant, answer);
+    QFETCH(int, shown);
+    MainWindowFixture f;
+    f.click("Button8");
+    if (random)
+        f.click("RadioButton7");
+    f.click("Button6");
+    f.edit("Edit2")->setText("04");
+    f.dialogs.inputAnswers.enqueue(answer.isValid() ? std::optional<QString>(answer.toString()) : std::nullopt);
+    f.click("Button10");
+    const ScriptedDialogs::Input& box = f.dialogs.inputs.first();
+    QCOMPARE(box.caption, QStringLiteral("指定定时序号"));
+    QCOMPARE(box.prompt, QStringLiteral("请输入01到99之间的序号："));
+    QCOMPARE(box.preset, QStringLiteral("01"));
+    QCOMPARE(f.state().Timings.Buffer.bytes()[random ? 6410 : 8], 2);  // timing 02 was stored first
+    if (shown == 0) {
+        QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("所输入的数值无效！")});
+        QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Warning);
+        QCOMPARE(f.text("Panel1"), QStringLiteral("02"));
+        QCOMPARE(f.text("Edit2"), QStringLiteral("04"));
+        return;
+    }
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QCOMPARE(int(f.state().SlotNo), shown);
+    QCOMPARE(f.text("Panel1"), QString::fromStdString(MyIntToStr(shown)));
+    QVERIFY(f.panel(1).endsWith(QStringLiteral("定时序号：") + f.text("Panel1")));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
