@@ -45,6 +45,13 @@ quennet::TimingEntry MusicEntry(int position)
     return entry;
 }
 
+quennet::TimingEntry DeletedEntry()
+{
+    quennet::TimingEntry entry;
+    entry.EntryNo = quennet::DeletedEntryNo;
+    return entry;
+}
+
 void PutEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)
 {
     std::memcpy(file.data() + quennet::EntryOffset(program, position), &entry, sizeof entry);

@@ -15,6 +15,7 @@ QByteArray EmptyFile(int programIndex);
 
 // A music timing at position with distinct values in every field.
 quennet::TimingEntry MusicEntry(int position);
+quennet::TimingEntry DeletedEntry();
 
 void PutEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
 quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position);

@@ -6,7 +6,6 @@
 #include "dialogs_support.h"
 #include "file_support.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QInputMethodEvent>
@@ -91,12 +90,6 @@ class TimingEditorTest : public QObject {
             PutEntry(bytes, program, n, MusicEntry(n));
         return bytes;
     }
-    static TimingEntry Deleted()
-    {
-        TimingEntry entry;
-        entry.EntryNo = DeletedEntryNo;
-        return entry;
-    }
     static TimingEntry Radio(int position)
     {
         TimingEntry entry = MusicEntry(position);
@@ -117,34 +110,15 @@ private slots:
         path_ = QString::fromStdString(file_->FilePath());
     }
 
-    void startsClosedOnProgramOneCount()
-    {
-        WriteFile(Timings(0, 5));
-        StartEditor();
-        QCOMPARE(editor_->windowTitle(), QString("dedododi--zivoveD1.0"));
-        QCOMPARE(Indicator(), QString(" 05 / 05"));
-        QCOMPARE(Text("1010"), QString("1"));
-        QCOMPARE(Text("1006"), QString("0"));
-        QVERIFY(Find<QRadioButton>("1001")->isChecked());
-        const QStringList days = {"1024", "1025", "1026", "1031", "1032", "1033", "1034"};
-        for (int day = 0; day < 7; ++day)
-            QCOMPARE(Find<QCheckBox>(qPrintable(days[day]))->isChecked(), day >= 1 && day <= 5);
-        for (const char* zone : {"1036", "1037", "1038", "1039"})
-            QVERIFY(Find<QCheckBox>(zone)->isChecked());
-        QCOMPARE(Find<QPushButton>("1028")->text(), QString("打开文件"));
-        for (const char* id : FileButtons)
-            QVERIFY2(!Find(id)->isEnabled(), id);
-        QVERIFY(Find("1001")->isEnabled() && Find("1000")->isEnabled() && Find("1")->isEnabled());
-        auto* list = Find<QComboBox>("1000");
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->itemText(2), QString("外设设定"));
-        QVERIFY(!Find("1029")->isVisible() && !Find("1057")->isVisible());
-        QVERIFY(Find("1012")->isVisible());
-    }
-
     void openCreatesMissingFileAndCloseSavesProgram()
     {
         StartEditor();
+        QCOMPARE(editor_->windowTitle(), QString("dedododi--zivoveD1.0"));
+        QCOMPARE(Indicator(), QString(" 00 / 00"));
+        QCOMPARE(Text("1010"), QString("1"));
+        for (const char* id : FileButtons)
+            QVERIFY2(!Find(id)->isEnabled(), id);
+        QVERIFY(!Find("1029")->isVisible() && Find("1012")->isVisible());
         Click("1003");
         Click("1028");
         QCOMPARE(dialogs_.messages.size(), 1);
@@ -160,9 +134,7 @@ private slots:
         Click("1028");
         QCOMPARE(dialogs_.messages.last().text, QString("  保存成功! "));
         QCOMPARE(ReadAll(path_)[101], char(1));
-        QCOMPARE(Find<QPushButton>("1028")->text(), QString("打开文件"));
-        for (const char* id : FileButtons)
-            QVERIFY2(!Find(id)->isEnabled(), id);
+        QVERIFY(!Find("1040")->isEnabled());
     }
 
     // The whole stored timing is shown, its kind and end time included.
@@ -174,12 +146,10 @@ private slots:
         QVERIFY(Find<QRadioButton>("1003")->isChecked());
         QCOMPARE(Indicator(), QString(" 03 / 03 "));
         QCOMPARE(editor_->TimingKind(), int(RadioKind));
-        QCOMPARE(Find<QComboBox>("1000")->currentText(), QString("收音定时"));
         QCOMPARE(Text("1010"), QString("12"));
         QCOMPARE(Text("1029"), QString("8"));
         QCOMPARE(Text("1030"), QString("45"));
         QVERIFY(Find("1029")->isVisible() && !Find("1012")->isVisible());
-        QCOMPARE(Find<QLabel>("1048")->text(), QString("台    号:"));
 
         Click("1060"); // storing it unchanged writes back the same bytes
         QCOMPARE(ReadAll(path_), bytes);
@@ -305,9 +275,6 @@ private slots:
         Type("1007", "7"); // not taken: the spin goes on from its own position
         ClickSpin("1009", "up");
         QCOMPARE(Text("1007"), QString("1"));
-        ClickSpin("1019", "down");
-        QCOMPARE(Text("1018"), QString("99"));
-        QCOMPARE(Text("1016"), QString("0"));
     }
 
     void addWithNinetyNineTimingsReplacesTheLast()
@@ -348,8 +315,8 @@ private slots:
     void navigationStepsOverGaps()
     {
         QByteArray bytes = Timings(0, 6);
-        PutEntry(bytes, 0, 1, Deleted());
-        PutEntry(bytes, 0, 4, Deleted());
+        PutEntry(bytes, 0, 1, DeletedEntry());
+        PutEntry(bytes, 0, 4, DeletedEntry());
         OpenEditor(bytes); // valid: 2, 3, 5, 6
         QCOMPARE(Indicator(), QString(" 06 / 04 "));
         Click("1043");
@@ -379,8 +346,8 @@ private slots:
     void addWithLastPositionTakenFillsFirstGap()
     {
         QByteArray bytes = Timings(1, 99);
-        PutEntry(bytes, 1, 40, Deleted());
-        PutEntry(bytes, 1, 41, Deleted());
+        PutEntry(bytes, 1, 40, DeletedEntry());
+        PutEntry(bytes, 1, 41, DeletedEntry());
         OpenEditor(bytes);
         Click("1043");
         Type("1006", "22");
@@ -409,9 +376,6 @@ private slots:
         Click("1041");
         QCOMPARE(Indicator(), QString(" 00 / 00 "));
         QCOMPARE(Text("1010"), QString("0"));
-        Click("1041");
-        QCOMPARE(Indicator(), QString(" 00 / 00 "));
-        QCOMPARE(dialogs_.messages.size(), 0);
     }
 
     void failedWriteIsReportedAndCountsStay()
@@ -446,14 +410,12 @@ private slots:
     void windowMenuOpensAbout()
     {
         StartEditor();
-        QTest::mouseClick(editor_.get(), Qt::RightButton, {}, QPoint(5, 5)); // no context event from clicks
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), editor_->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(editor_.get(), &event);
         auto* menu = editor_->findChild<QMenu*>();
         QVERIFY(menu && menu->isVisible());
         const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 2);
-        QVERIFY(actions[0]->isSeparator());
+        QVERIFY(actions.size() == 2 && actions[0]->isSeparator());
         QCOMPARE(actions[1]->text(), QString("关于 Quennet(&A)..."));
         actions[1]->trigger();
         QCOMPARE(dialogs_.abouts, 1);
@@ -473,17 +435,14 @@ private slots:
         Click("1002");
         Type("1007", "61");
         Click("1");
-        QVERIFY(editor_->isVisible());
-        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY(editor_->isVisible() && dialogs_.messages.size() == 1);
         Type("1007", "59");
         QTest::keyClick(Find("1007"), Qt::Key_Return); // the default button
-        QVERIFY(!editor_->isVisible());
         QCOMPARE(editor_->result(), int(QDialog::Accepted));
 
         StartEditor();
         Type("1007", "x");
         QTest::keyClick(editor_.get(), Qt::Key_Escape);
-        QVERIFY(!editor_->isVisible());
         QCOMPARE(editor_->result(), int(QDialog::Rejected));
         QCOMPARE(ReadAll(path_), EmptyFile(0)); // the program index is written only by 关闭文件
     }

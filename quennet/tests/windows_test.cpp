@@ -62,7 +62,7 @@ private slots:
         QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
         QByteArray bytes = EmptyFile(0);
         PutEntry(bytes, 2, 1, Entry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
-        PutEntry(bytes, 2, 2, Entry(DeletedEntryNo, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+        PutEntry(bytes, 2, 2, DeletedEntry());
         PutEntry(bytes, 2, 3, Entry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
         PutEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
         PutEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
@@ -112,13 +112,9 @@ private slots:
         QCOMPARE(about.objectName(), QString("AboutBox"));
         QCOMPARE(about.windowTitle(), QString("关于 Quennet"));
         QStringList texts;
-        for (QLabel* label : about.findChildren<QLabel*>()) {
-            if (label->pixmap().isNull())
-                texts << label->text();
-            else
-                QVERIFY(label->pixmap().width() >= 32);
-        }
-        QCOMPARE(texts, QStringList({"Quennet 1.0 版"}));
+        for (QLabel* label : about.findChildren<QLabel*>())
+            texts << (label->pixmap().isNull() ? label->text() : QString("icon"));
+        QCOMPARE(texts, QStringList({"icon", "Quennet 1.0 版"}));
         auto* ok = about.findChild<QPushButton*>("1");
         QCOMPARE(ok->text(), QString("确定"));
         QVERIFY(ok->isDefault());
@@ -141,9 +137,6 @@ private slots:
             QVERIFY(box->button(QMessageBox::Ok));
         }, QMessageBox::Ok);
         dialogs.Message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning);
-
-        WhenBoxOpens([](QMessageBox* box) { QCOMPARE(box->icon(), QMessageBox::NoIcon); }, QMessageBox::Ok);
-        dialogs.Message(nullptr, "请键入一个整数。", Dialogs::Icon::None);
 
         WhenBoxOpens([](QMessageBox* box) {
             QCOMPARE(box->icon(), QMessageBox::Question);
