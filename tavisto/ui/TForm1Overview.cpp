@@ -38,7 +38,10 @@ void TForm1::Button11Click()
         state_.SlotNo = static_cast<std::uint8_t>(row + 1);
         ShowSlotNo();
     });
-    connect(overview_, &TForm2::closed, this, [this] { setEnabled(true); });
+    connect(overview_, &TForm2::closed, this, [this] {
+        overview_ = nullptr;
+        setEnabled(true);
+    });
     CreatList();
     setEnabled(false);
 }
