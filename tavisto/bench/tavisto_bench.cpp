@@ -1,0 +1,188 @@
+// Measures what a user waits for: Tavisto's start-up and peak memory against a bare Qt window,
+// opening the overview of a full music table, and saving a full timing set.
+// Run under an X display: xvfb-run -a tavisto_bench (./project.sh bench does this).
+
+#include "StartupProbe.h"
+
+#include "Dialogs.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TimingFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace tavisto;
+
+namespace {
+
+constexpr int kStartupRuns = 7;
+constexpr int kRuns = 21;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Answers every question with Yes or OK and cancels every file or input box.
+class YesDialogs final : public Dialogs {
+public:
+    Answer message(QWidget*, Kind, const QString&, Buttons buttons, const QString&) override
+    {
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> fileDialog(QWidget*, const FileRequest&) override { return {}; }
+};
+
+std::uint8_t bcd(int value) { return std::uint8_t((value / 10) << 4 | value % 10); }
+
+// Every slot of every table in use, with times, tracks, days and zones.
+TimingSet fullTimingSet()
+{
+    TimingSet set;
+    for (int program = 1; program <= kProgramCount; ++program)
+        for (TimingType type : {TimingType::Music, TimingType::Peripheral})
+            for (int slot = 1; slot <= kProgramSlots; ++slot) {
+                std::uint8_t* s = set.Buffer.programSlot(program, type, slot);
+                const std::uint8_t bytes[kProgramSlotSize] = {std::uint8_t(slot), bcd(slot % 24), bcd(slot % 60),
+                                                               bcd((slot + 1) % 24), std::uint8_t(slot % 100),
+                                                               std::uint8_t((slot + 7) % 100), 0x7F, 0x3F};
+                std::copy(std::begin(bytes), std::end(bytes), s);
+            }
+    for (int slot = 1; slot <= kRandomSlots; ++slot) {
+        std::uint8_t* s = set.Buffer.randomSlot(slot);
+        const std::uint8_t bytes[kRandomSlotSize] = {std::uint8_t(slot), bcd(slot), 0x00, bcd(slot + 1), 0x30,
+                                                      1, 99, 0x7F, 0x3F, 1};
+        std::copy(std::begin(bytes), std::end(bytes), s);
+    }
+    return set;
+}
+
+bool waitExposed(QWidget* window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed())) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return true;
+}
+
+struct OverviewTimes {
+    double opened;   // Button11Click: store the shown timing, create the window, list 99 rows
+    double exposed;  // until the window is on the screen
+};
+
+// "定时核对" on program 1's music table with all 99 listed timings in use.
+std::optional<OverviewTimes> timeOverview()
+{
+    YesDialogs dialogs;
+    TForm1 window(dialogs);
+    window.show();
+    if (!waitExposed(&window))
+        return std::nullopt;
+    window.Button8Click();  // a new timing set
+    window.editor().Timings.Buffer = fullTimingSet().Buffer;
+    window.LoadShownTiming();
+
+    std::vector<double> opened, exposed;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        window.Button11Click();
+        opened.push_back(clock.nsecsElapsed() / 1e6);
+        if (!window.overview() || !waitExposed(window.overview()))
+            return std::nullopt;
+        exposed.push_back(clock.nsecsElapsed() / 1e6);
+        window.overview()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    return OverviewTimes{median(opened), median(exposed)};
+}
+
+// TimingFile::write of a full set into an open file, flushed to the device each time.
+std::optional<double> timeSave(const QString& directory)
+{
+    QTemporaryDir dir(directory + "/tavisto-bench-XXXXXX");
+    TimingFile file;
+    if (!dir.isValid() || !file.create(dir.filePath("full.mtf").toStdString()))
+        return std::nullopt;
+    const TimingSet set = fullTimingSet();
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        if (!file.write(set))
+            return std::nullopt;
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+int fail(const std::string& what)
+{
+    std::fprintf(stderr, "tavisto_bench: %s\n", what.c_str());
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // Both programs and this one draw on the X display that xvfb-run provides.
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QApplication app(argc, argv);
+    const QString here = QCoreApplication::applicationDirPath();
+    const std::string tavisto = QDir(here).filePath("tavisto").toStdString();
+    const std::string bare = QDir(here).filePath("bare_window").toStdString();
+
+    // One unmeasured start of each first, so that neither pays alone for a cold cache; then
+    // the two alternate, so that a passing load on the machine falls on both.
+    std::string error;
+    if (!measureStartup(bare, error) || !measureStartup(tavisto, error))
+        return fail(error);
+    std::vector<double> bareMs, tavistoMs, bareMiB, tavistoMiB;
+    for (int run = 0; run < kStartupRuns; ++run) {
+        const auto b = measureStartup(bare, error);
+        const auto t = measureStartup(tavisto, error);
+        if (!b || !t)
+            return fail(error);
+        bareMs.push_back(b->msToShown);
+        tavistoMs.push_back(t->msToShown);
+        bareMiB.push_back(b->peakMiB);
+        tavistoMiB.push_back(t->peakMiB);
+    }
+
+    const auto overview = timeOverview();
+    if (!overview)
+        return fail("the overview window did not open");
+    const auto save = timeSave(here);
+    if (!save)
+        return fail("cannot write a timing file in " + here.toStdString());
+
+    std::printf("Tavisto benchmark (medians; start-up and memory of %d runs each, the rest of %d)\n",
+                kStartupRuns, kRuns);
+    std::printf("  start-up to main window shown   bare window %7.1f ms   tavisto %7.1f ms   ratio %.2f (aim <= 1.30)\n",
+                median(bareMs), median(tavistoMs), median(tavistoMs) / median(bareMs));
+    std::printf("  peak memory (VmHWM)             bare window %7.1f MiB  tavisto %7.1f MiB  difference %.1f MiB "
+                "(aim <= 15)\n",
+                median(bareMiB), median(tavistoMiB), median(tavistoMiB) - median(bareMiB));
+    std::printf("  overview of a full music table  opened %.2f ms, on screen %.2f ms (aim < 10 ms)\n",
+                overview->opened, overview->exposed);
+    std::printf("  save of a full timing set       %.2f ms (18560-byte file, written and flushed to the device)\n",
+                *save);
+    return 0;
+}
