@@ -14,6 +14,17 @@ int resolveSlot(const SlotSelection& selection, std::uint8_t slot, int last)
 
 bool isStandardProgram(std::uint8_t editObject) { return editObject >= 1 && editObject <= kProgramCount; }
 
+// Takes the slot's Serial; an empty slot leaves CP cleared and nothing more to read.
+bool loadSerial(const std::uint8_t* slot, CP& cp)
+{
+    cp.Serial = slot[0];
+    if (isEmptySerial(slot[0])) {
+        ClearCP(cp);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void ClearCP(CP& cp)
@@ -27,11 +38,8 @@ void LoadBuftoCP(const TimingBuffer& buffer, const SlotSelection& selection, std
 {
     if (selection.EditObject == kRandomProgram) {
         const std::uint8_t* s = buffer.randomSlot(resolveSlot(selection, slot, kRandomSlots));
-        cp.Serial = s[0];
-        if (isEmptySerial(s[0])) {
-            ClearCP(cp);
+        if (!loadSerial(s, cp))
             return;
-        }
         cp.StartHour = s[1];
         cp.StartMinute = s[2];
         cp.EndHour = s[3];
@@ -47,11 +55,8 @@ void LoadBuftoCP(const TimingBuffer& buffer, const SlotSelection& selection, std
         return;
     const std::uint8_t* s = buffer.programSlot(selection.EditObject, selection.Type,
                                                resolveSlot(selection, slot, kProgramSlots));
-    cp.Serial = s[0];
-    if (isEmptySerial(s[0])) {
-        ClearCP(cp);
+    if (!loadSerial(s, cp))
         return;
-    }
     cp.StartHour = s[1];
     cp.StartMinute = s[2];
     if (selection.Type == TimingType::Music) {

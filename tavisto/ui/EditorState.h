@@ -20,6 +20,14 @@ struct EditorState {
     TimingSet Timings;  // the TimingBuffer with RunProgram and RandomEnabled
     tavisto::CP CP;
 
+    // Where every new or opened set begins: program 1, music timing 01, nothing changed yet.
+    void StartEditing()
+    {
+        Modified = 0;
+        EditObject = 1;
+        Type = TimingType::Music;
+        SlotNo = 1;
+    }
     bool FileAttached() const { return File.isOpen(); }
     bool HasFile() const { return NewFile == 1 || FileAttached(); }
     bool RandomProgram() const { return EditObject == kRandomProgram; }

@@ -112,12 +112,9 @@ void TForm1::FormCreate()
     state_.File.close();
     RedrawEdit();
     ReStateBar();
-    state_.Modified = 0;
-    state_.EditObject = 1;
-    state_.Type = TimingType::Music;
+    state_.StartEditing();
     state_.Timings.RandomEnabled = 1;
     state_.Timings.RunProgram = 1;
-    state_.SlotNo = 1;
     state_.CP = tavisto::CP{};
 }
 

@@ -77,12 +77,9 @@ void TForm1::Button8Click()
     if (!StoreShownTiming() || !SaveEnquire())
         return;
     state_.NewFile = 1;
-    state_.Modified = 0;
-    state_.EditObject = 1;
-    state_.Type = TimingType::Music;
+    state_.StartEditing();
     state_.Timings.RandomEnabled = 1;
     state_.Timings.RunProgram = 1;
-    state_.SlotNo = 1;
     RedrawEdit();
     ReStateBar();
     state_.Timings.Buffer.fill(kEmptyByte);
@@ -109,10 +106,7 @@ void TForm1::Button5Click()
         ReStateBar();
         return;
     }
-    state_.Modified = 0;
-    state_.EditObject = 1;
-    state_.Type = TimingType::Music;
-    state_.SlotNo = 1;
+    state_.StartEditing();  // the two settings are the file's own
     RedrawEdit();
     ReStateBar();
     LoadShownTiming();
