@@ -1,0 +1,203 @@
+// The .mtf file: its byte layout, what a write leaves alone, short files, exclusive holding, failures.
+
+#include "CurrentTiming.h"
+#include "TimingFile.h"
+
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tavisto;
+
+namespace {
+
+// File offset of buffer byte i: table t = i / 800 starts block t + 1 of 2048 bytes; random table at 18432.
+int fileOffsetOf(int i) { return i < 6400 ? (i / 800 + 1) * 2048 + i % 800 : 18432 + i - 6400; }
+int pattern(int offset) { return std::uint8_t(offset * 13 + 7); }
+
+QByteArray patternFile(int size)
+{
+    QByteArray bytes(size, 0);
+    for (int k = 0; k < size; ++k)
+        bytes[k] = char(pattern(k));
+    return bytes;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QString firstDifference(const QByteArray& actual, const QByteArray& expected)
+{
+    if (actual.size() != expected.size())
+        return QString("size %1, not %2").arg(actual.size()).arg(expected.size());
+    for (int k = 0; k < actual.size(); ++k)
+        if (actual[k] != expected[k])
+            return QString("offset %1: %2, not %3").arg(k).arg(quint8(actual[k])).arg(quint8(expected[k]));
+    return {};
+}
+
+// Exit status of body run in a child process, -1 when it did not exit.
+template <typename Body> int inChild(Body body)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(body());
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+class TimingFileTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const char* name) const { return dir_.filePath(name); }
+private slots:
+    // A new set saved at once: 0xFF tables but slot 1 of program 1's music table, both settings 1,
+    // zeros in every unused byte, also when an existing longer file is replaced.
+    void newSetMakesTheFullImage()
+    {
+        QByteArray expected(18560, 0);
+        for (int block = 1; block <= 8; ++block)
+            expected.replace(block * 2048, 800, QByteArray(800, char(0xFF)));
+        expected.replace(18432, 100, QByteArray(100, char(0xFF)));
+        expected.replace(2048, 8, QByteArray("\x01\0\0\0\0\0\0\0", 8));
+        expected[0] = expected[18559] = 1;
+        TimingSet set;
+        set.Buffer.fill(0xFF);
+        CP cp;
+        cp.Serial = 1;
+        SaveCPtoBuf(set.Buffer, SlotSelection{}, 0, cp);
+        for (const QString& file : {path("new.mtf"), path("replaced.mtf")}) {
+            if (file.endsWith("replaced.mtf"))
+                QVERIFY(put(file, QByteArray(30000, 0x77)));
+            TimingFile timingFile;
+            QVERIFY(timingFile.create(file.toStdString()));
+            QVERIFY(timingFile.write(set));
+            QCOMPARE(firstDifference(contents(file), expected), QString());
+            TimingSet back;
+            back.Buffer.fill(0x12);
+            back.RunProgram = back.RandomEnabled = 9;
+            QVERIFY(timingFile.read(back));
+            QVERIFY(back.Buffer.bytes() == set.Buffer.bytes());
+            QCOMPARE(int(back.RunProgram) * 10 + back.RandomEnabled, 11);
+        }
+    }
+
+    void shortFileReadsRestAsNewSet_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {0, 1, 100, 2048 + 52, 18432 + 55, 18559, 18560, 20000})
+            QTest::addRow("%d bytes", size) << size;
+    }
+
+    // Every field is read from its offset. Beyond the end of a short file everything reads as in a new set,
+    // and nothing of the previous set survives. Writing back an unedited set changes no byte of a full file.
+    void shortFileReadsRestAsNewSet()
+    {
+        QFETCH(int, size);
+        const QString file = path("short.mtf");
+        QVERIFY(put(file, patternFile(size)));
+        TimingSet set;
+        set.Buffer.fill(0x5C);
+        set.RunProgram = 4;
+        set.RandomEnabled = 0;
+        TimingFile timingFile;
+        QVERIFY(timingFile.open(file.toStdString()));
+        QVERIFY(timingFile.read(set));
+        QCOMPARE(int(set.RunProgram), size > 0 ? pattern(0) : 1);
+        QCOMPARE(int(set.RandomEnabled), size > 18559 ? pattern(18559) : 1);
+        for (int i = 0; i < 6500; ++i) {
+            const int offset = fileOffsetOf(i);
+            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? pattern(offset) : 0xFF), qPrintable(QString::number(i)));
+        }
+        if (size >= 18560) {
+            QVERIFY(timingFile.write(set));
+            QCOMPARE(firstDifference(contents(file), patternFile(size)), QString());
+        }
+    }
+
+    // While a TimingFile holds a file, another process can neither open nor create (empty) it.
+    void heldFileIsRefusedToOthers()
+    {
+        const QString file = path("held.mtf");
+        const std::string name = file.toStdString();
+        QVERIFY(put(file, patternFile(18560)));
+        auto otherProcess = [&name] {
+            TimingFile other;
+            return (other.open(name) ? 1 : 0) | (other.create(name) ? 2 : 0);
+        };
+        {
+            TimingFile holder;
+            QVERIFY(holder.open(name));
+            QCOMPARE(inChild(otherProcess), 0);
+            QVERIFY(holder.create(name));
+            QCOMPARE(QFileInfo(file).size(), qint64(0));
+            QVERIFY(put(file, patternFile(18560)));
+            QCOMPARE(inChild(otherProcess), 0);
+            QCOMPARE(firstDifference(contents(file), patternFile(18560)), QString());
+        }
+        QCOMPARE(inChild(otherProcess), 3);  // released on close
+    }
+
+    void openFailures()
+    {
+        TimingFile timingFile;
+        QVERIFY(!timingFile.open(path("missing.mtf").toStdString()));
+        QVERIFY(!QFile::exists(path("missing.mtf")));
+        QVERIFY(!timingFile.create(path("no/such/dir.mtf").toStdString()));
+        QVERIFY(!timingFile.open(dir_.path().toStdString()));
+
+        // Permission bits do not stop root: try as an ordinary user in a child process.
+        const QString file = path("readonly.mtf");
+        QVERIFY(put(file, patternFile(18560)));
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0 && ::chown(qPrintable(file), 65534, 65534) == 0);
+        auto openAsUser = [root, name = file.toStdString()] {
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 2;
+            return TimingFile().open(name) ? 1 : 0;
+        };
+        QCOMPARE(inChild(openAsUser), 1);  // writable: opens
+        QVERIFY(::chmod(qPrintable(file), 0444) == 0);
+        QCOMPARE(inChild(openAsUser), 0);
+    }
+
+    // A full device, simulated by a file size limit: the write fails and says so.
+    void failedWriteIsReported()
+    {
+        // file size limit, and what reaches the file: only the first byte, a cut table, all but the last byte
+        for (auto [limit, size] : {std::pair{1, 1}, {2500, 2500}, {18559, 18532}}) {
+            const QString file = path("full.mtf");
+            TimingFile timingFile;
+            QVERIFY(timingFile.create(file.toStdString()));
+            rlimit saved{};
+            QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+            rlimit small = saved;
+            small.rlim_cur = rlim_t(limit);
+            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+            const bool written = timingFile.write(TimingSet{});
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, previousHandler);
+            QVERIFY2(!written, qPrintable(QString::number(limit)));
+            QCOMPARE(QFileInfo(file).size(), qint64(size));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TimingFileTest)
+#include "timing_file_test.moc"
