@@ -25,6 +25,7 @@ private slots:
     void fieldValidation();
     void reenteringStopsTheCommand();
     void clickOnTheCheckedRadioStoresAndReloads();
+    void keyboardWorksLikeTheMouse();
 };
 
 void MainWindowTest::startsWithoutFile()
@@ -347,6 +348,23 @@ void MainWindowTest::clickOnTheCheckedRadioStoresAndReloads()
     f.click("RadioButton6");  // "开启" again
     QCOMPARE(f.state().Timings.RandomEnabled, 1);
     QCOMPARE(f.state().Modified, 1);
+}
+
+void MainWindowTest::keyboardWorksLikeTheMouse()
+{
+    MainWindowFixture f;
+    f.click("Button8");
+    f.get("RadioButton1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.get("RadioButton1"), Qt::Key_Right);
+    QCOMPARE(f.state().EditObject, 2);
+    QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（2）  <音乐定时>  定时序号：01"));
+    f.get("CheckBox4")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
+    QCOMPARE(f.state().Modified, 1);
+    f.edit("Edit4")->setText("01");
+    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
+    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
+    QCOMPARE(f.panel(0), QStringLiteral("此定时有效"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -64,8 +64,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     statusPanels_[0]->setFixedWidth(80);
     statusPanels_[0]->setText(QStringLiteral("此定时无效"));
 
-    for (QLineEdit* edit : {ui->Edit2, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8, ui->Edit9})
-        edit->installEventFilter(this);
+    // Sees the fields losing the focus, and the mouse presses that moved it.
     qApp->installEventFilter(this);
     connectHandlers();
     FormCreate();
