@@ -11,7 +11,7 @@ PACKAGES=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins 
 
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -30,13 +30,13 @@ build() {
 command=${1:-}
 case "$command" in
   run)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     build build
     program=${2:-tavisto}
     exec "build/$program/$program"
     ;;
   test)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     if [[ ${2:-} == --sanitize ]]; then
       build build-sanitize -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
       ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -47,8 +47,7 @@ case "$command" in
     fi
     ;;
   bench)
-    install_missing
-    PACKAGES=(xvfb xauth) install_missing
+    install_missing "${PACKAGES[@]}" xvfb xauth libxcb1-dev
     build build -DCMAKE_BUILD_TYPE=Release
     xvfb-run -a build/tavisto/tavisto_bench
     ;;
