@@ -1,11 +1,16 @@
-// Drives Tavisto's main window through its states and saves a picture of each:
-// no file, a new set in the music layout, an opened file at program 2 peripheral timing 15,
-// and the random program. Run under an X server, QT_QPA_PLATFORM=xcb.
-// Usage: screenshot-tavisto-main OUTPUT_DIRECTORY
+// Pictures of Tavisto's windows for the documentation. The main window is driven through its states
+// (no file, a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
+// program); the overview, About and relation-diagram windows are shown with example contents.
+// Run under an X server (xvfb-run -a -s "-screen 0 1024x768x24"), QT_QPA_PLATFORM=xcb.
+// Usage: screenshot-tavisto OUTPUT_DIRECTORY
 
 #include "Dialogs.h"
+#include "OverviewText.h"
 #include "Fonts.h"
 #include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+#include "TForm4.h"
 #include "TavistoIcon.h"
 #include "TimingFile.h"
 
@@ -39,8 +44,35 @@ public:
 
 bool save(QWidget& window, const QString& path)
 {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
     QTest::qWait(200);  // let fonts and the paint settle
     return window.grab().save(path);
+}
+
+std::uint8_t bcd(int value) { return std::uint8_t((value / 10) << 4 | value % 10); }
+
+// A music table with a morning, a noon and an evening timing on most days.
+void fillMusicTable(TForm2& overview)
+{
+    const SlotSelection music{1, TimingType::Music, 1};
+    overview.setRowCount(overviewRowCount(music));
+    for (int row = 0; row < overviewRowCount(music); ++row) {
+        CP cp;
+        ClearCP(cp);
+        if (row < 12) {
+            cp.Serial = std::uint8_t(row + 1);
+            cp.StartHour = bcd(7 + row);
+            cp.StartMinute = bcd(row % 2 ? 30 : 0);
+            cp.Track1 = std::uint8_t(row + 1);
+            cp.Track2 = std::uint8_t(row + 12);
+            cp.Track3 = std::uint8_t(3 * row + 3);
+            cp.Weekdays = row % 3 ? 0x1F : 0x7F;
+            cp.Zones = row % 2 ? 0x03 : 0x3F;
+        }
+        overview.setRow(row, overviewRow(music, row + 1, cp));
+    }
 }
 
 void click(TForm1& window, const char* name)
@@ -84,9 +116,6 @@ int main(int argc, char* argv[])
         return 1;
 
     TForm1 window(dialogs);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
     bool saved = save(window, out.filePath("tavisto-no-file.png"));
 
     click(window, "Button8");
@@ -113,5 +142,13 @@ int main(int argc, char* argv[])
     click(window, "CheckBox6");
     click(window, "CheckBox7");
     saved = saved && save(window, out.filePath("tavisto-random.png"));
+
+    TForm2 overview(dialogs);
+    overview.setWindowTitle(QStringLiteral("定时查看－程序（1）－音乐定时"));
+    fillMusicTable(overview);
+    TForm3 about;
+    TForm4 diagram;
+    saved = saved && save(overview, out.filePath("tavisto-overview.png")) &&
+            save(about, out.filePath("tavisto-about.png")) && save(diagram, out.filePath("tavisto-diagram.png"));
     return saved ? 0 : 1;
 }
