@@ -387,9 +387,7 @@ void TimingEditor::ProgramClick(int programIndex)
     state_.ProgramIndex = programIndex;
     ShowFields();
     file_.CountTimings(state_);
-    file_.LoadTiming(state_, state_.ShownNo);
-    SetIndicator(true);
-    ShowTiming();
+    ShowPosition(state_.ShownNo, true);
 }
 
 void TimingEditor::TypeSelected(int kind)
@@ -509,15 +507,20 @@ void TimingEditor::ClearAllClick()
     ShowFields();
 }
 
+void TimingEditor::ShowPosition(int position, bool trailingBlank)
+{
+    state_.ShownNo = position;
+    file_.LoadTiming(state_, state_.ShownNo);
+    SetIndicator(trailingBlank);
+    ShowTiming();
+}
+
 void TimingEditor::FirstClick()
 {
     if (state_.TimingCount == 0)
         return;
     const std::vector<int> positions = ValidPositions();
-    state_.ShownNo = positions.empty() ? 1 : positions.front();
-    file_.LoadTiming(state_, state_.ShownNo);
-    SetIndicator(false);
-    ShowTiming();
+    ShowPosition(positions.empty() ? 1 : positions.front(), false);
 }
 
 void TimingEditor::LastClick()
@@ -525,32 +528,21 @@ void TimingEditor::LastClick()
     if (state_.TimingCount == 0)
         return;
     const std::vector<int> positions = ValidPositions();
-    state_.ShownNo = positions.empty() ? state_.TimingCount : positions.back();
-    file_.LoadTiming(state_, state_.ShownNo);
-    SetIndicator(true);
-    ShowTiming();
+    ShowPosition(positions.empty() ? state_.TimingCount : positions.back(), true);
 }
 
 void TimingEditor::PreviousClick()
 {
     const std::vector<int> positions = ValidPositions();
     const auto before = std::lower_bound(positions.begin(), positions.end(), state_.ShownNo);
-    if (before != positions.begin())
-        state_.ShownNo = *std::prev(before);
-    file_.LoadTiming(state_, state_.ShownNo);
-    SetIndicator(false);
-    ShowTiming();
+    ShowPosition(before != positions.begin() ? *std::prev(before) : state_.ShownNo, false);
 }
 
 void TimingEditor::NextClick()
 {
     const std::vector<int> positions = ValidPositions();
     const auto after = std::upper_bound(positions.begin(), positions.end(), state_.ShownNo);
-    if (after != positions.end())
-        state_.ShownNo = *after;
-    file_.LoadTiming(state_, state_.ShownNo);
-    SetIndicator(false);
-    ShowTiming();
+    ShowPosition(after != positions.end() ? *after : state_.ShownNo, false);
 }
 
 void TimingEditor::OkClick()

@@ -56,6 +56,8 @@ private:
     void ShowFields();
     void ShowTiming();
     void SetIndicator(bool trailingBlank);
+    // Loads and shows the timing at `position`, which becomes the shown one.
+    void ShowPosition(int position, bool trailingBlank);
     void ApplyKind(int kind);
     void SetFileButtonsEnabled(bool enabled);
     std::vector<int> ValidPositions() const;
