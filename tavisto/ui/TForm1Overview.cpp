@@ -2,9 +2,6 @@
 #include "TForm1.h"
 
 #include "TForm2.h"
-#include "ui_TForm1.h"
-
-#include <QLabel>
 
 namespace tavisto {
 
