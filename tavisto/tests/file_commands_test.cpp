@@ -110,6 +110,7 @@ void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
     open(f, file);
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
     QCOMPARE(f.state().Timings.RunProgram, static_cast<std::uint8_t>(original[0]));
+    QCOMPARE(f.get<QComboBox>("ComboBox3")->currentIndex(), -1);  // a run program outside 1..4 selects nothing
     QCOMPARE(f.state().Modified, 0);
     f.click("Button4");
     const QByteArray saved = fileBytes(file);
