@@ -441,16 +441,22 @@ void TimingEditor::AddClick()
             }
         }
     }
-    PackTiming(state_.EntryBuffer, fields_, timingKind_, target);
-    if (!file_.StoreTiming(state_, target)) {
-        ReportWriteFailure();
+    if (!StoreFieldsAt(target))
         return;
-    }
     const bool replaced = std::binary_search(positions.begin(), positions.end(), target);
     state_.ShownNo = target;
     state_.TimingCount = int(positions.size()) + (replaced ? 0 : 1);
     SetIndicator(false);
     ShowFields();
+}
+
+bool TimingEditor::StoreFieldsAt(int position)
+{
+    PackTiming(state_.EntryBuffer, fields_, timingKind_, position);
+    if (file_.StoreTiming(state_, position))
+        return true;
+    ReportWriteFailure();
+    return false;
 }
 
 void TimingEditor::ModifyClick()
@@ -459,11 +465,8 @@ void TimingEditor::ModifyClick()
         return;
     ShowFields();
     const int position = std::max(state_.ShownNo, 1);
-    PackTiming(state_.EntryBuffer, fields_, timingKind_, position);
-    if (!file_.StoreTiming(state_, position)) {
-        ReportWriteFailure();
+    if (!StoreFieldsAt(position))
         return;
-    }
     state_.ShownNo = position;
     state_.TimingCount = int(ValidPositions().size());
     SetIndicator(false);

@@ -58,6 +58,8 @@ private:
     void SetIndicator(bool trailingBlank);
     // Loads and shows the timing at `position`, which becomes the shown one.
     void ShowPosition(int position, bool trailingBlank);
+    // Packs the fields for `position` and stores them there; a failed write is reported.
+    bool StoreFieldsAt(int position);
     void ApplyKind(int kind);
     void SetFileButtonsEnabled(bool enabled);
     std::vector<int> ValidPositions() const;
