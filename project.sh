@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# One entry point for people and CI: installs what is missing, builds, then runs, tests or measures.
-#   ./project.sh run [tavisto|quennet]   start a program (needs a desktop session)
-#   ./project.sh test [--sanitize]       run every test (offscreen, no display needed)
-#   ./project.sh bench                   start-up, overview and save timings of Tavisto
+# One entry point for people and CI: installs what is missing, builds, then runs, tests,
+# measures, installs or packages.
+#   ./project.sh run [tavisto|quennet] [ARGS...]   start a program (needs a desktop session)
+#   ./project.sh test [--sanitize]                  run every test (offscreen, no display needed)
+#   ./project.sh bench                              start-up, overview and save timings of Tavisto
+#   ./project.sh install [PREFIX]                   install stripped Release programs (default /usr/local)
+#   ./project.sh package                            build the Debian package and check it
+#   ./project.sh pictures                           redraw the generated icons and pictures
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6
-          libjpeg62-turbo-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming)
+BUILD_PACKAGES=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+                libjpeg62-turbo-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+                qt6-translations-l10n)
+TEST_PACKAGES=(libqt6test6 clang-format desktop-file-utils appstream shared-mime-info libxml2-utils
+               locales)
+PACKAGE_PACKAGES=(dpkg-dev file lintian)
+
+SUDO=()
+((EUID == 0)) || SUDO=(sudo)
 
 install_missing() {
   local missing=()
@@ -16,9 +27,17 @@ install_missing() {
   done
   if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    "${SUDO[@]}" apt-get update -qq
+    "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
   fi
+}
+
+# The tests that need the Chinese locale run under zh_CN.UTF-8.
+ensure_zh_locale() {
+  locale -a 2>/dev/null | grep -qi '^zh_CN.utf-\?8$' && return
+  "${SUDO[@]}" sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | "${SUDO[@]}" tee -a /etc/locale.gen >/dev/null
+  "${SUDO[@]}" locale-gen >/dev/null
 }
 
 build() {
@@ -27,16 +46,22 @@ build() {
   cmake --build "$dir"
 }
 
+release_build() {
+  build build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+}
+
 command=${1:-}
 case "$command" in
   run)
-    install_missing "${PACKAGES[@]}"
+    install_missing "${BUILD_PACKAGES[@]}"
     build build
     program=${2:-tavisto}
-    exec "build/$program/$program"
+    shift $(($# < 2 ? $# : 2))
+    exec "build/$program/$program" "$@"
     ;;
   test)
-    install_missing "${PACKAGES[@]}"
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    ensure_zh_locale
     if [[ ${2:-} == --sanitize ]]; then
       build build-sanitize -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
       ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -47,12 +72,28 @@ case "$command" in
     fi
     ;;
   bench)
-    install_missing "${PACKAGES[@]}" xvfb xauth libxcb1-dev
-    build build -DCMAKE_BUILD_TYPE=Release
-    xvfb-run -a build/tavisto/tavisto_bench
+    install_missing "${BUILD_PACKAGES[@]}" xvfb xauth libxcb1-dev
+    build build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    xvfb-run -a build-bench/tavisto/tavisto_bench
+    ;;
+  install)
+    install_missing "${BUILD_PACKAGES[@]}"
+    release_build
+    "${SUDO[@]}" cmake --install build-release --strip --prefix "${2:-/usr/local}"
+    ;;
+  package)
+    install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    release_build
+    (cd build-release && cpack -G DEB)
+    tools/check-package.sh build-release/*.deb
+    ;;
+  pictures)
+    install_missing "${BUILD_PACKAGES[@]}" qt6-svg-dev
+    build build
+    cmake --build build --target tavisto_pictures quennet_pictures
     ;;
   *)
-    sed -n '2,5p' "$0"
+    sed -n '4,10p' "$0"
     exit 2
     ;;
 esac
