@@ -2,9 +2,12 @@
 
 #include "TimingFileLayout.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavisto {
@@ -44,16 +47,75 @@ bool readUpTo(int fd, std::uint8_t* data, std::size_t size, std::size_t offset)
     return true;
 }
 
+bool lock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+
 int openLocked(const std::string& path, int flags)
 {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (!lock(fd)) {
         ::close(fd);
         return -1;
     }
     return fd;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A symbolic link is kept: the file it leads to is replaced. A path that no longer
+// exists (the file was deleted or renamed) is written as it is.
+std::string resolved(const std::string& path)
+{
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    std::string result(real);
+    std::free(real);
+    return result;
+}
+
+bool sameFile(int a, int b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    return ::fstat(a, &sa) == 0 && ::fstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Gives the replacement the owner and permission bits of the file it replaces.
+bool takeOverAttributes(int replacement, int replaced)
+{
+    if (replaced < 0)
+        return ::fchmod(replacement, newFileMode()) == 0;
+    struct stat old {};
+    if (::fstat(replaced, &old) != 0)
+        return false;
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+        (void)!::fchown(replacement, old.st_uid, old.st_gid);  // only root may, and only root needs to
+    return ::fchmod(replacement, old.st_mode & 07777) == 0;
+}
+
+bool syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace
@@ -62,15 +124,24 @@ bool TimingFile::open(const std::string& path)
 {
     close();
     fd_ = openLocked(path, O_RDWR);
+    if (fd_ >= 0)
+        path_ = path;
     return isOpen();
 }
 
 bool TimingFile::create(const std::string& path)
 {
     close();
-    fd_ = openLocked(path, O_RDWR | O_CREAT);
-    if (isOpen() && ::ftruncate(fd_, 0) != 0)
+    // A file that is there already is held from now on, but not emptied: the save replaces it.
+    fd_ = openLocked(path, O_RDWR | O_NONBLOCK);
+    const int openError = errno;
+    struct stat found {};
+    if (fd_ >= 0 && (::fstat(fd_, &found) != 0 || !S_ISREG(found.st_mode)))
         close();
+    else if (fd_ >= 0 || (openError == ENOENT && ::stat(folderOf(path).c_str(), &found) == 0 && S_ISDIR(found.st_mode))) {
+        path_ = path;
+        fresh_ = true;
+    }
     return isOpen();
 }
 
@@ -79,24 +150,67 @@ void TimingFile::close()
     if (fd_ >= 0)
         ::close(fd_);  // releases the lock too
     fd_ = -1;
+    fresh_ = false;
+    path_.clear();
 }
 
 bool TimingFile::write(const TimingSet& set)
 {
     if (!isOpen())
         return false;
-    bool ok = writeAll(fd_, &set.RunProgram, 1, kRunProgramFileOffset);
-    for (int t = 0; ok && t < kProgramTableCount; ++t)
-        ok = writeAll(fd_, set.Buffer.table(t), kProgramTableSize, tableFileOffset(t));
-    ok = ok && writeAll(fd_, set.Buffer.randomTable(), kRandomTableSize, kRandomTableFileOffset);
-    ok = ok && writeAll(fd_, &set.RandomEnabled, 1, kRandomEnabledFileOffset);
+    std::string image(kTimingFileSize, '\0');
+    if (fd_ >= 0 && !fresh_) {
+        struct stat held {};
+        if (::fstat(fd_, &held) != 0)
+            return false;
+        image.resize(std::max<std::size_t>(kTimingFileSize, static_cast<std::size_t>(held.st_size)), '\0');
+        if (!readUpTo(fd_, reinterpret_cast<std::uint8_t*>(image.data()), static_cast<std::size_t>(held.st_size), 0))
+            return false;
+    }
+    auto put = [&image](const std::uint8_t* data, std::size_t size, std::size_t offset) {
+        std::copy(data, data + size, image.begin() + static_cast<std::ptrdiff_t>(offset));
+    };
+    put(&set.RunProgram, 1, kRunProgramFileOffset);
+    for (int t = 0; t < kProgramTableCount; ++t)
+        put(set.Buffer.table(t), kProgramTableSize, tableFileOffset(t));
+    put(set.Buffer.randomTable(), kRandomTableSize, kRandomTableFileOffset);
+    put(&set.RandomEnabled, 1, kRandomEnabledFileOffset);
+    return replaceWith(image);
+}
+
+bool TimingFile::replaceWith(const std::string& image)
+{
+    const std::string target = resolved(path_);
+    const std::string folder = folderOf(target);
+    std::string temporary = folder + "/." + target.substr(target.rfind('/') + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A file at the path that is not ours (ours was deleted or renamed) is replaced only
+    // when no other program holds it.
+    int other = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const bool othersFree = other < 0 || (fd_ >= 0 && sameFile(other, fd_)) || lock(other);
     // The files travel to the players on removable cards: nothing may stay in a cache.
-    return ok && ::fsync(fd_) == 0;
+    const bool ok = othersFree && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0) &&
+                    ::fsync(fd) == 0 && takeOverAttributes(fd, fd_) && lock(fd) &&
+                    ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (other >= 0)
+        ::close(other);
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        ::close(fd);
+        return false;
+    }
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = fd;
+    fresh_ = false;
+    return syncFolder(folder);
 }
 
 bool TimingFile::read(TimingSet& set) const
 {
-    if (!isOpen())
+    if (fd_ < 0)
         return false;
     TimingSet fresh;
     fresh.Buffer.fill(kEmptyByte);

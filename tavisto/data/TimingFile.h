@@ -1,5 +1,5 @@
 #pragma once
-// An open .mtf file, held exclusively from opening until closing.
+// An open .mtf file, held exclusively from opening until closing; saved whole and atomically.
 
 #include "TimingBuffer.h"
 
@@ -24,21 +24,27 @@ public:
 
     // An existing file, read and write; fails when another process holds it.
     bool open(const std::string& path);
-    // A new or emptied file. The lock is taken before anything is emptied,
-    // so a file that another process holds is never touched.
+    // The path a new set will be saved to. Fails when another process holds a file there or
+    // the folder does not exist. Nothing on disk changes before write().
     bool create(const std::string& path);
     void close();
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return !path_.empty(); }
 
-    // Writes the settings and tables at their offsets and flushes them to the device.
-    // Nothing else in the file is touched and it is never truncated.
+    // Writes the complete file into a temporary file beside it, flushes it to the device and
+    // renames it over the path; the new file is then the one held. An opened file keeps its
+    // unused bytes and everything beyond the layout; a created one gets zeros there. On failure
+    // the file at the path is left as it was (or absent), and the held file stays held.
     bool write(const TimingSet& set);
     // Reads the settings and tables. What lies beyond the end of a short file reads as in a
     // new set (table bytes 0xFF, both settings 1). On a read error `set` is left untouched.
     bool read(TimingSet& set) const;
 
 private:
-    int fd_ = -1;
+    bool replaceWith(const std::string& image);
+
+    int fd_ = -1;          // the held file; none for a created path not yet written
+    bool fresh_ = false;   // created: the held file's old bytes are not part of the set
+    std::string path_;
 };
 
 }  // namespace tavisto

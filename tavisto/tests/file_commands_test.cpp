@@ -53,6 +53,7 @@ private slots:
     void openFailures();
     void heldFilesAreNotShared();
     void failedSaveKeepsTheChanges();
+    void openFileDeletedOrRenamed();
     void saveQuestion_data();
     void saveQuestion();
     void navigationEnds();
@@ -199,8 +200,10 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
     MainWindowFixture f;
     open(f, file);
     f.type("Edit2", "08");
+    writeFileBytes(path("other.mtf"), pattern(20000));
 
-    // A device that takes no more than 1000 bytes.
+    // A device that takes no more than 1000 bytes: neither the open file nor a file that a new set
+    // was to replace is touched.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -210,17 +213,49 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
     f.click("Button4");
     f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
     const bool closed = f.window.close();
+    QCOMPARE(fileBytes(file), freshFile());
+    f.dialogs.answers.enqueue(Dialogs::Answer::No);
+    f.click("Button8");
+    f.dialogs.fileAnswers.enqueue(path("other.mtf"));
+    f.click("Button4");
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("保存定时文件失败！"),
                                              QStringLiteral("是否保存对当前定时数据的修改？"),
+                                             QStringLiteral("保存定时文件失败！"),
+                                             QStringLiteral("是否保存对当前定时数据的修改？"),
                                              QStringLiteral("保存定时文件失败！")}));
     QVERIFY(!closed);
-    QCOMPARE(f.state().Modified, 1);
-    QVERIFY(f.state().FileAttached());
+    QCOMPARE(fileBytes(path("other.mtf")), pattern(20000));
+    QVERIFY(f.state().NewFile);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+    open(f, file);
+    f.type("Edit2", "08");
     f.click("Button4");
     QCOMPARE(fileBytes(file)[2049], '\x08');
     QCOMPARE(f.state().Modified, 0);
+}
+
+// Edits saved after another program deleted or renamed the open file reach the file's path.
+void FileCommandsTest::openFileDeletedOrRenamed()
+{
+    const QString file = path("gone.mtf");
+    for (bool renamed : {false, true}) {
+        writeFileBytes(file, pattern(20000));
+        MainWindowFixture f;
+        open(f, file);
+        f.type("Edit2", "09");
+        QVERIFY(renamed ? QFile::rename(file, path("elsewhere.mtf")) : QFile::remove(file));
+        f.click("Button4");
+        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.state().Modified, 0);
+        const QByteArray saved = fileBytes(file);
+        QCOMPARE(saved.size(), 20000);
+        QCOMPARE(saved[2049], '\x09');
+        QCOMPARE(saved.mid(2056), pattern(20000).mid(2056));
+        QVERIFY(!lockableByOthers(file));
+    }
+    QCOMPARE(fileBytes(path("elsewhere.mtf")), pattern(20000));
 }
 
 void FileCommandsTest::saveQuestion_data()

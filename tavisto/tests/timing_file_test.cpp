@@ -1,10 +1,12 @@
-// The .mtf file: its byte layout, what a write leaves alone, short files, exclusive holding, failures.
+// The .mtf file: its byte layout, what a save keeps, short files, exclusive holding, failures.
 
 #include "CurrentTiming.h"
 #include "TimingFile.h"
 
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -46,6 +48,20 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected)
         if (actual[k] != expected[k])
             return QString("offset %1: %2, not %3").arg(k).arg(quint8(actual[k])).arg(quint8(expected[k]));
     return {};
+}
+
+template <typename Body> bool withFileSizeLimit(int limit, Body body)
+{
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(limit);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool result = body();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
 }
 
 // Exit status of body run in a child process, -1 when it did not exit.
@@ -129,7 +145,8 @@ private slots:
         }
     }
 
-    // While a TimingFile holds a file, another process can neither open nor create (empty) it.
+    // While a TimingFile holds a file, another process can neither open nor replace it. Taking a path
+    // for a new set holds a file that is there, but changes nothing before the save.
     void heldFileIsRefusedToOthers()
     {
         const QString file = path("held.mtf");
@@ -144,10 +161,10 @@ private slots:
             QVERIFY(holder.open(name));
             QCOMPARE(inChild(otherProcess), 0);
             QVERIFY(holder.create(name));
-            QCOMPARE(QFileInfo(file).size(), qint64(0));
-            QVERIFY(put(file, patternFile(18560)));
             QCOMPARE(inChild(otherProcess), 0);
             QCOMPARE(firstDifference(contents(file), patternFile(18560)), QString());
+            QVERIFY(holder.write(TimingSet{}));  // the replacement is held in its turn
+            QCOMPARE(inChild(otherProcess), 0);
         }
         QCOMPARE(inChild(otherProcess), 3);  // released on close
     }
@@ -176,26 +193,84 @@ private slots:
         QCOMPARE(inChild(openAsUser), 0);
     }
 
-    // A full device, simulated by a file size limit: the write fails and says so.
-    void failedWriteIsReported()
+    // A full device, simulated by a file size limit: the write fails and says so, and whatever was at
+    // the path is left as it was: an opened file, a file a new set was to replace, or no file at all.
+    void failedWriteLeavesTheFileAsItWas()
     {
-        // file size limit, and what reaches the file: only the first byte, a cut table, all but the last byte
-        for (auto [limit, size] : {std::pair{1, 1}, {2500, 2500}, {18559, 18532}}) {
-            const QString file = path("full.mtf");
-            TimingFile timingFile;
-            QVERIFY(timingFile.create(file.toStdString()));
-            rlimit saved{};
-            QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
-            rlimit small = saved;
-            small.rlim_cur = rlim_t(limit);
-            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-            const bool written = timingFile.write(TimingSet{});
-            ::setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, previousHandler);
-            QVERIFY2(!written, qPrintable(QString::number(limit)));
-            QCOMPARE(QFileInfo(file).size(), qint64(size));
+        QTemporaryDir folder;
+        const QString file = folder.filePath("full.mtf");
+        for (const char* how : {"opened", "replaced", "new"}) {
+            for (int limit : {1, 2500, 18559}) {
+                const QByteArray before = patternFile(20000);
+                QFile::remove(file);
+                if (qstrcmp(how, "new") != 0)
+                    QVERIFY(put(file, before));
+                TimingFile timingFile;
+                QVERIFY(qstrcmp(how, "opened") == 0 ? timingFile.open(file.toStdString())
+                                                    : timingFile.create(file.toStdString()));
+                QVERIFY2(!withFileSizeLimit(limit, [&] { return timingFile.write(TimingSet{}); }), how);
+                if (qstrcmp(how, "new") == 0)
+                    QVERIFY(!QFile::exists(file));
+                else
+                    QCOMPARE(firstDifference(contents(file), before), QString());
+                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), qstrcmp(how, "new") ? 1 : 0);
+                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }), 0);  // still held
+            }
         }
+    }
+
+    // A save replaces the file whole: the permission bits stay, the bytes the layout does not use are
+    // read from the held file, and the edits reach the path even when the file was deleted or renamed.
+    void saveReplacesTheFileAtItsPath()
+    {
+        const QString file = path("replace.mtf");
+        const std::string name = file.toStdString();
+        TimingSet set;
+        set.Buffer.fill(0x44);
+        QByteArray expected = patternFile(20000);
+        for (int i = 0; i < 6500; ++i)
+            expected[fileOffsetOf(i)] = 0x44;
+        expected[0] = expected[18559] = 1;
+        for (const char* how : {"kept", "deleted", "renamed"}) {
+            QVERIFY(put(file, patternFile(20000)));
+            QVERIFY(::chmod(qPrintable(file), 0640) == 0);
+            TimingFile timingFile;
+            QVERIFY(timingFile.open(name));
+            if (qstrcmp(how, "deleted") == 0)
+                QVERIFY(QFile::remove(file));
+            if (qstrcmp(how, "renamed") == 0)
+                QVERIFY(QFile::rename(file, path("moved.mtf")));
+            QVERIFY2(timingFile.write(set), how);
+            QCOMPARE(firstDifference(contents(file), expected), QString());
+            struct stat st {};
+            QVERIFY(::stat(qPrintable(file), &st) == 0);
+            QCOMPARE(st.st_mode & 07777, mode_t(0640));
+            QCOMPARE(inChild([&] { return TimingFile().open(name) ? 1 : 0; }), 0);
+        }
+        QCOMPARE(firstDifference(contents(path("moved.mtf")), patternFile(20000)), QString());
+
+        // A file that another program put at the path of our deleted one, and holds, is not replaced.
+        TimingFile timingFile;
+        QVERIFY(timingFile.open(name));
+        QVERIFY(QFile::remove(file));
+        QVERIFY(put(file, patternFile(100)));
+        int ready[2];
+        QVERIFY(::pipe(ready) == 0);
+        const pid_t holder = ::fork();
+        if (holder == 0) {
+            const int fd = ::open(name.c_str(), O_RDONLY);
+            ::flock(fd, LOCK_EX);
+            (void)!::write(ready[1], "x", 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char x;
+        QCOMPARE(::read(ready[0], &x, 1), ssize_t(1));
+        const bool written = timingFile.write(set);
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+        QVERIFY(!written);
+        QCOMPARE(contents(file), patternFile(100));
     }
 };
 

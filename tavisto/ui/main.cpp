@@ -4,9 +4,12 @@
 #include "TavistoIcon.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
+    // A write beyond the file size limit must fail and be reported, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setFont(windowFont());
     QApplication::setWindowIcon(tavisto::tavistoIcon());

@@ -1,0 +1,40 @@
+// The program itself, started as a user starts it.
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+// Whether the process ignores the signal, as /proc tells.
+bool ignores(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigIgn:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+}  // namespace
+
+class RunProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A save beyond the file size limit fails and is reported instead of ending the program.
+    void fileSizeLimitDoesNotKill()
+    {
+        QProcess program;
+        program.start(QStringLiteral(TAVISTO_BINARY), {});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(ignores(program.processId(), SIGXFSZ), 10000);
+        program.kill();
+        program.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(RunProgramTest)
+#include "run_program_test.moc"
