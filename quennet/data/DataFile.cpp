@@ -3,81 +3,133 @@
 #include "DataFileHeader.h"
 #include "DataFileLayout.h"
 #include "DrivePath.h"
-#include "LockedFile.h"
 #include "ProgramTable.h"
 
 #include <cstring>
 #include <filesystem>
+#include <unistd.h>
 #include <utility>
 
 namespace quennet {
 
 namespace {
-// The spellings the commands use; the drive folder folds them to one file.
-const char DirectoryName[] = "C:\\DSData";
-const char CommandFileName[] = "C:\\DSdata\\UserDS.KQD";
-const char RecordFileName[] = "c:\\DSdata\\UserDS.KQD";
+const char kDirectoryName[] = "C:\\DSData";
+const char kFileName[] = "C:\\DSdata\\UserDS.KQD";
 
-const char OpenedMessage[] = "%s 定时文件打开成功,可以开始输入定时!";
-const char CreatedMessage[] = "%s 定时文件创建成功,可以开始输入定时!";
-const char CreateFailed001[] = "%s 定时文件创建失败001,不能输入定时!";
-const char CreateFailed002[] = "%s 定时文件创建失败002,不能输入定时!";
-const char SavedMessage[] = "  保存成功! ";
-const char OpenErrorMessage[] = "o err";
+const char kOpenedMessage[] = "%s 定时文件打开成功,可以开始输入定时!";
+const char kCreatedMessage[] = "%s 定时文件创建成功,可以开始输入定时!";
+const char kCreateFailed001[] = "%s 定时文件创建失败001,不能输入定时!";
+const char kCreateFailed002[] = "%s 定时文件创建失败002,不能输入定时!";
+const char kRefusedMessage[] = "%s 定时文件无法打开(%r),文件没有任何改动!";
+const char kSavedMessage[] = "  保存成功! ";
+const char kSaveFailedMessage[] = "%s 定时文件保存失败(%r)!";
+const char kOpenErrorMessage[] = "o err";
 
-std::string WithPath(std::string format, const std::string& path)
+std::string withPath(std::string format, const std::string& path, const FileError& error = {})
 {
     format.replace(format.find("%s"), 2, path);
+    const std::size_t reason = format.find("%r");
+    if (reason != std::string::npos)
+        format.replace(reason, 2, reasonText(error));
     return format;
 }
+
+// The header with byte 101 = programIndex, then the four empty tables; a longer file is cut.
+bool writeEmptyFile(LockedFile& file, int programIndex, FileError& error)
+{
+    const DataFileHeader header = DataFileHeader::Make(programIndex);
+    if (!file.writeAt(0, header.bytes.data(), header.bytes.size(), error))
+        return false;
+    const char zeros[ReadBlockSize] = {};
+    for (long offset = HeaderSize; offset < DataFileSize; offset += ReadBlockSize) {
+        if (!file.writeAt(offset, zeros, sizeof zeros, error))
+            return false;
+    }
+    return file.resize(DataFileSize, error);
 }
+} // namespace
 
 DataFile::DataFile(std::string driveFolder) : driveFolder_(std::move(driveFolder)) {}
 
-std::string DataFile::FilePath() const
+std::string DataFile::filePath() const
 {
-    return HostPath(driveFolder_, CommandFileName);
+    return held_ ? heldPath_ : HostPath(driveFolder_, kFileName);
 }
 
 TimingEntry DataFile::DefaultEntry(int position)
 {
     TimingEntry entry;
     entry.EntryNo = position == 0 ? 1 : 0;
-    entry.DayBits = WorkdayBits;
-    entry.ZoneBits = AllZoneBits;
+    entry.DayBits = kWorkdayBits;
+    entry.ZoneBits = kAllZoneBits;
     return entry;
 }
 
-std::string DataFile::OpenDataFile(EditorState& state)
+TimingEntry DataFile::DeletedEntry()
 {
-    std::error_code ignored;
-    std::filesystem::create_directories(HostPath(driveFolder_, DirectoryName), ignored);
-
-    const std::string path = FilePath();
-    const char* message;
-    if (auto file = LockedFile::Open(path, LockedFile::Mode::Read)) {
-        DataFileHeader header;
-        const bool complete = file->ReadAt(0, header.bytes.data(), header.bytes.size()) == header.bytes.size();
-        if (complete && header.IsValid()) {
-            state.ProgramIndex = header.ProgramIndex();
-            message = OpenedMessage;
-        } else {
-            // Replacing loses the old content, so it survives beside the file; without
-            // that copy the file is left alone.
-            const bool kept = KeepBackup(path);
-            file.reset();
-            message = kept && CreateDataFile(state.ProgramIndex) ? CreatedMessage : CreateFailed002;
-        }
-    } else {
-        message = CreateDataFile(state.ProgramIndex) ? CreatedMessage : CreateFailed001;
-    }
-
-    CountTimings(state);
-    LoadTiming(state, state.ShownNo);
-    return WithPath(message, path);
+    TimingEntry entry;
+    entry.EntryNo = kDeletedEntryNo;
+    return entry;
 }
 
-bool DataFile::KeepBackup(const std::string& path)
+template <class Work>
+bool DataFile::withFile(LockedFile::Mode mode, Work work)
+{
+    if (held_)
+        return work(*held_);
+    FileError error;
+    auto file = LockedFile::open(filePath(), mode, error);
+    return file && work(*file);
+}
+
+DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
+{
+    held_.reset();
+    std::error_code ignored;
+    std::filesystem::create_directories(HostPath(driveFolder_, kDirectoryName), ignored);
+
+    const std::string path = filePath();
+    OpenResult result{true, programIndex, {}};
+    FileError error;
+    auto file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
+    if (!file && error.isMissing()) {
+        // Only a file that is not there at all is made anew.
+        file = LockedFile::open(path, LockedFile::Mode::CreateNew, error);
+        if (file && writeEmptyFile(*file, programIndex, error)) {
+            result.message = withPath(kCreatedMessage, path);
+            held_ = std::move(file);
+            heldPath_ = path;
+        } else {
+            if (file)
+                ::unlink(path.c_str()); // our own half-written file
+            result.message = withPath(kCreateFailed001, path);
+        }
+        return result;
+    }
+    DataFileHeader header;
+    const std::optional<std::size_t> read
+        = file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
+    if (!read) {
+        result.opened = false;
+        result.message = withPath(kRefusedMessage, path, error);
+        return result;
+    }
+    if (*read == header.bytes.size() && header.IsValid()) {
+        result.programIndex = header.ProgramIndex();
+        result.message = withPath(kOpenedMessage, path);
+    } else if (keepBackup(path) && writeEmptyFile(*file, programIndex, error)) {
+        // Replacing loses the old content, so it survives beside the file first.
+        result.message = withPath(kCreatedMessage, path);
+    } else {
+        result.message = withPath(kCreateFailed002, path);
+        return result;
+    }
+    held_ = std::move(file);
+    heldPath_ = path;
+    return result;
+}
+
+bool DataFile::keepBackup(const std::string& path)
 {
     std::error_code error;
     std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing, error);
@@ -86,88 +138,90 @@ bool DataFile::KeepBackup(const std::string& path)
 
 bool DataFile::CreateDataFile(int programIndex)
 {
-    auto file = LockedFile::Open(HostPath(driveFolder_, CommandFileName), LockedFile::Mode::Replace);
-    if (!file)
-        return false;
-    const DataFileHeader header = DataFileHeader::Make(programIndex);
-    if (!file->WriteAt(0, header.bytes.data(), header.bytes.size()))
-        return false;
-    const char zeros[ReadBlockSize] = {};
-    for (long offset = HeaderSize; offset < DataFileSize; offset += ReadBlockSize) {
-        if (!file->WriteAt(offset, zeros, sizeof zeros))
-            return false;
-    }
-    return true;
+    return withFile(LockedFile::Mode::Create, [&](LockedFile& file) {
+        FileError error;
+        return writeEmptyFile(file, programIndex, error);
+    });
 }
 
 std::string DataFile::SaveProgramIndex(int programIndex)
 {
-    auto file = LockedFile::Open(FilePath(), LockedFile::Mode::ReadWrite);
-    if (!file)
-        return OpenErrorMessage;
+    const std::string path = filePath();
+    std::optional<LockedFile> file = std::exchange(held_, std::nullopt);
+    FileError error;
+    if (!file) {
+        file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
+        if (!file)
+            return kOpenErrorMessage;
+    }
+    // A header that could not be read whole is never written back.
     DataFileHeader header;
-    file->ReadAt(0, header.bytes.data(), header.bytes.size());
+    const std::optional<std::size_t> read = file->readAt(0, header.bytes.data(), header.bytes.size(), error);
+    if (read && *read != header.bytes.size())
+        error = {FileError::Kind::TooShort, 0};
+    if (!read || *read != header.bytes.size())
+        return withPath(kSaveFailedMessage, path, error);
     header.SetProgramIndex(programIndex);
-    file->WriteAt(0, header.bytes.data(), header.bytes.size());
-    return SavedMessage;
+    if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error))
+        return withPath(kSaveFailedMessage, path, error);
+    return kSavedMessage;
 }
 
-std::optional<ProgramTable> DataFile::ReadProgram(const std::string& path, int programIndex)
+std::optional<ProgramTable> DataFile::readProgram(int programIndex)
 {
-    auto file = LockedFile::Open(path, LockedFile::Mode::Read);
-    if (!file)
-        return std::nullopt;
     ProgramTable table;
-    file->ReadAt(ProgramOffset(programIndex), table.slots.data(), sizeof table.slots);
-    return table;
+    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
+        FileError error;
+        return file.readAt(ProgramOffset(programIndex), table.slots.data(), sizeof table.slots, error)
+            .has_value();
+    });
+    return read ? std::optional<ProgramTable>(table) : std::nullopt;
 }
 
-void DataFile::CountTimings(EditorState& state)
+std::optional<DataFile::ProgramCount> DataFile::CountTimings(int programIndex)
 {
-    state.TimingCount = 0;
-    state.ShownNo = 0;
-    const auto table = ReadProgram(HostPath(driveFolder_, RecordFileName), state.ProgramIndex);
-    if (!table)
-        return;
-    const std::vector<TimingEntry> valid = table->ValidEntries();
-    state.TimingCount = int(valid.size());
-    if (!valid.empty())
-        state.ShownNo = valid.back().EntryNo;
+    const std::optional<std::vector<TimingEntry>> valid = ListTimings(programIndex);
+    if (!valid)
+        return std::nullopt;
+    ProgramCount count;
+    count.timings = int(valid->size());
+    count.lastPosition = valid->empty() ? 0 : valid->back().EntryNo;
+    return count;
 }
 
-void DataFile::LoadTiming(EditorState& state, int position)
+std::optional<TimingEntry> DataFile::LoadTiming(int programIndex, int position, const TimingEntry& buffer)
 {
     const std::uint8_t n = std::uint8_t(position);
-    auto file = LockedFile::Open(HostPath(driveFolder_, RecordFileName), LockedFile::Mode::Read);
-    if (!file) {
-        state.TimingCount = 0;
-        state.ShownNo = 0;
-        return;
-    }
     TimingEntry slot;
-    if (n != 0)
-        file->ReadAt(EntryOffset(state.ProgramIndex, n), &slot, sizeof slot);
+    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
+        FileError error;
+        return n == 0 || file.readAt(EntryOffset(programIndex, n), &slot, sizeof slot, error).has_value();
+    });
+    if (!read)
+        return std::nullopt;
     const TimingEntry loaded = (n != 0 && slot.EntryNo == n) ? slot : DefaultEntry(n);
-    std::memcpy(static_cast<void*>(&state.EntryBuffer), &loaded, LoadedEntryBytes); // bytes 13..15 keep their value
+    TimingEntry result = buffer;
+    std::memcpy(static_cast<void*>(&result), &loaded, kLoadedEntryBytes); // bytes 13..15 keep their value
+    return result;
 }
 
-bool DataFile::StoreTiming(const EditorState& state, int position)
+bool DataFile::StoreTiming(int programIndex, int position, const TimingEntry& entry)
 {
-    auto file = LockedFile::Open(HostPath(driveFolder_, RecordFileName), LockedFile::Mode::Write);
-    return file && file->WriteAt(EntryOffset(state.ProgramIndex, position), &state.EntryBuffer, sizeof state.EntryBuffer);
+    return withFile(LockedFile::Mode::Write, [&](LockedFile& file) {
+        FileError error;
+        return file.writeAt(EntryOffset(programIndex, position), &entry, sizeof entry, error);
+    });
 }
 
-bool DataFile::DeleteTiming(EditorState& state, int position)
+bool DataFile::DeleteTiming(int programIndex, int position)
 {
-    state.EntryBuffer = TimingEntry{};
-    state.EntryBuffer.EntryNo = DeletedEntryNo;
-    return StoreTiming(state, position);
+    return StoreTiming(programIndex, position, DeletedEntry());
 }
 
-std::vector<TimingEntry> DataFile::ListTimings(int programIndex)
+std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
-    const auto table = ReadProgram(HostPath(driveFolder_, CommandFileName), programIndex);
-    return table ? table->ValidEntries() : std::vector<TimingEntry>{};
+    const std::optional<ProgramTable> table = readProgram(programIndex);
+    return table ? std::optional<std::vector<TimingEntry>>(table->ValidEntries()) : std::nullopt;
 }
 
 } // namespace quennet

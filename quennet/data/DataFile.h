@@ -1,7 +1,8 @@
 #pragma once
-// The operations on the data file C:\DSdata\UserDS.KQD. Each opens the file itself,
-// holds it exclusively while it works, and closes it before returning.
-#include "EditorState.h"
+// The operations on the data file C:\DSdata\UserDS.KQD. From 打开文件 until 关闭文件 the file
+// is held exclusively and every operation works on it; otherwise each operation opens the
+// file itself, holds it exclusively while it works, and closes it before returning.
+#include "LockedFile.h"
 #include "TimingEntry.h"
 
 #include <optional>
@@ -14,45 +15,64 @@ struct ProgramTable;
 
 class DataFile {
 public:
+    struct OpenResult {
+        bool opened = false; // false: the file was refused, nothing was changed and nothing is held
+        int programIndex = 0; // the stored program of a valid file, else the one asked for
+        std::string message;
+    };
+
+    struct ProgramCount {
+        int timings = 0;      // valid timings among positions 1..99
+        int lastPosition = 0; // the highest of them, 0 for none
+    };
+
     // driveFolder is the folder that stands for drive C:.
     explicit DataFile(std::string driveFolder);
 
     // The data file's real path on this machine.
-    std::string FilePath() const;
+    std::string filePath() const;
+    bool holdsFile() const { return held_.has_value(); }
 
-    // The open command: opens a valid file on its stored program, or creates a new one
-    // (keeping a file with an invalid header as FilePath() + ".bak"); then counts the
-    // timings and loads the last one. Returns the message for the user.
-    std::string OpenDataFile(EditorState& state);
+    // The open command: takes a valid file, or creates a missing one, or replaces one with an
+    // invalid header after keeping it as filePath() + ".bak". A file that exists but cannot be
+    // opened, locked or read is refused and left as it is.
+    OpenResult OpenDataFile(int programIndex);
 
     // Writes a complete empty file selecting programIndex; true when every byte was written.
     bool CreateDataFile(int programIndex);
 
-    // The close command: writes the selected program into the header. Returns the message.
+    // The close command: writes the selected program into the header and lets go of the file.
+    // Returns the message.
     std::string SaveProgramIndex(int programIndex);
 
-    // TimingCount becomes the number of valid timings of the program, ShownNo the highest
-    // valid position (both 0 when the file cannot be read).
-    void CountTimings(EditorState& state);
+    // Nothing when the file cannot be read.
+    std::optional<ProgramCount> CountTimings(int programIndex);
 
-    // Bytes 0..12 of EntryBuffer from the slot at position (0..255), or the default entry.
-    void LoadTiming(EditorState& state, int position);
+    // `buffer` with bytes 0..12 from the slot at position (0..255), or from the default entry;
+    // nothing when the file cannot be read.
+    std::optional<TimingEntry> LoadTiming(int programIndex, int position, const TimingEntry& buffer);
 
-    // Write the EntryBuffer / a deleted entry to the slot; false when the file cannot be written.
-    bool StoreTiming(const EditorState& state, int position);
-    bool DeleteTiming(EditorState& state, int position);
+    // Write the entry / a deleted entry to the slot; false when the file cannot be written.
+    bool StoreTiming(int programIndex, int position, const TimingEntry& entry);
+    bool DeleteTiming(int programIndex, int position);
 
-    // The valid entries of positions 1..99, in position order.
-    std::vector<TimingEntry> ListTimings(int programIndex);
+    // The valid entries of positions 1..99, in position order; nothing when the file cannot be read.
+    std::optional<std::vector<TimingEntry>> ListTimings(int programIndex);
 
     // The entry shown for a position without a timing.
     static TimingEntry DefaultEntry(int position);
+    // What a deletion leaves in the slot.
+    static TimingEntry DeletedEntry();
 
 private:
-    std::optional<ProgramTable> ReadProgram(const std::string& path, int programIndex);
-    bool KeepBackup(const std::string& path);
+    template <class Work>
+    bool withFile(LockedFile::Mode mode, Work work);
+    std::optional<ProgramTable> readProgram(int programIndex);
+    bool keepBackup(const std::string& path);
 
     std::string driveFolder_;
+    std::optional<LockedFile> held_;
+    std::string heldPath_;
 };
 
 } // namespace quennet

@@ -2,8 +2,38 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <sstream>
 
 namespace quennet {
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+// The name in folder that stands for `name`: the lower-case spelling if it exists, else the
+// first existing spelling in sorted order, else the lower-case spelling for a new entry.
+std::string existingName(const fs::path& folder, const std::string& name)
+{
+    const std::string lower = lowerCase(name);
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(folder / lower, error)))
+        return lower;
+    std::string found;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        if (lowerCase(candidate) == lower && (found.empty() || candidate < found))
+            found = candidate;
+    }
+    return found.empty() ? lower : found;
+}
+} // namespace
 
 std::string HostPath(const std::string& driveFolder, const std::string& windowsPath)
 {
@@ -11,11 +41,14 @@ std::string HostPath(const std::string& driveFolder, const std::string& windowsP
     if (rest.size() >= 2 && rest[1] == ':')
         rest.erase(0, 2);
     std::replace(rest.begin(), rest.end(), '\\', '/');
-    std::transform(rest.begin(), rest.end(), rest.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    if (rest.empty() || rest.front() != '/')
-        rest.insert(rest.begin(), '/');
-    return driveFolder + rest;
+
+    fs::path path(driveFolder);
+    std::istringstream names(rest);
+    for (std::string name; std::getline(names, name, '/');) {
+        if (!name.empty())
+            path /= existingName(path, name);
+    }
+    return path.string();
 }
 
 } // namespace quennet

@@ -4,8 +4,9 @@
 
 namespace quennet {
 
-// "C:\DSdata\UserDS.KQD" -> driveFolder + "/dsdata/userds.kqd": every component is folded
-// to lower case, so all spellings of one Windows path reach the same file.
+// "C:\DSdata\UserDS.KQD" -> the path below driveFolder that the player family's file system
+// would reach: each name is matched against what exists whatever its case (an exact lower-case
+// match wins), and a name that does not exist yet is spelt in lower case.
 std::string HostPath(const std::string& driveFolder, const std::string& windowsPath);
 
 } // namespace quennet

@@ -3,33 +3,64 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quennet {
 
-std::optional<LockedFile> LockedFile::Open(const std::string& path, Mode mode)
+namespace {
+int readFault = 0;
+int writeFault = 0;
+
+int openFlags(LockedFile::Mode mode)
 {
-    int flags = O_CLOEXEC;
     switch (mode) {
-    case Mode::Read: flags |= O_RDONLY; break;
-    case Mode::ReadWrite: flags |= O_RDWR; break;
-    case Mode::Write: flags |= O_WRONLY; break;
-    case Mode::Replace: flags |= O_WRONLY | O_CREAT; break; // no O_TRUNC before the lock is held
+    case LockedFile::Mode::Read: return O_RDONLY;
+    case LockedFile::Mode::Write: return O_WRONLY;
+    case LockedFile::Mode::ReadWrite: return O_RDWR;
+    case LockedFile::Mode::CreateNew: return O_RDWR | O_CREAT | O_EXCL;
+    case LockedFile::Mode::Create: return O_WRONLY | O_CREAT;
     }
-    const int fd = ::open(path.c_str(), flags, 0644);
-    if (fd < 0)
+    return O_RDONLY;
+}
+} // namespace
+
+std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, FileError& error)
+{
+    // O_NONBLOCK: opening a pipe would otherwise wait for a writer for ever.
+    const int fd = ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+    if (fd < 0) {
+        error = FileError::system(errno);
         return std::nullopt;
+    }
     LockedFile file(fd);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        error = FileError::system(errno);
         return std::nullopt;
-    if (mode == Mode::Replace && ::ftruncate(fd, 0) != 0)
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = {FileError::Kind::NotRegular, 0};
         return std::nullopt;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, 0} : FileError::system(errno);
+        return std::nullopt;
+    }
     return file;
 }
 
-LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(other.fd_)
+LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+LockedFile& LockedFile::operator=(LockedFile&& other) noexcept
 {
-    other.fd_ = -1;
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
 }
 
 LockedFile::~LockedFile()
@@ -38,32 +69,65 @@ LockedFile::~LockedFile()
         ::close(fd_);
 }
 
-std::size_t LockedFile::ReadAt(long offset, void* data, std::size_t size)
+std::optional<std::size_t> LockedFile::readAt(long offset, void* data, std::size_t size, FileError& error)
 {
+    if (readFault != 0) {
+        error = FileError::system(readFault);
+        return std::nullopt;
+    }
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, offset + long(done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0) {
+            error = FileError::system(errno);
+            return std::nullopt;
+        }
+        if (n == 0)
             break;
         done += std::size_t(n);
     }
     return done;
 }
 
-bool LockedFile::WriteAt(long offset, const void* data, std::size_t size)
+bool LockedFile::writeAt(long offset, const void* data, std::size_t size, FileError& error)
 {
+    if (writeFault != 0) {
+        error = FileError::system(writeFault);
+        return false;
+    }
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, offset + long(done));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            error = FileError::system(n < 0 ? errno : ENOSPC);
             return false;
+        }
         done += std::size_t(n);
     }
     return true;
+}
+
+bool LockedFile::resize(long size, FileError& error)
+{
+    if (writeFault != 0 || ::ftruncate(fd_, size) != 0) {
+        error = FileError::system(writeFault != 0 ? writeFault : errno);
+        return false;
+    }
+    return true;
+}
+
+void LockedFile::failReads(int errorCode)
+{
+    readFault = errorCode;
+}
+
+void LockedFile::failWrites(int errorCode)
+{
+    writeFault = errorCode;
 }
 
 } // namespace quennet

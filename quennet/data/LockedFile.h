@@ -1,6 +1,8 @@
 #pragma once
-// A file held exclusively (flock) for as long as this object lives,
+// A regular file held exclusively (flock) for as long as this object lives,
 // so no other process can use it meanwhile.
+#include "FileError.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,23 +13,31 @@ class LockedFile {
 public:
     enum class Mode {
         Read,      // existing file, read only
-        ReadWrite, // existing file, read and write
         Write,     // existing file, write only; never creates it
-        Replace,   // create or empty the file, write only; empties only once the lock is held
+        ReadWrite, // existing file, read and write
+        CreateNew, // a file that does not exist yet, read and write
+        Create,    // existing or new file, write only; old bytes stay until they are overwritten
     };
 
-    // Empty when the file cannot be opened or another process holds it.
-    static std::optional<LockedFile> Open(const std::string& path, Mode mode);
+    // Opening never waits: not on a pipe, not on a lock another process holds (that is
+    // FileError::Kind::Busy). Anything but a regular file is refused.
+    static std::optional<LockedFile> open(const std::string& path, Mode mode, FileError& error);
 
     LockedFile(LockedFile&& other) noexcept;
-    LockedFile& operator=(LockedFile&&) = delete;
+    LockedFile& operator=(LockedFile&& other) noexcept;
     LockedFile(const LockedFile&) = delete;
     LockedFile& operator=(const LockedFile&) = delete;
     ~LockedFile();
 
-    // Reads up to size bytes at offset; returns how many were read (fewer at the end of the file).
-    std::size_t ReadAt(long offset, void* data, std::size_t size);
-    bool WriteAt(long offset, const void* data, std::size_t size);
+    // Reads up to size bytes at offset: how many were read (fewer at the end of the file),
+    // or nothing when the device failed.
+    std::optional<std::size_t> readAt(long offset, void* data, std::size_t size, FileError& error);
+    bool writeAt(long offset, const void* data, std::size_t size, FileError& error);
+    bool resize(long size, FileError& error);
+
+    // Tests make every later read or write fail with errorCode, as a failing card would; 0 heals.
+    static void failReads(int errorCode);
+    static void failWrites(int errorCode);
 
 private:
     explicit LockedFile(int fd) : fd_(fd) {}

@@ -24,12 +24,12 @@ struct TimingEntry {
 static_assert(sizeof(TimingEntry) == 16, "a TimingEntry is exactly one 16-byte slot");
 
 // Bytes 0..12 are the part that loads copy from a slot; 13..15 keep their value.
-constexpr int LoadedEntryBytes = 13;
+constexpr int kLoadedEntryBytes = 13;
 
-constexpr std::uint8_t DeletedEntryNo = 0xE5;
-constexpr std::uint8_t PeripheralTrack = 0xE5;
-constexpr std::uint8_t WorkdayBits = 0x3E;  // Monday to Friday
-constexpr std::uint8_t AllZoneBits = 0x0F;  // zones 1 to 4
+constexpr std::uint8_t kDeletedEntryNo = 0xE5;
+constexpr std::uint8_t kPeripheralTrack = 0xE5;
+constexpr std::uint8_t kWorkdayBits = 0x3E;  // Monday to Friday
+constexpr std::uint8_t kAllZoneBits = 0x0F;  // zones 1 to 4
 
 enum TimingKindValue { MusicKind = 0, RadioKind = 1, PeripheralKind = 2 };
 

@@ -12,6 +12,12 @@ std::uint8_t TrackByte(int value)
     return std::uint8_t(std::clamp(value, 0, 99));
 }
 
+// A field the shown kind hides was never checked; it is kept within its byte.
+std::uint8_t FieldByte(int value)
+{
+    return std::uint8_t(std::clamp(value, 0, 255));
+}
+
 template <std::size_t N>
 std::uint8_t Bits(const std::array<bool, N>& flags)
 {
@@ -32,8 +38,8 @@ void SetFlags(std::array<bool, N>& flags, std::uint8_t bits)
 void PackTiming(TimingEntry& entry, const TimingFields& fields, int timingKind, int position)
 {
     entry.EntryNo = std::uint8_t(position);
-    entry.Hour = std::uint8_t(fields.hour);
-    entry.Minute = std::uint8_t(fields.minute);
+    entry.Hour = FieldByte(fields.hour);
+    entry.Minute = FieldByte(fields.minute);
     entry.ZoneBits = Bits(fields.zones);
     entry.DayBits = Bits(fields.days);
     entry.MainTrack = TrackByte(fields.track1);
@@ -44,14 +50,14 @@ void PackTiming(TimingEntry& entry, const TimingFields& fields, int timingKind, 
 
     entry.RadioFlag = timingKind == RadioKind ? 1 : 0;
     if (timingKind == RadioKind || timingKind == PeripheralKind) {
-        entry.RangeFromOrEndHour = std::uint8_t(fields.endHour);
-        entry.RangeToOrEndMinute = std::uint8_t(fields.endMinute);
+        entry.RangeFromOrEndHour = FieldByte(fields.endHour);
+        entry.RangeToOrEndMinute = FieldByte(fields.endMinute);
     } else {
         entry.RangeFromOrEndHour = TrackByte(fields.randomFrom);
         entry.RangeToOrEndMinute = TrackByte(fields.randomTo);
     }
     if (timingKind == PeripheralKind)
-        entry.MainTrack = PeripheralTrack;
+        entry.MainTrack = kPeripheralTrack;
 }
 
 int UnpackTiming(const TimingEntry& entry, TimingFields& fields)

@@ -1,9 +1,12 @@
 #include "file_support.h"
 
 #include "DataFileLayout.h"
+#include "LockedFile.h"
 
 #include <QFile>
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace testing {
 
@@ -48,7 +51,7 @@ quennet::TimingEntry MusicEntry(int position)
 quennet::TimingEntry DeletedEntry()
 {
     quennet::TimingEntry entry;
-    entry.EntryNo = quennet::DeletedEntryNo;
+    entry.EntryNo = quennet::kDeletedEntryNo;
     return entry;
 }
 
@@ -67,6 +70,40 @@ quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position)
 QByteArray Bytes(const quennet::TimingEntry& entry)
 {
     return QByteArray(reinterpret_cast<const char*>(&entry), sizeof entry);
+}
+
+HeldElsewhere::HeldElsewhere(const QString& path)
+{
+    int held[2], release[2];
+    if (pipe(held) != 0 || pipe(release) != 0)
+        qFatal("no pipe");
+    child_ = fork();
+    if (child_ == 0) {
+        quennet::FileError error;
+        auto lock = quennet::LockedFile::open(path.toStdString(), quennet::LockedFile::Mode::Read, error);
+        char signal = lock ? '1' : '0';
+        (void)!write(held[1], &signal, 1);
+        (void)!read(release[0], &signal, 1);
+        _exit(0);
+    }
+    char signal = 0;
+    holds_ = read(held[0], &signal, 1) == 1 && signal == '1';
+    release_ = release[1];
+    for (int fd : {held[0], held[1], release[0]})
+        close(fd);
+}
+
+HeldElsewhere::~HeldElsewhere()
+{
+    (void)!write(release_, "x", 1);
+    close(release_);
+    int status = 0;
+    waitpid(child_, &status, 0);
+}
+
+bool LockableElsewhere(const QString& path)
+{
+    return HeldElsewhere(path).holds();
 }
 
 } // namespace testing

@@ -21,4 +21,21 @@ void PutEntry(QByteArray& file, int program, int position, const quennet::Timing
 quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position);
 QByteArray Bytes(const quennet::TimingEntry& entry);
 
+// Another process that holds the file locked, as a second copy of the program would,
+// until this object goes away.
+class HeldElsewhere {
+public:
+    explicit HeldElsewhere(const QString& path);
+    ~HeldElsewhere();
+    bool holds() const { return holds_; }
+
+private:
+    int release_ = -1;
+    int child_ = -1;
+    bool holds_ = false;
+};
+
+// Whether a process of its own could lock the file now.
+bool LockableElsewhere(const QString& path);
+
 } // namespace testing

@@ -1,6 +1,7 @@
 // The editor driven through its real widgets, with the data file checked byte by byte.
 #include "DataFile.h"
 #include "DataFileLayout.h"
+#include "LockedFile.h"
 #include "TimingEditor.h"
 #include "UpDown.h"
 #include "dialogs_support.h"
@@ -17,6 +18,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 using namespace quennet;
 using namespace testing;
@@ -103,11 +107,13 @@ class TimingEditorTest : public QObject {
 private slots:
     void init()
     {
+        LockedFile::failReads(0);
+        LockedFile::failWrites(0);
         editor_.reset();
         dialogs_ = ScriptedDialogs();
         QVERIFY(QDir(drive_.path()).removeRecursively() && QDir().mkpath(drive_.path()));
         file_ = std::make_unique<DataFile>(drive_.path().toStdString());
-        path_ = QString::fromStdString(file_->FilePath());
+        path_ = QString::fromStdString(file_->filePath());
     }
 
     void openCreatesMissingFileAndCloseSavesProgram()
@@ -240,8 +246,10 @@ private slots:
     void typedKindSelectingNoEntry()
     {
         OpenEditor(EmptyFile(0));
-        SelectKind(PeripheralKind);
         Type("1016", "4");
+        Click("1060");
+        SelectKind(PeripheralKind);
+        Type("1029", "9");
         QLineEdit* typeEdit = Find<QComboBox>("1000")->lineEdit();
         typeEdit->selectAll();
         QTest::keyClicks(typeEdit, "abc");
@@ -364,7 +372,7 @@ private slots:
         Click("1041");
         QCOMPARE(Indicator(), QString(" 03 / 03 "));
         QCOMPARE(Text("1007"), QString("3"));
-        QCOMPARE(Stored(0, 4).EntryNo, DeletedEntryNo);
+        QCOMPARE(Stored(0, 4).EntryNo, kDeletedEntryNo);
 
         Click("1043");
         Click("1040"); // timing 2, between 1 and 3
@@ -381,12 +389,111 @@ private slots:
     void failedWriteIsReportedAndCountsStay()
     {
         OpenEditor(Timings(0, 3));
-        QVERIFY(QFile::remove(path_));
+        LockedFile::failWrites(ENOSPC);
         Click("1027");
+        LockedFile::failWrites(0);
         QCOMPARE(dialogs_.messages.size(), 1);
         QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法写入,操作没有完成!");
         QCOMPARE(Indicator(), QString(" 03 / 03 "));
-        QVERIFY(!QFile::exists(path_));
+        QCOMPARE(ReadAll(path_), Timings(0, 3));
+    }
+
+    // A file another copy of the program holds is refused: nothing changes, the file stays closed.
+    void openRefusedKeepsTheFileClosed()
+    {
+        WriteFile(Timings(0, 5));
+        {
+            HeldElsewhere other(path_);
+            QVERIFY(other.holds());
+            StartEditor();
+            QCOMPARE(Indicator(), QString(" 00 / 00"));
+            Click("1028");
+        }
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法打开(另一个程序正在使用这个文件),文件没有任何改动!");
+        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
+        QCOMPARE(Find<QPushButton>("1028")->text(), QString("打开文件"));
+        for (const char* id : FileButtons)
+            QVERIFY2(!Find(id)->isEnabled(), id);
+        QCOMPARE(ReadAll(path_), Timings(0, 5));
+        QVERIFY(!QFile::exists(path_ + ".bak"));
+
+        // Once open, the file is this editor's until 关闭文件: a second editor is refused.
+        Click("1028");
+        QCOMPARE(Indicator(), QString(" 05 / 05 "));
+        DataFile secondFile(drive_.path().toStdString());
+        ScriptedDialogs secondDialogs;
+        TimingEditor second(secondFile, secondDialogs);
+        QTest::mouseClick(second.findChild<QPushButton*>("1028"), Qt::LeftButton);
+        QVERIFY(secondDialogs.messages[0].text.contains("另一个程序正在使用这个文件"));
+        QCOMPARE(second.FileClosed(), true);
+        Click("1028");
+        QTest::mouseClick(second.findChild<QPushButton*>("1028"), Qt::LeftButton);
+        QCOMPARE(second.FileClosed(), false);
+    }
+
+    // A file that cannot be read is never taken for one without timings.
+    void failedReadWritesNothing()
+    {
+        OpenEditor(Timings(0, 3));
+        Click("1045");
+        LockedFile::failReads(EIO);
+        for (const char* id : {"1027", "1060", "1041", "1043", "1044", "1045", "1040", "1002"}) {
+            dialogs_.messages.clear();
+            Click(id);
+            QCOMPARE(dialogs_.messages.size(), 1);
+            QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法读取,操作没有完成!");
+        }
+        LockedFile::failReads(0);
+        QCOMPARE(ReadAll(path_), Timings(0, 3));
+        Click("1001");
+        QCOMPARE(Indicator(), QString(" 03 / 03 "));
+    }
+
+    // Neither a pipe nor a file held elsewhere keeps the window from coming up.
+    void startWithUnreadableFile()
+    {
+        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
+        QVERIFY(mkfifo(path_.toLocal8Bit().constData(), 0644) == 0);
+        StartEditor();
+        QCOMPARE(Indicator(), QString(" 00 / 00"));
+        Click("1003");
+        QVERIFY(dialogs_.messages.isEmpty());
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(QDir(drive_.path() + "/dsdata").entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // Only the fields the shown kind displays are taken and checked.
+    void hiddenFieldsNeverBlock()
+    {
+        QByteArray bytes = EmptyFile(0);
+        TimingEntry peripheral = MusicEntry(1);
+        peripheral.MainTrack = kPeripheralTrack;
+        peripheral.RangeFromOrEndHour = 30;
+        PutEntry(bytes, 0, 1, peripheral);
+        PutEntry(bytes, 0, 2, MusicEntry(2));
+        OpenEditor(bytes);
+        Click("1043");
+        Click("1040"); // the music timing, with end hour 30 in its hidden field
+        QCOMPARE(Text("1029"), QString("30"));
+        Click("1060");
+        Click("1027");
+        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(Bytes(Stored(0, 2)), Bytes(MusicEntry(2)));
+        TimingEntry added = MusicEntry(3);
+        added.Minute = 2;
+        added.MainTrack = 2;
+        QCOMPARE(Bytes(Stored(0, 3)), Bytes(added));
+
+        Type("1012", "x"); // then hidden by the radio kind: its last taken value is stored
+        SelectKind(RadioKind);
+        Type("1029", "8");
+        Click("1060");
+        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(Stored(0, 3).SecondTrack, 2);
+        QCOMPARE(Stored(0, 3).RangeFromOrEndHour, 8);
+        Click("1");
+        QCOMPARE(editor_->result(), int(QDialog::Accepted));
     }
 
     void programSwitchShowsLastTimingOfThatProgram()

@@ -67,7 +67,7 @@ private slots:
         PutEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
         PutEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
         PutEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
-        WriteAll(QString::fromStdString(file.FilePath()), bytes);
+        WriteAll(QString::fromStdString(file.filePath()), bytes);
 
         TimingCheckList list(file, 2);
         list.show();

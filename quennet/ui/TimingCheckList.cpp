@@ -65,8 +65,9 @@ TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* pare
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     setWindowTitle(QString::asprintf(" 定时程序第 %d 套,定时信息检查", programIndex + 1));
+    // An unreadable file leaves the list empty.
     int row = 0;
-    for (const TimingEntry& entry : file.ListTimings(programIndex))
+    for (const TimingEntry& entry : file.ListTimings(programIndex).value_or(std::vector<TimingEntry>{}))
         list_->addTopLevelItem(new QTreeWidgetItem(RowTexts(++row, entry)));
 }
 

@@ -30,6 +30,7 @@ namespace {
 const char IntegerMessage[] = "请键入一个整数。";
 const char RangeMessage[] = "“请填入一个在%1和%2之间的整数。”";
 const char WriteFailedMessage[] = "%1 定时文件无法写入,操作没有完成!";
+const char ReadFailedMessage[] = "%1 定时文件无法读取,操作没有完成!";
 const char ClearQuestion[] = "全部清空将删除四套定时程序中的所有定时,确定要清空吗?";
 
 const char TrackCaption[] = "曲    目:";
@@ -68,7 +69,7 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
             [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
-    file_.CountTimings(state_);
+    CountProgram();
     SetIndicator(false);
     ShowFields();
 }
@@ -282,7 +283,7 @@ bool TimingEditor::TakeFields()
 {
     state_.ProgramIndex = programs_->checkedId();
     for (std::size_t i = 0; i < 7; ++i) {
-        if (!TakeNumber(numbers_[i]))
+        if (!numbers_[i].edit->isHidden() && !TakeNumber(numbers_[i]))
             return false;
     }
     for (int day = 0; day < 7; ++day)
@@ -290,7 +291,7 @@ bool TimingEditor::TakeFields()
     for (int zone = 0; zone < 4; ++zone)
         fields_.zones[zone] = zoneBoxes_[zone]->isChecked();
     for (std::size_t i = 7; i < numbers_.size(); ++i) {
-        if (!TakeNumber(numbers_[i]))
+        if (!numbers_[i].edit->isHidden() && !TakeNumber(numbers_[i]))
             return false;
     }
     indicator_ = indicatorEdit_->text();
@@ -349,28 +350,45 @@ void TimingEditor::SetFileButtonsEnabled(bool enabled)
         button->setEnabled(enabled);
 }
 
-std::vector<int> TimingEditor::ValidPositions() const
+std::optional<std::vector<int>> TimingEditor::ValidPositions()
 {
+    const std::optional<std::vector<TimingEntry>> entries = file_.ListTimings(state_.ProgramIndex);
+    if (!entries) {
+        ReportFailure(ReadFailedMessage);
+        return std::nullopt;
+    }
     std::vector<int> positions;
-    for (const TimingEntry& entry : file_.ListTimings(state_.ProgramIndex))
+    for (const TimingEntry& entry : *entries)
         positions.push_back(entry.EntryNo);
     return positions;
 }
 
-void TimingEditor::ReportWriteFailure()
+void TimingEditor::ReportFailure(const char* message)
 {
-    dialogs_.Message(this, QString::fromUtf8(WriteFailedMessage).arg(QString::fromStdString(file_.FilePath())),
+    dialogs_.Message(this, QString::fromUtf8(message).arg(QString::fromStdString(file_.filePath())),
                      Dialogs::Icon::Warning);
+}
+
+// Unreadable counts as no timings.
+void TimingEditor::CountProgram()
+{
+    const auto count = file_.CountTimings(state_.ProgramIndex);
+    state_.TimingCount = count ? count->timings : 0;
+    state_.ShownNo = count ? count->lastPosition : 0;
 }
 
 void TimingEditor::OpenButtonClick()
 {
     if (fileClosed_) {
+        const DataFile::OpenResult result = file_.OpenDataFile(state_.ProgramIndex);
+        if (!result.opened) {
+            dialogs_.Message(this, QString::fromStdString(result.message), Dialogs::Icon::Warning);
+            return;
+        }
         fileClosed_ = false;
-        const std::string message = file_.OpenDataFile(state_);
-        SetIndicator(true);
-        ShowTiming();
-        dialogs_.Message(this, QString::fromStdString(message), Dialogs::Icon::None);
+        state_.ProgramIndex = result.programIndex;
+        ShowLastTiming();
+        dialogs_.Message(this, QString::fromStdString(result.message), Dialogs::Icon::None);
         openButton_->setText(QStringLiteral("关闭文件"));
         SetFileButtonsEnabled(true);
     } else {
@@ -386,8 +404,27 @@ void TimingEditor::ProgramClick(int programIndex)
 {
     state_.ProgramIndex = programIndex;
     ShowFields();
-    file_.CountTimings(state_);
-    ShowPosition(state_.ShownNo, true);
+    ShowLastTiming();
+}
+
+// An unreadable file shows no timings; once the file is open, that is reported.
+void TimingEditor::ShowLastTiming()
+{
+    const auto count = file_.CountTimings(state_.ProgramIndex);
+    const auto entry = count ? file_.LoadTiming(state_.ProgramIndex, count->lastPosition, state_.EntryBuffer)
+                             : std::nullopt;
+    if (entry) {
+        state_.TimingCount = count->timings;
+        state_.ShownNo = count->lastPosition;
+        state_.EntryBuffer = *entry;
+    } else {
+        state_.TimingCount = 0;
+        state_.ShownNo = 0;
+        if (!fileClosed_)
+            ReportFailure(ReadFailedMessage);
+    }
+    SetIndicator(true);
+    ShowTiming();
 }
 
 void TimingEditor::TypeSelected(int kind)
@@ -430,7 +467,10 @@ void TimingEditor::AddClick()
     if (!TakeFields())
         return;
     ShowFields();
-    const std::vector<int> positions = ValidPositions();
+    const std::optional<std::vector<int>> valid = ValidPositions();
+    if (!valid)
+        return;
+    const std::vector<int>& positions = *valid;
     int target = positions.empty() ? 1 : positions.back() + 1;
     if (target > MaxTimings) {
         target = MaxTimings;
@@ -453,9 +493,9 @@ void TimingEditor::AddClick()
 bool TimingEditor::StoreFieldsAt(int position)
 {
     PackTiming(state_.EntryBuffer, fields_, timingKind_, position);
-    if (file_.StoreTiming(state_, position))
+    if (file_.StoreTiming(state_.ProgramIndex, position, state_.EntryBuffer))
         return true;
-    ReportWriteFailure();
+    ReportFailure(WriteFailedMessage);
     return false;
 }
 
@@ -464,11 +504,15 @@ void TimingEditor::ModifyClick()
     if (!TakeFields())
         return;
     ShowFields();
+    const std::optional<std::vector<int>> positions = ValidPositions();
+    if (!positions)
+        return;
     const int position = std::max(state_.ShownNo, 1);
     if (!StoreFieldsAt(position))
         return;
+    const bool added = !std::binary_search(positions->begin(), positions->end(), position);
     state_.ShownNo = position;
-    state_.TimingCount = int(ValidPositions().size());
+    state_.TimingCount = int(positions->size()) + (added ? 1 : 0);
     SetIndicator(false);
     ShowFields();
 }
@@ -481,21 +525,24 @@ void TimingEditor::DeleteClick()
     ShowFields();
     if (state_.ShownNo == 0)
         return;
+    std::optional<std::vector<int>> valid = ValidPositions();
+    if (!valid)
+        return;
     const int deleted = state_.ShownNo;
-    if (!file_.DeleteTiming(state_, deleted)) {
-        ReportWriteFailure();
+    if (!file_.DeleteTiming(state_.ProgramIndex, deleted)) {
+        ReportFailure(WriteFailedMessage);
         return;
     }
-    const std::vector<int> positions = ValidPositions();
+    state_.EntryBuffer = DataFile::DeletedEntry();
+    std::vector<int>& positions = *valid;
+    positions.erase(std::remove(positions.begin(), positions.end(), deleted), positions.end());
     const auto after = std::upper_bound(positions.begin(), positions.end(), deleted);
     if (after != positions.begin())
         state_.ShownNo = *std::prev(after);
     else
         state_.ShownNo = after != positions.end() ? *after : 0;
     state_.TimingCount = int(positions.size());
-    SetIndicator(true);
-    file_.LoadTiming(state_, state_.ShownNo);
-    ShowTiming();
+    ShowPosition(state_.ShownNo, true);
 }
 
 // Clearing empties all four programs, so it asks first.
@@ -504,16 +551,21 @@ void TimingEditor::ClearAllClick()
     if (!dialogs_.Confirm(this, QString::fromUtf8(ClearQuestion)))
         return;
     if (!file_.CreateDataFile(state_.ProgramIndex))
-        ReportWriteFailure();
-    file_.CountTimings(state_);
+        ReportFailure(WriteFailedMessage);
+    CountProgram();
     SetIndicator(false);
     ShowFields();
 }
 
 void TimingEditor::ShowPosition(int position, bool trailingBlank)
 {
+    const auto entry = file_.LoadTiming(state_.ProgramIndex, position, state_.EntryBuffer);
+    if (!entry) {
+        ReportFailure(ReadFailedMessage);
+        return;
+    }
     state_.ShownNo = position;
-    file_.LoadTiming(state_, state_.ShownNo);
+    state_.EntryBuffer = *entry;
     SetIndicator(trailingBlank);
     ShowTiming();
 }
@@ -522,30 +574,34 @@ void TimingEditor::FirstClick()
 {
     if (state_.TimingCount == 0)
         return;
-    const std::vector<int> positions = ValidPositions();
-    ShowPosition(positions.empty() ? 1 : positions.front(), false);
+    if (const auto positions = ValidPositions())
+        ShowPosition(positions->empty() ? 1 : positions->front(), false);
 }
 
 void TimingEditor::LastClick()
 {
     if (state_.TimingCount == 0)
         return;
-    const std::vector<int> positions = ValidPositions();
-    ShowPosition(positions.empty() ? state_.TimingCount : positions.back(), true);
+    if (const auto positions = ValidPositions())
+        ShowPosition(positions->empty() ? state_.TimingCount : positions->back(), true);
 }
 
 void TimingEditor::PreviousClick()
 {
-    const std::vector<int> positions = ValidPositions();
-    const auto before = std::lower_bound(positions.begin(), positions.end(), state_.ShownNo);
-    ShowPosition(before != positions.begin() ? *std::prev(before) : state_.ShownNo, false);
+    const auto positions = ValidPositions();
+    if (!positions)
+        return;
+    const auto before = std::lower_bound(positions->begin(), positions->end(), state_.ShownNo);
+    ShowPosition(before != positions->begin() ? *std::prev(before) : state_.ShownNo, false);
 }
 
 void TimingEditor::NextClick()
 {
-    const std::vector<int> positions = ValidPositions();
-    const auto after = std::upper_bound(positions.begin(), positions.end(), state_.ShownNo);
-    ShowPosition(after != positions.end() ? *after : state_.ShownNo, false);
+    const auto positions = ValidPositions();
+    if (!positions)
+        return;
+    const auto after = std::upper_bound(positions->begin(), positions->end(), state_.ShownNo);
+    ShowPosition(after != positions->end() ? *after : state_.ShownNo, false);
 }
 
 void TimingEditor::OkClick()

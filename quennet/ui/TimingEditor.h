@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -62,8 +63,11 @@ private:
     bool StoreFieldsAt(int position);
     void ApplyKind(int kind);
     void SetFileButtonsEnabled(bool enabled);
-    std::vector<int> ValidPositions() const;
-    void ReportWriteFailure();
+    // Positions of the program's timings; a failed read is reported and gives nothing.
+    std::optional<std::vector<int>> ValidPositions();
+    void ReportFailure(const char* message);
+    void CountProgram();
+    void ShowLastTiming();
 
     void OpenButtonClick();
     void ProgramClick(int programIndex);
