@@ -37,26 +37,27 @@ std::string withPath(std::string format, const std::string& path, const FileErro
 // The header with byte 101 = programIndex, then the four empty tables; a longer file is cut.
 bool writeEmptyFile(LockedFile& file, int programIndex, FileError& error)
 {
-    const DataFileHeader header = DataFileHeader::Make(programIndex);
+    const DataFileHeader header = DataFileHeader::make(programIndex);
     if (!file.writeAt(0, header.bytes.data(), header.bytes.size(), error))
         return false;
-    const char zeros[ReadBlockSize] = {};
-    for (long offset = HeaderSize; offset < DataFileSize; offset += ReadBlockSize) {
+    const char zeros[kReadBlockSize] = {};
+    for (long offset = kHeaderSize; offset < kDataFileSize; offset += kReadBlockSize) {
         if (!file.writeAt(offset, zeros, sizeof zeros, error))
             return false;
     }
-    return file.resize(DataFileSize, error);
+    return file.resize(kDataFileSize, error);
 }
-} // namespace
+}  // namespace
 
-DataFile::DataFile(std::string driveFolder) : driveFolder_(std::move(driveFolder)) {}
+DataFile::DataFile(std::string driveFolder) : driveFolder_(std::move(driveFolder))
+{ }
 
 std::string DataFile::filePath() const
 {
-    return held_ ? heldPath_ : HostPath(driveFolder_, kFileName);
+    return held_ ? heldPath_ : hostPath(driveFolder_, kFileName);
 }
 
-TimingEntry DataFile::DefaultEntry(int position)
+TimingEntry DataFile::defaultEntry(int position)
 {
     TimingEntry entry;
     entry.EntryNo = position == 0 ? 1 : 0;
@@ -65,14 +66,14 @@ TimingEntry DataFile::DefaultEntry(int position)
     return entry;
 }
 
-TimingEntry DataFile::DeletedEntry()
+TimingEntry DataFile::deletedEntry()
 {
     TimingEntry entry;
     entry.EntryNo = kDeletedEntryNo;
     return entry;
 }
 
-template <class Work>
+template<class Work>
 bool DataFile::withFile(LockedFile::Mode mode, Work work)
 {
     if (held_)
@@ -86,7 +87,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
 {
     held_.reset();
     std::error_code ignored;
-    std::filesystem::create_directories(HostPath(driveFolder_, kDirectoryName), ignored);
+    std::filesystem::create_directories(hostPath(driveFolder_, kDirectoryName), ignored);
 
     const std::string path = filePath();
     OpenResult result{true, programIndex, {}};
@@ -101,21 +102,21 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
             heldPath_ = path;
         } else {
             if (file)
-                ::unlink(path.c_str()); // our own half-written file
+                ::unlink(path.c_str());  // our own half-written file
             result.message = withPath(kCreateFailed001, path);
         }
         return result;
     }
     DataFileHeader header;
-    const std::optional<std::size_t> read
-        = file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
+    const std::optional<std::size_t> read =
+        file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
     if (!read) {
         result.opened = false;
         result.message = withPath(kRefusedMessage, path, error);
         return result;
     }
-    if (*read == header.bytes.size() && header.IsValid()) {
-        result.programIndex = header.ProgramIndex();
+    if (*read == header.bytes.size() && header.isValid()) {
+        result.programIndex = header.programIndex();
         result.message = withPath(kOpenedMessage, path);
     } else if (keepBackup(path) && writeEmptyFile(*file, programIndex, error)) {
         // Replacing loses the old content, so it survives beside the file first.
@@ -161,7 +162,7 @@ std::string DataFile::SaveProgramIndex(int programIndex)
         error = {FileError::Kind::TooShort, 0};
     if (!read || *read != header.bytes.size())
         return withPath(kSaveFailedMessage, path, error);
-    header.SetProgramIndex(programIndex);
+    header.setProgramIndex(programIndex);
     if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error))
         return withPath(kSaveFailedMessage, path, error);
     return kSavedMessage;
@@ -172,7 +173,7 @@ std::optional<ProgramTable> DataFile::readProgram(int programIndex)
     ProgramTable table;
     const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
         FileError error;
-        return file.readAt(ProgramOffset(programIndex), table.slots.data(), sizeof table.slots, error)
+        return file.readAt(programOffset(programIndex), table.slots.data(), sizeof table.slots, error)
             .has_value();
     });
     return read ? std::optional<ProgramTable>(table) : std::nullopt;
@@ -195,13 +196,13 @@ std::optional<TimingEntry> DataFile::LoadTiming(int programIndex, int position, 
     TimingEntry slot;
     const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
         FileError error;
-        return n == 0 || file.readAt(EntryOffset(programIndex, n), &slot, sizeof slot, error).has_value();
+        return n == 0 || file.readAt(entryOffset(programIndex, n), &slot, sizeof slot, error).has_value();
     });
     if (!read)
         return std::nullopt;
-    const TimingEntry loaded = (n != 0 && slot.EntryNo == n) ? slot : DefaultEntry(n);
+    const TimingEntry loaded = (n != 0 && slot.EntryNo == n) ? slot : defaultEntry(n);
     TimingEntry result = buffer;
-    std::memcpy(static_cast<void*>(&result), &loaded, kLoadedEntryBytes); // bytes 13..15 keep their value
+    std::memcpy(static_cast<void*>(&result), &loaded, kLoadedEntryBytes);  // bytes 13..15 keep their value
     return result;
 }
 
@@ -209,19 +210,19 @@ bool DataFile::StoreTiming(int programIndex, int position, const TimingEntry& en
 {
     return withFile(LockedFile::Mode::Write, [&](LockedFile& file) {
         FileError error;
-        return file.writeAt(EntryOffset(programIndex, position), &entry, sizeof entry, error);
+        return file.writeAt(entryOffset(programIndex, position), &entry, sizeof entry, error);
     });
 }
 
 bool DataFile::DeleteTiming(int programIndex, int position)
 {
-    return StoreTiming(programIndex, position, DeletedEntry());
+    return StoreTiming(programIndex, position, deletedEntry());
 }
 
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
     const std::optional<ProgramTable> table = readProgram(programIndex);
-    return table ? std::optional<std::vector<TimingEntry>>(table->ValidEntries()) : std::nullopt;
+    return table ? std::optional<std::vector<TimingEntry>>(table->validEntries()) : std::nullopt;
 }
 
-} // namespace quennet
+}  // namespace quennet

@@ -16,14 +16,14 @@ struct ProgramTable;
 class DataFile {
 public:
     struct OpenResult {
-        bool opened = false; // false: the file was refused, nothing was changed and nothing is held
-        int programIndex = 0; // the stored program of a valid file, else the one asked for
+        bool opened = false;   // false: the file was refused, nothing was changed and nothing is held
+        int programIndex = 0;  // the stored program of a valid file, else the one asked for
         std::string message;
     };
 
     struct ProgramCount {
-        int timings = 0;      // valid timings among positions 1..99
-        int lastPosition = 0; // the highest of them, 0 for none
+        int timings = 0;       // valid timings among positions 1..99
+        int lastPosition = 0;  // the highest of them, 0 for none
     };
 
     // driveFolder is the folder that stands for drive C:.
@@ -60,12 +60,12 @@ public:
     std::optional<std::vector<TimingEntry>> ListTimings(int programIndex);
 
     // The entry shown for a position without a timing.
-    static TimingEntry DefaultEntry(int position);
+    static TimingEntry defaultEntry(int position);
     // What a deletion leaves in the slot.
-    static TimingEntry DeletedEntry();
+    static TimingEntry deletedEntry();
 
 private:
-    template <class Work>
+    template<class Work>
     bool withFile(LockedFile::Mode mode, Work work);
     std::optional<ProgramTable> readProgram(int programIndex);
     bool keepBackup(const std::string& path);
@@ -75,4 +75,4 @@ private:
     std::string heldPath_;
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -9,29 +9,28 @@ namespace quennet {
 
 namespace {
 // "Quennet 定时数据文件" in GBK; no reader looks at it.
-constexpr std::uint8_t MakerLine[] = {
-    0x51, 0x75, 0x65, 0x6e, 0x6e, 0x65, 0x74, 0x20, 0xb6, 0xa8,
-    0xca, 0xb1, 0xca, 0xfd, 0xbe, 0xdd, 0xce, 0xc4, 0xbc, 0xfe};
-static_assert(sizeof(MakerLine) <= DataFileHeader::MarkerOffset, "the maker's line fits before the marker");
-}
+constexpr std::uint8_t kMakerLine[] = {0x51, 0x75, 0x65, 0x6e, 0x6e, 0x65, 0x74, 0x20, 0xb6, 0xa8,
+                                       0xca, 0xb1, 0xca, 0xfd, 0xbe, 0xdd, 0xce, 0xc4, 0xbc, 0xfe};
+static_assert(sizeof(kMakerLine) <= DataFileHeader::kMarkerOffset, "the maker's line fits before the marker");
+}  // namespace
 
-DataFileHeader DataFileHeader::Make(int programIndex)
+DataFileHeader DataFileHeader::make(int programIndex)
 {
     DataFileHeader header;
-    std::copy(std::begin(MakerLine), std::end(MakerLine), header.bytes.begin());
-    header.SetProgramIndex(programIndex);
+    std::copy(std::begin(kMakerLine), std::end(kMakerLine), header.bytes.begin());
+    header.setProgramIndex(programIndex);
     return header;
 }
 
-bool DataFileHeader::IsValid() const
+bool DataFileHeader::isValid() const
 {
-    return bytes[MarkerOffset] == Marker && bytes[ProgramIndexOffset] < ProgramCount;
+    return bytes[kMarkerOffset] == kMarker && bytes[kProgramIndexOffset] < kProgramCount;
 }
 
-void DataFileHeader::SetProgramIndex(int programIndex)
+void DataFileHeader::setProgramIndex(int programIndex)
 {
-    bytes[MarkerOffset] = Marker;
-    bytes[ProgramIndexOffset] = std::uint8_t(programIndex);
+    bytes[kMarkerOffset] = kMarker;
+    bytes[kProgramIndexOffset] = std::uint8_t(programIndex);
 }
 
-} // namespace quennet
+}  // namespace quennet

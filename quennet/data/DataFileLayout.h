@@ -4,26 +4,26 @@
 
 namespace quennet {
 
-constexpr int HeaderSize = 512;
-constexpr int ProgramTableSize = 4096;
-constexpr int ProgramCount = 4;
-constexpr int EntrySize = 16;
-constexpr int MaxTimings = 99;
-constexpr int DataFileSize = HeaderSize + ProgramCount * ProgramTableSize; // 16896
+constexpr int kHeaderSize = 512;
+constexpr int kProgramTableSize = 4096;
+constexpr int kProgramCount = 4;
+constexpr int kEntrySize = 16;
+constexpr int kMaxTimings = 99;
+constexpr int kDataFileSize = kHeaderSize + kProgramCount * kProgramTableSize;  // 16896
 
 // Readers look at the first four 512-byte blocks (128 slots) and stop after position 99.
-constexpr int ReadBlockSize = 512;
-constexpr int ReadBlockCount = 4;
+constexpr int kReadBlockSize = 512;
+constexpr int kReadBlockCount = 4;
 
-constexpr long ProgramOffset(int program)
+constexpr long programOffset(int program)
 {
-    return HeaderSize + long(ProgramTableSize) * program;
+    return kHeaderSize + long(kProgramTableSize) * program;
 }
 
 // Position n counts from 1.
-constexpr long EntryOffset(int program, int position)
+constexpr long entryOffset(int program, int position)
 {
-    return ProgramOffset(program) + long(EntrySize) * (position - 1);
+    return programOffset(program) + long(kEntrySize) * (position - 1);
 }
 
-} // namespace quennet
+}  // namespace quennet

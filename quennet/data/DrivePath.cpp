@@ -33,9 +33,9 @@ std::string existingName(const fs::path& folder, const std::string& name)
     }
     return found.empty() ? lower : found;
 }
-} // namespace
+}  // namespace
 
-std::string HostPath(const std::string& driveFolder, const std::string& windowsPath)
+std::string hostPath(const std::string& driveFolder, const std::string& windowsPath)
 {
     std::string rest = windowsPath;
     if (rest.size() >= 2 && rest[1] == ':')
@@ -51,4 +51,4 @@ std::string HostPath(const std::string& driveFolder, const std::string& windowsP
     return path.string();
 }
 
-} // namespace quennet
+}  // namespace quennet

@@ -7,6 +7,6 @@ namespace quennet {
 // "C:\DSdata\UserDS.KQD" -> the path below driveFolder that the player family's file system
 // would reach: each name is matched against what exists whatever its case (an exact lower-case
 // match wins), and a name that does not exist yet is spelt in lower case.
-std::string HostPath(const std::string& driveFolder, const std::string& windowsPath);
+std::string hostPath(const std::string& driveFolder, const std::string& windowsPath);
 
-} // namespace quennet
+}  // namespace quennet

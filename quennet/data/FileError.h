@@ -7,10 +7,10 @@ namespace quennet {
 struct FileError {
     enum class Kind {
         None,
-        System,     // the system refused; `code` holds its errno
-        Busy,       // another program holds the file
-        NotRegular, // a folder, a pipe or a device where the file should be
-        TooShort,   // the file ends before the block that was asked for
+        System,      // the system refused; `code` holds its errno
+        Busy,        // another program holds the file
+        NotRegular,  // a folder, a pipe or a device where the file should be
+        TooShort,    // the file ends before the block that was asked for
     };
     Kind kind = Kind::None;
     int code = 0;
@@ -22,4 +22,4 @@ struct FileError {
 // "另一个程序正在使用这个文件", "这不是普通文件", or the system's own reason.
 std::string reasonText(const FileError& error);
 
-} // namespace quennet
+}  // namespace quennet

@@ -24,7 +24,7 @@ int openFlags(LockedFile::Mode mode)
     }
     return O_RDONLY;
 }
-} // namespace
+}  // namespace
 
 std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, FileError& error)
 {
@@ -35,7 +35,7 @@ std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, F
         return std::nullopt;
     }
     LockedFile file(fd);
-    struct stat status {};
+    struct stat status { };
     if (::fstat(fd, &status) != 0) {
         error = FileError::system(errno);
         return std::nullopt;
@@ -51,7 +51,8 @@ std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, F
     return file;
 }
 
-LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(std::exchange(other.fd_, -1))
+{ }
 
 LockedFile& LockedFile::operator=(LockedFile&& other) noexcept
 {
@@ -99,7 +100,8 @@ bool LockedFile::writeAt(long offset, const void* data, std::size_t size, FileEr
     }
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, offset + long(done));
+        const ssize_t n =
+            ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, offset + long(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -130,4 +132,4 @@ void LockedFile::failWrites(int errorCode)
     writeFault = errorCode;
 }
 
-} // namespace quennet
+}  // namespace quennet

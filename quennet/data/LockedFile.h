@@ -12,11 +12,11 @@ namespace quennet {
 class LockedFile {
 public:
     enum class Mode {
-        Read,      // existing file, read only
-        Write,     // existing file, write only; never creates it
-        ReadWrite, // existing file, read and write
-        CreateNew, // a file that does not exist yet, read and write
-        Create,    // existing or new file, write only; old bytes stay until they are overwritten
+        Read,       // existing file, read only
+        Write,      // existing file, write only; never creates it
+        ReadWrite,  // existing file, read and write
+        CreateNew,  // a file that does not exist yet, read and write
+        Create,     // existing or new file, write only; old bytes stay until they are overwritten
     };
 
     // Opening never waits: not on a pipe, not on a lock another process holds (that is
@@ -40,8 +40,8 @@ public:
     static void failWrites(int errorCode);
 
 private:
-    explicit LockedFile(int fd) : fd_(fd) {}
+    explicit LockedFile(int fd) : fd_(fd) { }
     int fd_ = -1;
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -2,10 +2,10 @@
 
 namespace quennet {
 
-std::vector<TimingEntry> ProgramTable::ValidEntries() const
+std::vector<TimingEntry> ProgramTable::validEntries() const
 {
     std::vector<TimingEntry> valid;
-    for (int position = 1; position <= MaxTimings; ++position) {
+    for (int position = 1; position <= kMaxTimings; ++position) {
         const TimingEntry& entry = slots[position - 1];
         if (entry.EntryNo == position)
             valid.push_back(entry);
@@ -13,4 +13,4 @@ std::vector<TimingEntry> ProgramTable::ValidEntries() const
     return valid;
 }
 
-} // namespace quennet
+}  // namespace quennet

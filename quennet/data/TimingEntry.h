@@ -6,15 +6,15 @@
 namespace quennet {
 
 struct TimingEntry {
-    std::uint8_t EntryNo = 0;   // the slot's own position when it holds a timing
+    std::uint8_t EntryNo = 0;  // the slot's own position when it holds a timing
     std::uint8_t Hour = 0;
     std::uint8_t Minute = 0;
-    std::uint8_t Reserved3 = 0; // carried over from the loaded timing, never set by the editor
-    std::uint8_t ZoneBits = 0;  // bit 0 zone 1 .. bit 3 zone 4
-    std::uint8_t MainTrack = 0; // first track, station, or 229 for a peripheral timing
+    std::uint8_t Reserved3 = 0;  // carried over from the loaded timing, never set by the editor
+    std::uint8_t ZoneBits = 0;   // bit 0 zone 1 .. bit 3 zone 4
+    std::uint8_t MainTrack = 0;  // first track, station, or 229 for a peripheral timing
     std::uint8_t Reserved6 = 0;
     std::uint8_t SecondTrack = 0;
-    std::uint8_t DayBits = 0;   // bit 0 Sunday .. bit 6 Saturday
+    std::uint8_t DayBits = 0;  // bit 0 Sunday .. bit 6 Saturday
     std::uint8_t RadioFlag = 0;
     std::uint8_t RangeFromOrEndHour = 0;
     std::uint8_t RangeToOrEndMinute = 0;
@@ -31,20 +31,22 @@ constexpr std::uint8_t kPeripheralTrack = 0xE5;
 constexpr std::uint8_t kWorkdayBits = 0x3E;  // Monday to Friday
 constexpr std::uint8_t kAllZoneBits = 0x0F;  // zones 1 to 4
 
-enum TimingKindValue { MusicKind = 0, RadioKind = 1, PeripheralKind = 2 };
+// The entries of the editor's type list, in their order. Unlisted stands for a typed text that
+// names no entry; such a timing is stored like music.
+enum class TimingKind : std::uint8_t { Music = 0, Radio = 1, Peripheral = 2, Unlisted = 3 };
 
 // A radio flag wins over the track; a track beyond 99 marks a peripheral timing.
-inline int KindOf(const TimingEntry& entry)
+inline TimingKind kindOf(const TimingEntry& entry)
 {
     if (entry.RadioFlag == 1)
-        return RadioKind;
-    return entry.MainTrack <= 99 ? MusicKind : PeripheralKind;
+        return TimingKind::Radio;
+    return entry.MainTrack <= 99 ? TimingKind::Music : TimingKind::Peripheral;
 }
 
 // A music timing on tracks 95..99 plays a recording.
-inline bool IsRecording(const TimingEntry& entry)
+inline bool isRecording(const TimingEntry& entry)
 {
-    return KindOf(entry) == MusicKind && entry.MainTrack >= 95;
+    return kindOf(entry) == TimingKind::Music && entry.MainTrack >= 95;
 }
 
-} // namespace quennet
+}  // namespace quennet

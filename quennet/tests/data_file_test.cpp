@@ -1,8 +1,8 @@
 // The data file operations on a temporary drive folder, checked byte by byte.
 #include "DataFile.h"
 #include "DataFileLayout.h"
+#include "FileFixtures.h"
 #include "LockedFile.h"
-#include "file_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@
 #include <unistd.h>
 
 using namespace quennet;
-using namespace testing;
+using namespace quennet::testing;
 
 class DataFileTest : public QObject {
     Q_OBJECT
@@ -26,13 +26,13 @@ class DataFileTest : public QObject {
     QString path_;
     std::unique_ptr<DataFile> file_;
 
-    QString Message(const char* text) const { return path_ + QString::fromUtf8(text); }
-    void PrepareFolder() { QVERIFY(QDir().mkpath(drive_.path() + "/dsdata")); }
+    QString message(const char* text) const { return path_ + QString::fromUtf8(text); }
+    void prepareFolder() { QVERIFY(QDir().mkpath(drive_.path() + "/dsdata")); }
     QString Open(int programIndex = 0)
     {
         return QString::fromStdString(file_->OpenDataFile(programIndex).message);
     }
-    QList<int> Positions(int programIndex)
+    QList<int> positionsOf(int programIndex)
     {
         QList<int> positions;
         const auto entries = file_->ListTimings(programIndex);
@@ -41,7 +41,7 @@ class DataFileTest : public QObject {
         return positions;
     }
     // A refused file: the message names it and the reason, nothing was changed, nothing is held.
-    void VerifyRefused(const QString& reason)
+    void verifyRefused(const QString& reason)
     {
         const QFileInfo before(path_);
         const DataFile::OpenResult result = file_->OpenDataFile(1);
@@ -68,9 +68,9 @@ private slots:
         const DataFile::OpenResult result = file_->OpenDataFile(2);
         QVERIFY(result.opened);
         QCOMPARE(result.programIndex, 2);
-        QCOMPARE(QString::fromStdString(result.message), Message(" 定时文件创建成功,可以开始输入定时!"));
+        QCOMPARE(QString::fromStdString(result.message), message(" 定时文件创建成功,可以开始输入定时!"));
 
-        const QByteArray bytes = ReadAll(path_);
+        const QByteArray bytes = readAll(path_);
         QCOMPARE(bytes.size(), 16896);
         const int lineEnd = bytes.indexOf('\0');
         QVERIFY(lineEnd > 0 && lineEnd <= 100);
@@ -91,122 +91,122 @@ private slots:
     void invalidHeaderIsReplacedAndKept_data()
     {
         QTest::addColumn<QByteArray>("old");
-        QByteArray programFour = EmptyFile(0);
+        QByteArray programFour = emptyFile(0);
         programFour[101] = 4;
         programFour[600] = 'x';
-        QByteArray noMarker = EmptyFile(1);
+        QByteArray noMarker = emptyFile(1);
         noMarker[100] = 'z';
-        QByteArray longer = EmptyFile(0) + "tail";
+        QByteArray longer = emptyFile(0) + "tail";
         longer[100] = 0;
         QTest::newRow("program index 4") << programFour;
         QTest::newRow("no marker") << noMarker;
-        QTest::newRow("shorter than a header") << EmptyFile(0).left(511);
+        QTest::newRow("shorter than a header") << emptyFile(0).left(511);
         QTest::newRow("longer than a file") << longer;
     }
     void invalidHeaderIsReplacedAndKept()
     {
         QFETCH(QByteArray, old);
-        PrepareFolder();
-        WriteAll(path_, old);
-        WriteAll(path_ + ".bak", "an older backup");
+        prepareFolder();
+        writeAll(path_, old);
+        writeAll(path_ + ".bak", "an older backup");
 
-        QCOMPARE(Open(3), Message(" 定时文件创建成功,可以开始输入定时!"));
-        QCOMPARE(ReadAll(path_), EmptyFile(3).replace(0, 20, ReadAll(path_).left(20)));
-        QCOMPARE(ReadAll(path_ + ".bak"), old);
+        QCOMPARE(Open(3), message(" 定时文件创建成功,可以开始输入定时!"));
+        QCOMPARE(readAll(path_), emptyFile(3).replace(0, 20, readAll(path_).left(20)));
+        QCOMPARE(readAll(path_ + ".bak"), old);
     }
 
     void fileIsLeftAloneWhenNoBackupCanBeKept()
     {
-        PrepareFolder();
-        QByteArray old = EmptyFile(0);
+        prepareFolder();
+        QByteArray old = emptyFile(0);
         old[101] = 9;
-        WriteAll(path_, old);
-        QVERIFY(QDir().mkpath(path_ + ".bak")); // a folder where the backup should go
+        writeAll(path_, old);
+        QVERIFY(QDir().mkpath(path_ + ".bak"));  // a folder where the backup should go
 
-        QCOMPARE(Open(), Message(" 定时文件创建失败002,不能输入定时!"));
-        QCOMPARE(ReadAll(path_), old);
+        QCOMPARE(Open(), message(" 定时文件创建失败002,不能输入定时!"));
+        QCOMPARE(readAll(path_), old);
         QVERIFY(!file_->holdsFile());
     }
 
     void countAndListSkipGapsAndForeignSlots()
     {
-        PrepareFolder();
-        QByteArray bytes = EmptyFile(0);
+        prepareFolder();
+        QByteArray bytes = emptyFile(0);
         for (int n = 1; n <= 10; ++n)
-            PutEntry(bytes, 1, n, MusicEntry(n));
-        PutEntry(bytes, 1, 5, DeletedEntry());
-        PutEntry(bytes, 1, 8, MusicEntry(7)); // EntryNo 7 at position 8
-        PutEntry(bytes, 1, 100, MusicEntry(100));
-        PutEntry(bytes, 0, 1, MusicEntry(1));
-        WriteAll(path_, bytes);
+            putEntry(bytes, 1, n, musicEntry(n));
+        putEntry(bytes, 1, 5, deletedEntry());
+        putEntry(bytes, 1, 8, musicEntry(7));  // EntryNo 7 at position 8
+        putEntry(bytes, 1, 100, musicEntry(100));
+        putEntry(bytes, 0, 1, musicEntry(1));
+        writeAll(path_, bytes);
 
         QCOMPARE(file_->CountTimings(1)->timings, 8);
         QCOMPARE(file_->CountTimings(1)->lastPosition, 10);
-        QCOMPARE(Positions(1), QList<int>({1, 2, 3, 4, 6, 7, 9, 10}));
+        QCOMPARE(positionsOf(1), QList<int>({1, 2, 3, 4, 6, 7, 9, 10}));
 
-        WriteAll(path_, bytes.left(EntryOffset(1, 4))); // the table ends after position 3
+        writeAll(path_, bytes.left(entryOffset(1, 4)));  // the table ends after position 3
         QCOMPARE(file_->CountTimings(1)->timings, 3);
     }
 
     void loadTimingGivesSlotOrDefault()
     {
-        PrepareFolder();
-        QByteArray bytes = EmptyFile(0);
-        TimingEntry stored = MusicEntry(2);
-        stored.Reserved13[0] = 0x77; // bytes 13..15 are never loaded
-        PutEntry(bytes, 0, 2, stored);
-        PutEntry(bytes, 0, 4, MusicEntry(3));
-        WriteAll(path_, bytes);
+        prepareFolder();
+        QByteArray bytes = emptyFile(0);
+        TimingEntry stored = musicEntry(2);
+        stored.Reserved13[0] = 0x77;  // bytes 13..15 are never loaded
+        putEntry(bytes, 0, 2, stored);
+        putEntry(bytes, 0, 4, musicEntry(3));
+        writeAll(path_, bytes);
 
         TimingEntry buffer;
         buffer.Reserved13[2] = 0x44;
-        TimingEntry expected = MusicEntry(2);
+        TimingEntry expected = musicEntry(2);
         expected.Reserved13[2] = 0x44;
-        QCOMPARE(Bytes(file_->LoadTiming(0, 2, buffer).value()), Bytes(expected));
+        QCOMPARE(bytesOf(file_->LoadTiming(0, 2, buffer).value()), bytesOf(expected));
 
-        expected = DataFile::DefaultEntry(4);
+        expected = DataFile::defaultEntry(4);
         expected.Reserved13[2] = 0x44;
-        QCOMPARE(Bytes(file_->LoadTiming(0, 4, buffer).value()), Bytes(expected));
+        QCOMPARE(bytesOf(file_->LoadTiming(0, 4, buffer).value()), bytesOf(expected));
         QCOMPARE(file_->LoadTiming(0, 4, buffer)->EntryNo, 0);
 
-        QCOMPARE(Bytes(file_->LoadTiming(0, 0, buffer).value()).left(13).toHex(' '),
+        QCOMPARE(bytesOf(file_->LoadTiming(0, 0, buffer).value()).left(13).toHex(' '),
                  QByteArray("01 00 00 00 0f 00 00 00 3e 00 00 00 00"));
     }
 
     // Another copy of the program holds the file: it is refused, and nothing touches it.
     void fileHeldByAnotherProcessIsUntouched()
     {
-        PrepareFolder();
-        QByteArray bytes = EmptyFile(1);
-        PutEntry(bytes, 1, 1, MusicEntry(1));
-        WriteAll(path_, bytes);
+        prepareFolder();
+        QByteArray bytes = emptyFile(1);
+        putEntry(bytes, 1, 1, musicEntry(1));
+        writeAll(path_, bytes);
 
         HeldElsewhere other(path_);
         QVERIFY(other.holds());
-        VerifyRefused("另一个程序正在使用这个文件");
+        verifyRefused("另一个程序正在使用这个文件");
         QCOMPARE(file_->SaveProgramIndex(1), std::string("o err"));
         QVERIFY(!file_->CreateDataFile(1));
-        QVERIFY(!file_->StoreTiming(1, 2, MusicEntry(2)));
+        QVERIFY(!file_->StoreTiming(1, 2, musicEntry(2)));
         QVERIFY(!file_->ListTimings(1));
         QVERIFY(!file_->CountTimings(1));
         QVERIFY(!file_->LoadTiming(1, 1, TimingEntry{}));
-        QCOMPARE(ReadAll(path_), bytes);
+        QCOMPARE(readAll(path_), bytes);
     }
 
     // From the open command to the close command the file is ours alone.
     void openFileIsHeldUntilClosed()
     {
         QVERIFY(file_->OpenDataFile(0).opened);
-        QVERIFY(!LockableElsewhere(path_));
+        QVERIFY(!lockableElsewhere(path_));
         DataFile second(drive_.path().toStdString());
         QVERIFY(!second.OpenDataFile(0).opened);
 
-        QVERIFY(file_->StoreTiming(0, 1, MusicEntry(1))); // the held file serves every operation
-        QCOMPARE(Positions(0), QList<int>({1}));
+        QVERIFY(file_->StoreTiming(0, 1, musicEntry(1)));  // the held file serves every operation
+        QCOMPARE(positionsOf(0), QList<int>({1}));
         QCOMPARE(file_->SaveProgramIndex(3), std::string("  保存成功! "));
         QVERIFY(!file_->holdsFile());
-        QVERIFY(LockableElsewhere(path_));
-        QCOMPARE(ReadAll(path_)[101], char(3));
+        QVERIFY(lockableElsewhere(path_));
+        QCOMPARE(readAll(path_)[101], char(3));
         QVERIFY(file_->OpenDataFile(0).opened);
         QCOMPARE(file_->OpenDataFile(0).programIndex, 3);
     }
@@ -214,30 +214,30 @@ private slots:
     // Whatever stands at the path and is not a regular file is refused at once.
     void specialFilesAreRefusedWithoutWaiting()
     {
-        PrepareFolder();
+        prepareFolder();
         QVERIFY(mkfifo(path_.toLocal8Bit().constData(), 0644) == 0);
-        VerifyRefused("这不是普通文件");
-        QVERIFY(!file_->CountTimings(0)); // would block for ever on the pipe
+        verifyRefused("这不是普通文件");
+        QVERIFY(!file_->CountTimings(0));  // would block for ever on the pipe
         QVERIFY(QFile::remove(path_));
 
         QVERIFY(QFile::link("/dev/null", path_));
-        VerifyRefused("这不是普通文件");
+        verifyRefused("这不是普通文件");
         QVERIFY(QFile::remove(path_));
 
         QVERIFY(QDir().mkpath(path_));
-        VerifyRefused(QString::fromLocal8Bit(std::strerror(EISDIR)));
+        verifyRefused(QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
 
     // A failing device is reported, never taken for an empty or an invalid file.
     void failedReadsAreReported()
     {
-        PrepareFolder();
-        QByteArray bytes = EmptyFile(0);
-        PutEntry(bytes, 0, 1, MusicEntry(1));
-        WriteAll(path_, bytes);
+        prepareFolder();
+        QByteArray bytes = emptyFile(0);
+        putEntry(bytes, 0, 1, musicEntry(1));
+        writeAll(path_, bytes);
 
         LockedFile::failReads(EIO);
-        VerifyRefused(QString::fromLocal8Bit(std::strerror(EIO)));
+        verifyRefused(QString::fromLocal8Bit(std::strerror(EIO)));
         QVERIFY(!file_->CountTimings(0));
         QVERIFY(!file_->LoadTiming(0, 1, TimingEntry{}));
         QVERIFY(!file_->ListTimings(0));
@@ -249,25 +249,26 @@ private slots:
         QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
                  path_ + " 定时文件保存失败(" + QString::fromLocal8Bit(std::strerror(EIO)) + ")!");
         LockedFile::failReads(0);
-        QCOMPARE(ReadAll(path_), bytes);
+        QCOMPARE(readAll(path_), bytes);
     }
 
     // The close command says so when the header cannot be read whole or written.
     void failedCloseIsReported()
     {
-        PrepareFolder();
-        WriteAll(path_, EmptyFile(0));
+        prepareFolder();
+        writeAll(path_, emptyFile(0));
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failWrites(ENOSPC);
         QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
                  path_ + " 定时文件保存失败(" + QString::fromLocal8Bit(std::strerror(ENOSPC)) + ")!");
-        QVERIFY(!file_->StoreTiming(0, 1, MusicEntry(1)));
+        QVERIFY(!file_->StoreTiming(0, 1, musicEntry(1)));
         LockedFile::failWrites(0);
 
         QVERIFY(file_->OpenDataFile(0).opened);
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)), path_ + " 定时文件保存失败(文件不完整)!");
-        QCOMPARE(ReadAll(path_), EmptyFile(0).left(300));
+        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
+                 path_ + " 定时文件保存失败(文件不完整)!");
+        QCOMPARE(readAll(path_), emptyFile(0).left(300));
     }
 
     // The player's own spelling of the names reaches the file that is there.
@@ -275,22 +276,23 @@ private slots:
     {
         QVERIFY(QDir().mkpath(drive_.path() + "/DSdata"));
         const QString mixed = drive_.path() + "/DSdata/UserDS.KQD";
-        QByteArray bytes = EmptyFile(2);
-        PutEntry(bytes, 2, 1, MusicEntry(1));
-        WriteAll(mixed, bytes);
+        QByteArray bytes = emptyFile(2);
+        putEntry(bytes, 2, 1, musicEntry(1));
+        writeAll(mixed, bytes);
 
         const DataFile::OpenResult result = file_->OpenDataFile(0);
         QCOMPARE(QString::fromStdString(result.message), mixed + " 定时文件打开成功,可以开始输入定时!");
         QCOMPARE(result.programIndex, 2);
         QCOMPARE(QString::fromStdString(file_->filePath()), mixed);
-        QCOMPARE(QDir(drive_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"DSdata"}));
+        QCOMPARE(QDir(drive_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"DSdata"}));
         QCOMPARE(file_->SaveProgramIndex(2), std::string("  保存成功! "));
-        QCOMPARE(ReadAll(mixed), bytes);
+        QCOMPARE(readAll(mixed), bytes);
 
         // An exact lower-case spelling wins; a missing name is made in lower case.
-        WriteAll(drive_.path() + "/DSdata/userds.kqd", EmptyFile(1));
+        writeAll(drive_.path() + "/DSdata/userds.kqd", emptyFile(1));
         QCOMPARE(QString::fromStdString(file_->filePath()), drive_.path() + "/DSdata/userds.kqd");
-        PrepareFolder();
+        prepareFolder();
         QCOMPARE(QString::fromStdString(file_->filePath()), path_);
         QVERIFY(QDir(drive_.path()).removeRecursively());
         QVERIFY(file_->OpenDataFile(0).opened);

@@ -1,9 +1,10 @@
 // The check list, the About box and the real message boxes.
 #include "AboutBox.h"
+#include "ControlNames.h"
 #include "DataFile.h"
-#include "Dialogs.h"
+#include "FileFixtures.h"
+#include "QtDialogs.h"
 #include "TimingCheckList.h"
-#include "file_support.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -17,11 +18,11 @@
 #include <functional>
 
 using namespace quennet;
-using namespace testing;
+using namespace quennet::testing;
 
 namespace {
 // Runs inspect on the modal box that the next exec() opens, then closes it with button.
-void WhenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::StandardButton button)
+void whenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::StandardButton button)
 {
     QTimer::singleShot(0, [inspect, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -48,7 +49,7 @@ TimingEntry Entry(int position, int hour, int minute, int main, int second, int 
     entry.RadioFlag = std::uint8_t(radio);
     return entry;
 }
-}
+}  // namespace
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -60,20 +61,20 @@ private slots:
     {
         DataFile file(drive_.path().toStdString());
         QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
-        QByteArray bytes = EmptyFile(0);
-        PutEntry(bytes, 2, 1, Entry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
-        PutEntry(bytes, 2, 2, DeletedEntry());
-        PutEntry(bytes, 2, 3, Entry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
-        PutEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
-        PutEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
-        PutEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
-        WriteAll(QString::fromStdString(file.filePath()), bytes);
+        QByteArray bytes = emptyFile(0);
+        putEntry(bytes, 2, 1, Entry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
+        putEntry(bytes, 2, 2, deletedEntry());
+        putEntry(bytes, 2, 3, Entry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
+        putEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
+        putEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
+        putEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
+        writeAll(QString::fromStdString(file.filePath()), bytes);
 
         TimingCheckList list(file, 2);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QCOMPARE(list.windowTitle(), QString(" 定时程序第 3 套,定时信息检查"));
-        auto* view = list.findChild<QTreeWidget*>("1037");
+        auto* view = list.findChild<QTreeWidget*>(kTimingList);
         QVERIFY(view);
         QCOMPARE(view->headerItem()->text(3), QString("播放内容"));
         const int widths[] = {45, 100, 80, 200, 100, 80};
@@ -98,12 +99,12 @@ private slots:
         QTest::keyClick(&list, Qt::Key_Escape);
         QVERIFY(!list.isVisible());
         list.show();
-        QTest::mouseClick(list.findChild<QPushButton*>("1"), Qt::LeftButton);
+        QTest::mouseClick(list.findChild<QPushButton*>(kDefaultButton), Qt::LeftButton);
         QVERIFY(!list.isVisible());
 
         DataFile nowhere("/nonexistent");
         TimingCheckList missing(nowhere, 0);
-        QCOMPARE(missing.findChild<QTreeWidget*>("1037")->topLevelItemCount(), 0);
+        QCOMPARE(missing.findChild<QTreeWidget*>(kTimingList)->topLevelItemCount(), 0);
     }
 
     void aboutBox()
@@ -115,7 +116,7 @@ private slots:
         for (QLabel* label : about.findChildren<QLabel*>())
             texts << (label->pixmap().isNull() ? label->text() : QString("icon"));
         QCOMPARE(texts, QStringList({"icon", "Quennet 1.0 版"}));
-        auto* ok = about.findChild<QPushButton*>("1");
+        auto* ok = about.findChild<QPushButton*>(kDefaultButton);
         QCOMPARE(ok->text(), QString("确定"));
         QVERIFY(ok->isDefault());
         about.show();
@@ -128,23 +129,27 @@ private slots:
 
     void realMessageBoxes()
     {
-        WidgetDialogs dialogs;
-        WhenBoxOpens([](QMessageBox* box) {
-            QCOMPARE(box->windowTitle(), QString("Quennet"));
-            QCOMPARE(box->text(), QString("“请填入一个在0和23之间的整数。”"));
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            QCOMPARE(box->buttons().size(), 1);
-            QVERIFY(box->button(QMessageBox::Ok));
-        }, QMessageBox::Ok);
-        dialogs.Message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning);
+        QtDialogs dialogs;
+        whenBoxOpens(
+            [](QMessageBox* box) {
+                QCOMPARE(box->windowTitle(), QString("Quennet"));
+                QCOMPARE(box->text(), QString("“请填入一个在0和23之间的整数。”"));
+                QCOMPARE(box->icon(), QMessageBox::Warning);
+                QCOMPARE(box->buttons().size(), 1);
+                QVERIFY(box->button(QMessageBox::Ok));
+            },
+            QMessageBox::Ok);
+        dialogs.message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning);
 
-        WhenBoxOpens([](QMessageBox* box) {
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            QCOMPARE(box->buttons().size(), 2);
-        }, QMessageBox::Yes);
-        QVERIFY(dialogs.Confirm(nullptr, "?"));
-        WhenBoxOpens([](QMessageBox*) {}, QMessageBox::No);
-        QVERIFY(!dialogs.Confirm(nullptr, "?"));
+        whenBoxOpens(
+            [](QMessageBox* box) {
+                QCOMPARE(box->icon(), QMessageBox::Question);
+                QCOMPARE(box->buttons().size(), 2);
+            },
+            QMessageBox::Yes);
+        QVERIFY(dialogs.confirm(nullptr, "?"));
+        whenBoxOpens([](QMessageBox*) {}, QMessageBox::No);
+        QVERIFY(!dialogs.confirm(nullptr, "?"));
     }
 };
 

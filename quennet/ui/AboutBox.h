@@ -10,4 +10,4 @@ public:
     explicit AboutBox(QWidget* parent = nullptr);
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -8,18 +8,18 @@ DialogUnits::DialogUnits(const QFont& font)
 {
     const QFontMetrics metrics(font);
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseX_ = (metrics.horizontalAdvance(letters) + 26) / 52; // rounded average
+    baseX_ = (metrics.horizontalAdvance(letters) + 26) / 52;  // rounded average
     baseY_ = metrics.height();
 }
 
-QRect DialogUnits::Rect(int x, int y, int width, int height) const
+QRect DialogUnits::rect(int left, int top, int width, int height) const
 {
-    return QRect(X(x), Y(y), X(width), Y(height));
+    return QRect(x(left), y(top), x(width), y(height));
 }
 
-QSize DialogUnits::Size(int width, int height) const
+QSize DialogUnits::size(int width, int height) const
 {
-    return QSize(X(width), Y(height));
+    return QSize(x(width), y(height));
 }
 
-} // namespace quennet
+}  // namespace quennet

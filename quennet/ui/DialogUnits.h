@@ -10,14 +10,14 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
-    QRect Rect(int x, int y, int width, int height) const;
-    QSize Size(int width, int height) const;
-    int X(int x) const { return x * baseX_ / 4; }
-    int Y(int y) const { return y * baseY_ / 8; }
+    QRect rect(int left, int top, int width, int height) const;
+    QSize size(int width, int height) const;
+    int x(int value) const { return value * baseX_ / 4; }
+    int y(int value) const { return value * baseY_ / 8; }
 
 private:
     int baseX_;
     int baseY_;
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -1,8 +1,9 @@
 #include "TimingCheckList.h"
 
+#include "ControlNames.h"
 #include "DataFile.h"
-#include "DialogFont.h"
 #include "DialogUnits.h"
+#include "Fonts.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -36,19 +37,19 @@ QString Zones(std::uint8_t bits)
     }
     return text;
 }
-}
+}  // namespace
 
 TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       list_(new QTreeWidget(this))
 {
-    setObjectName(QStringLiteral("TimingCheckList"));
-    setFont(DialogFont(10));
+    setObjectName(QString::fromLatin1(kCheckListWindow));
+    setFont(dialogFont(10));
     const DialogUnits du(font());
-    setFixedSize(du.Size(333, 172));
+    setFixedSize(du.size(333, 172));
 
-    list_->setObjectName(QStringLiteral("1037"));
-    list_->setGeometry(du.Rect(7, 7, 319, 142));
+    list_->setObjectName(QString::fromLatin1(kTimingList));
+    list_->setGeometry(du.rect(7, 7, 319, 142));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("定时时间"), QStringLiteral("类型"),
                             QStringLiteral("播放内容"), QStringLiteral("星期"), QStringLiteral("分区")});
@@ -59,8 +60,8 @@ TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* pare
         list_->setColumnWidth(column, widths[column]);
 
     auto* back = new QPushButton(QStringLiteral("返回"), this);
-    back->setObjectName(QStringLiteral("1"));
-    back->setGeometry(du.Rect(276, 151, 50, 14));
+    back->setObjectName(QString::fromLatin1(kDefaultButton));
+    back->setGeometry(du.rect(276, 151, 50, 14));
     back->setDefault(true);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -68,23 +69,23 @@ TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* pare
     // An unreadable file leaves the list empty.
     int row = 0;
     for (const TimingEntry& entry : file.ListTimings(programIndex).value_or(std::vector<TimingEntry>{}))
-        list_->addTopLevelItem(new QTreeWidgetItem(RowTexts(++row, entry)));
+        list_->addTopLevelItem(new QTreeWidgetItem(rowTexts(++row, entry)));
 }
 
-QStringList TimingCheckList::RowTexts(int row, const TimingEntry& entry)
+QStringList TimingCheckList::rowTexts(int row, const TimingEntry& entry)
 {
     const QString start = Time(entry.Hour, entry.Minute);
     const QString span = start + QLatin1Char('-') + Time(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute);
     QString when, kind, content;
-    switch (KindOf(entry)) {
-    case RadioKind:
+    switch (kindOf(entry)) {
+    case TimingKind::Radio:
         when = span;
         kind = QStringLiteral("FM收音");
         content = QString::asprintf("电台%02d", entry.MainTrack);
         break;
-    case MusicKind:
+    case TimingKind::Music:
         when = start;
-        kind = IsRecording(entry) ? QStringLiteral("录音") : QStringLiteral("音乐");
+        kind = isRecording(entry) ? QStringLiteral("录音") : QStringLiteral("音乐");
         content = QString::asprintf("曲目%02d-%02d-%02d,随机%02d-%02d", entry.MainTrack, entry.SecondTrack,
                                     entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute);
         break;
@@ -97,4 +98,4 @@ QStringList TimingCheckList::RowTexts(int row, const TimingEntry& entry)
     return {QString::number(row), when, kind, content, Days(entry.DayBits), Zones(entry.ZoneBits)};
 }
 
-} // namespace quennet
+}  // namespace quennet

@@ -15,10 +15,10 @@ public:
     TimingCheckList(DataFile& file, int programIndex, QWidget* parent = nullptr);
 
     // The six cell texts of the row numbered row.
-    static QStringList RowTexts(int row, const TimingEntry& entry);
+    static QStringList rowTexts(int row, const TimingEntry& entry);
 
 private:
     QTreeWidget* list_;
 };
 
-} // namespace quennet
+}  // namespace quennet

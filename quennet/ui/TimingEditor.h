@@ -28,9 +28,7 @@ class TimingEditor : public QDialog {
 public:
     TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    const EditorState& State() const { return state_; }
-    int TimingKind() const { return timingKind_; }
-    bool FileClosed() const { return fileClosed_; }
+    const EditorState& state() const { return state_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -46,51 +44,50 @@ private:
         bool rangeChecked;
     };
 
-    void BuildLayout();
-    NumberField AddNumberField(int TimingFields::*value, const char* editId, QRect editRect,
+    void buildLayout();
+    NumberField addNumberField(int TimingFields::*value, const char* editId, QRect editRect,
                                const char* spinId, QRect spinRect, int high, bool rangeChecked);
-    QLabel* AddLabel(const QString& text, QRect rect, const char* id = nullptr);
-    QPushButton* AddButton(const QString& text, QRect rect, const char* id);
+    QLabel* addLabel(const QString& text, QRect rect, const char* id = nullptr);
+    QPushButton* addButton(const QString& text, QRect rect, const char* id);
 
-    bool TakeFields();
-    bool TakeNumber(const NumberField& field);
-    void ShowFields();
+    bool takeFields();
+    bool takeNumber(const NumberField& field);
+    void showFields();
     void ShowTiming();
-    void SetIndicator(bool trailingBlank);
+    void setIndicator(bool trailingBlank);
     // Loads and shows the timing at `position`, which becomes the shown one.
-    void ShowPosition(int position, bool trailingBlank);
+    void showPosition(int position, bool trailingBlank);
     // Packs the fields for `position` and stores them there; a failed write is reported.
-    bool StoreFieldsAt(int position);
-    void ApplyKind(int kind);
-    void SetFileButtonsEnabled(bool enabled);
+    bool storeFieldsAt(int position);
+    void applyKind(TimingKind kind);
+    void setFileButtonsEnabled(bool enabled);
     // Positions of the program's timings; a failed read is reported and gives nothing.
-    std::optional<std::vector<int>> ValidPositions();
-    void ReportFailure(const char* message);
-    void CountProgram();
-    void ShowLastTiming();
+    std::optional<std::vector<int>> validPositions();
+    void reportFailure(const char* message);
+    void countProgram();
+    void showLastTiming();
 
-    void OpenButtonClick();
-    void ProgramClick(int programIndex);
-    void TypeSelected(int kind);
-    void TypeEdited(const QString& text);
-    void SpinScrolled(const NumberField& field, int position);
-    void AddClick();
-    void ModifyClick();
-    void DeleteClick();
-    void ClearAllClick();
-    void FirstClick();
-    void LastClick();
-    void PreviousClick();
-    void NextClick();
-    void OkClick();
-    void ShowSystemMenu(const QPoint& globalPos);
+    void openCloseClick();                 // 打开文件 / 关闭文件
+    void programClick(int programIndex);   // 程序1..程序4
+    void typeSelected(int index);          // 音乐定时 / 收音定时 / 外设设定
+    void typeEdited(const QString& text);  // a kind typed into the type list
+    void spinScrolled(const NumberField& field, int position);
+    void addClick();                               // 添加保存
+    void modifyClick();                            // 修改保存
+    void deleteClick();                            // 删除本条
+    void clearAllClick();                          // 全部清空
+    void firstClick();                             // 第一定时
+    void lastClick();                              // 最后定时
+    void previousClick();                          // 上一定时
+    void nextClick();                              // 下一定时
+    void checkListClick();                         // 定时查看
+    void okClick();                                // 确定
+    void showSystemMenu(const QPoint& globalPos);  // 关于 Quennet(&A)...
 
     DataFile& file_;
     Dialogs& dialogs_;
 
     EditorState state_;
-    int timingKind_ = MusicKind;
-    bool fileClosed_ = true;
     TimingFields fields_;
     QString indicator_;
 
@@ -99,7 +96,7 @@ private:
     QComboBox* typeList_ = nullptr;
     QLineEdit* indicatorEdit_ = nullptr;
     QLabel* trackLabel_ = nullptr;
-    std::vector<NumberField> numbers_; // in the order they are taken
+    std::vector<NumberField> numbers_;  // in the order they are taken
     std::array<QCheckBox*, 7> dayBoxes_{};
     std::array<QCheckBox*, 4> zoneBoxes_{};
     std::vector<QWidget*> endTimeGroup_;
@@ -109,4 +106,4 @@ private:
     QMenu* systemMenu_ = nullptr;
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -1,5 +1,7 @@
 #include "UpDown.h"
 
+#include "ControlNames.h"
+
 #include <QToolButton>
 #include <algorithm>
 
@@ -7,34 +9,34 @@ namespace quennet {
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
-    up_->setObjectName(QStringLiteral("up"));
-    down_->setObjectName(QStringLiteral("down"));
+    up_->setObjectName(QString::fromLatin1(kSpinUp));
+    down_->setObjectName(QString::fromLatin1(kSpinDown));
     for (QToolButton* button : {up_, down_}) {
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void UpDown::SetRange(int low, int high)
+void UpDown::setRange(int low, int high)
 {
     low_ = low;
     high_ = high;
     position_ = std::clamp(position_, low_, high_);
 }
 
-void UpDown::SetPosition(int position)
+void UpDown::setPosition(int position)
 {
     position_ = std::clamp(position, low_, high_);
 }
 
-void UpDown::Step(int delta)
+void UpDown::step(int delta)
 {
     position_ = std::clamp(position_ + delta, low_, high_);
-    emit Scrolled(position_);
+    emit scrolled(position_);
 }
 
 void UpDown::resizeEvent(QResizeEvent*)
@@ -44,4 +46,4 @@ void UpDown::resizeEvent(QResizeEvent*)
     down_->setGeometry(0, half, width(), height() - half);
 }
 
-} // namespace quennet
+}  // namespace quennet

@@ -11,20 +11,20 @@ class UpDown : public QWidget {
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    void SetRange(int low, int high);
-    void SetPosition(int position);
-    int Position() const { return position_; }
-    int Top() const { return high_; }
+    void setRange(int low, int high);
+    void setPosition(int position);
+    int position() const { return position_; }
+    int top() const { return high_; }
 
 signals:
     // Every click reports the new position, also when a limit kept it where it was.
-    void Scrolled(int position);
+    void scrolled(int position);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Step(int delta);
+    void step(int delta);
 
     QToolButton* up_;
     QToolButton* down_;
@@ -33,4 +33,4 @@ private:
     int position_ = 0;
 };
 
-} // namespace quennet
+}  // namespace quennet

@@ -1,7 +1,7 @@
 // Quennet: the process lives exactly as long as its modal editor window.
 #include "AppIcon.h"
 #include "DataFile.h"
-#include "Dialogs.h"
+#include "QtDialogs.h"
 #include "TimingEditor.h"
 
 #include <QApplication>
@@ -10,13 +10,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(quennet::AppIcon());
+    QApplication::setWindowIcon(quennet::appIcon());
 
     // Drive C: is a folder inside the program's data folder.
     const QString drive = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                          + QStringLiteral("/quennet/drive_c");
+        + QStringLiteral("/quennet/drive_c");
     quennet::DataFile file(drive.toStdString());
-    quennet::WidgetDialogs dialogs;
+    quennet::QtDialogs dialogs;
     quennet::TimingEditor editor(file, dialogs);
     editor.exec();
     return 0;

@@ -1,4 +1,4 @@
-#include "file_support.h"
+#include "FileFixtures.h"
 
 #include "DataFileLayout.h"
 #include "LockedFile.h"
@@ -8,30 +8,30 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace testing {
+namespace quennet::testing {
 
-QByteArray ReadAll(const QString& path)
+QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes)
+void writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }
 
-QByteArray EmptyFile(int programIndex)
+QByteArray emptyFile(int programIndex)
 {
-    QByteArray bytes(quennet::DataFileSize, '\0');
+    QByteArray bytes(quennet::kDataFileSize, '\0');
     bytes[100] = 0x5A;
     bytes[101] = char(programIndex);
     return bytes;
 }
 
-quennet::TimingEntry MusicEntry(int position)
+quennet::TimingEntry musicEntry(int position)
 {
     quennet::TimingEntry entry;
     entry.EntryNo = std::uint8_t(position);
@@ -48,26 +48,27 @@ quennet::TimingEntry MusicEntry(int position)
     return entry;
 }
 
-quennet::TimingEntry DeletedEntry()
+quennet::TimingEntry deletedEntry()
 {
     quennet::TimingEntry entry;
     entry.EntryNo = quennet::kDeletedEntryNo;
     return entry;
 }
 
-void PutEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)
+void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)
 {
-    std::memcpy(file.data() + quennet::EntryOffset(program, position), &entry, sizeof entry);
+    std::memcpy(file.data() + quennet::entryOffset(program, position), &entry, sizeof entry);
 }
 
-quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position)
+quennet::TimingEntry entryAt(const QByteArray& file, int program, int position)
 {
     quennet::TimingEntry entry;
-    std::memcpy(static_cast<void*>(&entry), file.constData() + quennet::EntryOffset(program, position), sizeof entry);
+    std::memcpy(static_cast<void*>(&entry), file.constData() + quennet::entryOffset(program, position),
+                sizeof entry);
     return entry;
 }
 
-QByteArray Bytes(const quennet::TimingEntry& entry)
+QByteArray bytesOf(const quennet::TimingEntry& entry)
 {
     return QByteArray(reinterpret_cast<const char*>(&entry), sizeof entry);
 }
@@ -101,9 +102,9 @@ HeldElsewhere::~HeldElsewhere()
     waitpid(child_, &status, 0);
 }
 
-bool LockableElsewhere(const QString& path)
+bool lockableElsewhere(const QString& path)
 {
     return HeldElsewhere(path).holds();
 }
 
-} // namespace testing
+}  // namespace quennet::testing

@@ -5,9 +5,9 @@
 namespace quennet {
 
 // Title of every message box.
-inline QString ProgramName() { return QStringLiteral("Quennet"); }
+inline const QString kProgramName = QStringLiteral("Quennet");
 
 // String 101: the About entry of the editor's window menu.
-inline QString AboutMenuText() { return QStringLiteral("关于 Quennet(&A)..."); }
+inline const QString kAboutMenuText = QStringLiteral("关于 Quennet(&A)...");
 
-} // namespace quennet
+}  // namespace quennet

@@ -1,10 +1,10 @@
-#include "DialogFont.h"
+#include "Fonts.h"
 
 #include <QStringList>
 
 namespace quennet {
 
-QFont DialogFont(int pointSize)
+QFont dialogFont(int pointSize)
 {
     QFont font;
     font.setFamilies({QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
@@ -14,4 +14,4 @@ QFont DialogFont(int pointSize)
     return font;
 }
 
-} // namespace quennet
+}  // namespace quennet

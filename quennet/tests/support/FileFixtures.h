@@ -5,21 +5,21 @@
 #include <QByteArray>
 #include <QString>
 
-namespace testing {
+namespace quennet::testing {
 
-QByteArray ReadAll(const QString& path);
-void WriteAll(const QString& path, const QByteArray& bytes);
+QByteArray readAll(const QString& path);
+void writeAll(const QString& path, const QByteArray& bytes);
 
 // A complete file with a valid header selecting programIndex and empty tables.
-QByteArray EmptyFile(int programIndex);
+QByteArray emptyFile(int programIndex);
 
 // A music timing at position with distinct values in every field.
-quennet::TimingEntry MusicEntry(int position);
-quennet::TimingEntry DeletedEntry();
+quennet::TimingEntry musicEntry(int position);
+quennet::TimingEntry deletedEntry();
 
-void PutEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
-quennet::TimingEntry EntryAt(const QByteArray& file, int program, int position);
-QByteArray Bytes(const quennet::TimingEntry& entry);
+void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
+quennet::TimingEntry entryAt(const QByteArray& file, int program, int position);
+QByteArray bytesOf(const quennet::TimingEntry& entry);
 
 // Another process that holds the file locked, as a second copy of the program would,
 // until this object goes away.
@@ -36,6 +36,6 @@ private:
 };
 
 // Whether a process of its own could lock the file now.
-bool LockableElsewhere(const QString& path);
+bool lockableElsewhere(const QString& path);
 
-} // namespace testing
+}  // namespace quennet::testing

@@ -1,0 +1,96 @@
+#pragma once
+// The object names the windows give their controls: the control identifiers of the window
+// layouts. Code, tests and tools use these names instead of the bare numbers.
+#include <array>
+
+namespace quennet {
+
+// Windows.
+inline constexpr char kEditorWindow[] = "TimingEditor";
+inline constexpr char kCheckListWindow[] = "TimingCheckList";
+inline constexpr char kAboutWindow[] = "AboutBox";
+
+// Every window's default button: 确定 in the editor and the About box, 返回 in the check list.
+inline constexpr char kDefaultButton[] = "1";
+
+// Editor: file, program and kind.
+inline constexpr char kOpenCloseButton[] = "1028";  // 打开文件 / 关闭文件
+inline constexpr char kProgram1Radio[] = "1001";
+inline constexpr char kProgram2Radio[] = "1002";
+inline constexpr char kProgram3Radio[] = "1003";
+inline constexpr char kProgram4Radio[] = "1004";
+inline constexpr std::array<const char*, 4> kProgramRadios{kProgram1Radio, kProgram2Radio, kProgram3Radio,
+                                                           kProgram4Radio};
+inline constexpr char kTypeList[] = "1000";
+inline constexpr char kIndicator[] = "1035";  // 当前定时
+
+// Editor: number fields and their spins.
+inline constexpr char kHourEdit[] = "1006";
+inline constexpr char kHourSpin[] = "1008";
+inline constexpr char kMinuteEdit[] = "1007";
+inline constexpr char kMinuteSpin[] = "1009";
+inline constexpr char kEndHourEdit[] = "1029";
+inline constexpr char kEndHourSpin[] = "1047";
+inline constexpr char kEndMinuteEdit[] = "1030";
+inline constexpr char kEndMinuteSpin[] = "1056";
+inline constexpr char kTrack1Edit[] = "1010";  // also the station
+inline constexpr char kTrack1Spin[] = "1011";
+inline constexpr char kTrack2Edit[] = "1012";
+inline constexpr char kTrack2Spin[] = "1013";
+inline constexpr char kTrack3Edit[] = "1014";
+inline constexpr char kTrack3Spin[] = "1015";
+inline constexpr char kRandomFromEdit[] = "1016";
+inline constexpr char kRandomFromSpin[] = "1017";
+inline constexpr char kRandomToEdit[] = "1018";
+inline constexpr char kRandomToSpin[] = "1019";
+// The two arrows of every spin.
+inline constexpr char kSpinUp[] = "up";
+inline constexpr char kSpinDown[] = "down";
+
+// Editor: labels that the kinds show, hide or change.
+inline constexpr char kEndDashLabel[] = "1057";
+inline constexpr char kEndHourLabel[] = "1058";
+inline constexpr char kEndMinuteLabel[] = "1059";
+inline constexpr char kTrackLabel[] = "1048";  // 曲    目 / 台    号:
+inline constexpr char kTrackDash1Label[] = "1052";
+inline constexpr char kTrackDash2Label[] = "1053";
+inline constexpr char kRandomLabel[] = "1049";
+inline constexpr char kRandomFromLabel[] = "1054";
+inline constexpr char kRandomToLabel[] = "1055";
+inline constexpr char kDaysLabel[] = "1050";
+inline constexpr char kZonesLabel[] = "1051";
+
+// Editor: weekdays, Sunday first, and zones 1..4.
+inline constexpr char kSundayBox[] = "1024";
+inline constexpr char kMondayBox[] = "1025";
+inline constexpr char kTuesdayBox[] = "1026";
+inline constexpr char kWednesdayBox[] = "1031";
+inline constexpr char kThursdayBox[] = "1032";
+inline constexpr char kFridayBox[] = "1033";
+inline constexpr char kSaturdayBox[] = "1034";
+inline constexpr std::array<const char*, 7> kDayBoxes{kSundayBox,   kMondayBox, kTuesdayBox, kWednesdayBox,
+                                                      kThursdayBox, kFridayBox, kSaturdayBox};
+inline constexpr char kZone1Box[] = "1036";
+inline constexpr char kZone2Box[] = "1037";
+inline constexpr char kZone3Box[] = "1038";
+inline constexpr char kZone4Box[] = "1039";
+inline constexpr std::array<const char*, 4> kZoneBoxes{kZone1Box, kZone2Box, kZone3Box, kZone4Box};
+
+// Editor: the buttons that need an open file.
+inline constexpr char kFirstButton[] = "1043";      // 第一定时
+inline constexpr char kLastButton[] = "1044";       // 最后定时
+inline constexpr char kPreviousButton[] = "1045";   // 上一定时
+inline constexpr char kNextButton[] = "1040";       // 下一定时
+inline constexpr char kCheckListButton[] = "1046";  // 定时查看
+inline constexpr char kAddButton[] = "1027";        // 添加保存
+inline constexpr char kModifyButton[] = "1060";     // 修改保存
+inline constexpr char kDeleteButton[] = "1041";     // 删除本条
+inline constexpr char kClearAllButton[] = "1042";   // 全部清空
+inline constexpr std::array<const char*, 9> kFileButtons{kFirstButton,  kLastButton,      kPreviousButton,
+                                                         kNextButton,   kCheckListButton, kAddButton,
+                                                         kModifyButton, kDeleteButton,    kClearAllButton};
+
+// Check list.
+inline constexpr char kTimingList[] = "1037";
+
+}  // namespace quennet

@@ -1,0 +1,37 @@
+#include "QtDialogs.h"
+
+#include "AboutBox.h"
+#include "AppTexts.h"
+#include "TimingCheckList.h"
+
+#include <QMessageBox>
+
+namespace quennet {
+
+void QtDialogs::message(QWidget* parent, const QString& text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, kProgramName, text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogs::confirm(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, kProgramName, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex)
+{
+    TimingCheckList list(file, programIndex, parent);
+    list.exec();
+}
+
+void QtDialogs::showAbout(QWidget* parent)
+{
+    AboutBox about(parent);
+    about.exec();
+}
+
+}  // namespace quennet

@@ -1,0 +1,15 @@
+#pragma once
+// Qt's own widget message boxes, never the desktop's native ones, and the program's windows.
+#include "Dialogs.h"
+
+namespace quennet {
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text, Icon icon) override;
+    bool confirm(QWidget* parent, const QString& text) override;
+    void showCheckList(QWidget* parent, DataFile& file, int programIndex) override;
+    void showAbout(QWidget* parent) override;
+};
+
+}  // namespace quennet
