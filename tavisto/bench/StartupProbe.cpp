@@ -67,7 +67,8 @@ private:
 xcb_atom_t atom(xcb_connection_t* c, const char* name)
 {
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+                              nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
@@ -132,8 +133,8 @@ std::optional<StartupSample> measureStartup(const std::string& program, std::str
         while (xcb_generic_event_t* event = xcb_poll_for_event(c.get())) {
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
-                if (!map->override_redirect &&
-                    windowPid(c.get(), map->window, pidAtom) == static_cast<std::uint32_t>(child.pid()))
+                if (!map->override_redirect
+                    && windowPid(c.get(), map->window, pidAtom) == static_cast<std::uint32_t>(child.pid()))
                     shown = Clock::now();
             }
             std::free(event);
@@ -149,5 +150,6 @@ std::optional<StartupSample> measureStartup(const std::string& program, std::str
     }
     // Painting the first frame follows the mapping; let it finish before reading the peak.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    return StartupSample{std::chrono::duration<double, std::milli>(*shown - start).count(), peakMiB(child.pid())};
+    return StartupSample{std::chrono::duration<double, std::milli>(*shown - start).count(),
+                         peakMiB(child.pid())};
 }

@@ -6,8 +6,8 @@
 #include <string>
 
 struct StartupSample {
-    double msToShown;    // from starting the process to its window being mapped
-    double peakMiB;      // VmHWM once the window is shown and has settled
+    double msToShown;  // from starting the process to its window being mapped
+    double peakMiB;    // VmHWM once the window is shown and has settled
 };
 
 // Nothing when the X display cannot be reached, the program ends early or shows no window

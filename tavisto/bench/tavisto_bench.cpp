@@ -4,11 +4,13 @@
 
 #include "StartupProbe.h"
 
-#include "Dialogs.h"
-#include "TForm1.h"
-#include "TForm2.h"
+#include "ControlNames.h"
+#include "ScriptedDialogs.h"
+#include "TForm1Probe.h"
+#include "TextConversions.h"
 #include "TimingFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -33,19 +35,6 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Answers every question with Yes or OK and cancels every file or input box.
-class YesDialogs final : public Dialogs {
-public:
-    Answer message(QWidget*, Kind, const QString&, Buttons buttons, const QString&) override
-    {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-    std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> fileDialog(QWidget*, const FileRequest&) override { return {}; }
-};
-
-std::uint8_t bcd(int value) { return std::uint8_t((value / 10) << 4 | value % 10); }
-
 // Every slot of every table in use, with times, tracks, days and zones.
 TimingSet fullTimingSet()
 {
@@ -54,15 +43,20 @@ TimingSet fullTimingSet()
         for (TimingType type : {TimingType::Music, TimingType::Peripheral})
             for (int slot = 1; slot <= kProgramSlots; ++slot) {
                 std::uint8_t* s = set.Buffer.programSlot(program, type, slot);
-                const std::uint8_t bytes[kProgramSlotSize] = {std::uint8_t(slot), bcd(slot % 24), bcd(slot % 60),
-                                                               bcd((slot + 1) % 24), std::uint8_t(slot % 100),
-                                                               std::uint8_t((slot + 7) % 100), 0x7F, 0x3F};
+                const std::uint8_t bytes[kProgramSlotSize] = {std::uint8_t(slot),
+                                                              toBcd(slot % 24),
+                                                              toBcd(slot % 60),
+                                                              toBcd((slot + 1) % 24),
+                                                              std::uint8_t(slot % 100),
+                                                              std::uint8_t((slot + 7) % 100),
+                                                              0x7F,
+                                                              0x3F};
                 std::copy(std::begin(bytes), std::end(bytes), s);
             }
     for (int slot = 1; slot <= kRandomSlots; ++slot) {
         std::uint8_t* s = set.Buffer.randomSlot(slot);
-        const std::uint8_t bytes[kRandomSlotSize] = {std::uint8_t(slot), bcd(slot), 0x00, bcd(slot + 1), 0x30,
-                                                      1, 99, 0x7F, 0x3F, 1};
+        const std::uint8_t bytes[kRandomSlotSize] = {
+            std::uint8_t(slot), toBcd(slot), 0x00, toBcd(slot + 1), 0x30, 1, 99, 0x7F, 0x3F, 1};
         std::copy(std::begin(bytes), std::end(bytes), s);
     }
     return set;
@@ -81,32 +75,33 @@ bool waitExposed(QWidget* window)
 }
 
 struct OverviewTimes {
-    double opened;   // Button11Click: store the shown timing, create the window, list 99 rows
+    double opened;   // 定时核对: store the shown timing, create the window, list 99 rows
     double exposed;  // until the window is on the screen
 };
 
 // "定时核对" on program 1's music table with all 99 listed timings in use.
 std::optional<OverviewTimes> timeOverview()
 {
-    YesDialogs dialogs;
+    ScriptedDialogs dialogs;  // Yes to every question
     TForm1 window(dialogs);
+    TForm1Probe probe(window);
     window.show();
     if (!waitExposed(&window))
         return std::nullopt;
-    window.Button8Click();  // a new timing set
-    window.editor().Timings.Buffer = fullTimingSet().Buffer;
-    window.LoadShownTiming();
+    window.findChild<QAbstractButton*>(kNewFileButton)->click();
+    probe.showTimings(fullTimingSet());
+    auto* overviewButton = window.findChild<QAbstractButton*>(kOverviewButton);
 
     std::vector<double> opened, exposed;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
-        window.Button11Click();
+        overviewButton->click();
         opened.push_back(clock.nsecsElapsed() / 1e6);
-        if (!window.overview() || !waitExposed(window.overview()))
+        if (!probe.overview() || !waitExposed(probe.overview()))
             return std::nullopt;
         exposed.push_back(clock.nsecsElapsed() / 1e6);
-        window.overview()->close();
+        probe.overview()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
@@ -175,14 +170,17 @@ int main(int argc, char* argv[])
 
     std::printf("Tavisto benchmark (medians; start-up and memory of %d runs each, the rest of %d)\n",
                 kStartupRuns, kRuns);
-    std::printf("  start-up to main window shown   bare window %7.1f ms   tavisto %7.1f ms   ratio %.2f (aim <= 1.30)\n",
+    std::printf("  start-up to main window shown   bare window %7.1f ms   tavisto %7.1f ms   ratio %.2f (aim "
+                "<= 1.30)\n",
                 median(bareMs), median(tavistoMs), median(tavistoMs) / median(bareMs));
-    std::printf("  peak memory (VmHWM)             bare window %7.1f MiB  tavisto %7.1f MiB  difference %.1f MiB "
-                "(aim <= 15)\n",
-                median(bareMiB), median(tavistoMiB), median(tavistoMiB) - median(bareMiB));
+    std::printf(
+        "  peak memory (VmHWM)             bare window %7.1f MiB  tavisto %7.1f MiB  difference %.1f MiB "
+        "(aim <= 15)\n",
+        median(bareMiB), median(tavistoMiB), median(tavistoMiB) - median(bareMiB));
     std::printf("  overview of a full music table  opened %.2f ms, on screen %.2f ms (aim < 10 ms)\n",
                 overview->opened, overview->exposed);
-    std::printf("  save of a full timing set       %.2f ms (18560-byte file, written and flushed to the device)\n",
-                *save);
+    std::printf(
+        "  save of a full timing set       %.2f ms (18560-byte file, written and flushed to the device)\n",
+        *save);
     return 0;
 }

@@ -12,7 +12,10 @@ int resolveSlot(const SlotSelection& selection, std::uint8_t slot, int last)
     return std::clamp(wanted, 1, last);
 }
 
-bool isStandardProgram(std::uint8_t editObject) { return editObject >= 1 && editObject <= kProgramCount; }
+bool isStandardProgram(std::uint8_t editObject)
+{
+    return editObject >= 1 && editObject <= kProgramCount;
+}
 
 // Takes the slot's Serial; an empty slot leaves CP cleared and nothing more to read.
 bool loadSerial(const std::uint8_t* slot, CP& cp)
@@ -53,8 +56,8 @@ void LoadBuftoCP(const TimingBuffer& buffer, const SlotSelection& selection, std
     }
     if (!isStandardProgram(selection.EditObject))
         return;
-    const std::uint8_t* s = buffer.programSlot(selection.EditObject, selection.Type,
-                                               resolveSlot(selection, slot, kProgramSlots));
+    const std::uint8_t* s =
+        buffer.programSlot(selection.EditObject, selection.Type, resolveSlot(selection, slot, kProgramSlots));
     if (!loadSerial(s, cp))
         return;
     cp.StartHour = s[1];
@@ -75,24 +78,26 @@ void SaveCPtoBuf(TimingBuffer& buffer, const SlotSelection& selection, std::uint
 {
     if (selection.EditObject == kRandomProgram) {
         std::uint8_t* s = buffer.randomSlot(resolveSlot(selection, slot, kRandomSlots));
-        const std::uint8_t record[kRandomSlotSize] = {cp.Serial, cp.StartHour, cp.StartMinute, cp.EndHour, cp.EndMinute,
-                                                      cp.PlayMode, cp.Weekdays, cp.Zones, cp.FirstTrack, cp.LastTrack};
+        const std::uint8_t record[kRandomSlotSize] = {cp.Serial,     cp.StartHour, cp.StartMinute, cp.EndHour,
+                                                      cp.EndMinute,  cp.PlayMode,  cp.Weekdays,    cp.Zones,
+                                                      cp.FirstTrack, cp.LastTrack};
         std::copy(record, record + kRandomSlotSize, s);
         return;
     }
     if (!isStandardProgram(selection.EditObject))
         return;
-    std::uint8_t* s = buffer.programSlot(selection.EditObject, selection.Type,
-                                         resolveSlot(selection, slot, kProgramSlots));
+    std::uint8_t* s =
+        buffer.programSlot(selection.EditObject, selection.Type, resolveSlot(selection, slot, kProgramSlots));
     const bool music = selection.Type == TimingType::Music;
-    const std::uint8_t record[kProgramSlotSize] = {cp.Serial,
-                                                   cp.StartHour,
-                                                   cp.StartMinute,
-                                                   music ? cp.Track1 : cp.EndHour,
-                                                   music ? cp.Track2 : cp.EndMinute,
-                                                   music ? cp.Track3 : std::uint8_t{0x00},  // reserved byte of a peripheral slot
-                                                   cp.Weekdays,
-                                                   cp.Zones};
+    const std::uint8_t record[kProgramSlotSize] = {
+        cp.Serial,
+        cp.StartHour,
+        cp.StartMinute,
+        music ? cp.Track1 : cp.EndHour,
+        music ? cp.Track2 : cp.EndMinute,
+        music ? cp.Track3 : std::uint8_t{0x00},  // reserved byte of a peripheral slot
+        cp.Weekdays,
+        cp.Zones};
     std::copy(record, record + kProgramSlotSize, s);
 }
 

@@ -33,8 +33,18 @@ struct SlotSelection {
     std::uint8_t SlotNo = 1;
 };
 
+// The last slot the editor shows: 10 in the random program, 99 in a standard table (slot 100 is
+// part of each table but never shown).
+inline int lastSlot(const SlotSelection& selection)
+{
+    return selection.EditObject == kRandomProgram ? kRandomSlots : kProgramSlots - 1;
+}
+
 // An empty slot is marked by Serial 0x00 or 0xFF.
-inline bool isEmptySerial(std::uint8_t serial) { return serial == 0x00 || serial == 0xFF; }
+inline bool isEmptySerial(std::uint8_t serial)
+{
+    return serial == 0x00 || serial == 0xFF;
+}
 
 void ClearCP(CP& cp);
 // slot 0 means the shown slot; other numbers are clamped to the table.

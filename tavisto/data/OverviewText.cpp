@@ -6,7 +6,10 @@ namespace tavisto {
 
 namespace {
 
-std::string timeText(std::uint8_t hour, std::uint8_t minute) { return MyBcdToStr(hour) + ":" + MyBcdToStr(minute); }
+std::string timeText(std::uint8_t hour, std::uint8_t minute)
+{
+    return MyBcdToStr(hour) + ":" + MyBcdToStr(minute);
+}
 
 std::string spanText(const CP& cp)
 {
@@ -29,11 +32,12 @@ OverviewRow overviewRow(const SlotSelection& selection, int slot, const CP& cp)
     OverviewRow row;
     row[0] = MyIntToStr(slot);
     if (selection.EditObject == kRandomProgram) {
-        row[1] = "曲目范围从 " + MyIntToStr(cp.FirstTrack) + " 到 " + MyIntToStr(cp.LastTrack) +
-                 (cp.PlayMode == 1 ? " 顺序" : " 随机") + "播放";
+        row[1] = "曲目范围从 " + MyIntToStr(cp.FirstTrack) + " 到 " + MyIntToStr(cp.LastTrack)
+            + (cp.PlayMode == 1 ? " 顺序" : " 随机") + "播放";
         row[2] = spanText(cp);
     } else if (selection.Type == TimingType::Music) {
-        row[1] = "指定曲目 " + MyIntToStr(cp.Track1) + " - " + MyIntToStr(cp.Track2) + " - " + MyIntToStr(cp.Track3);
+        row[1] = "指定曲目 " + MyIntToStr(cp.Track1) + " - " + MyIntToStr(cp.Track2) + " - "
+            + MyIntToStr(cp.Track3);
         row[2] = timeText(cp.StartHour, cp.StartMinute);
     } else {
         row[1] = "外设工作";
@@ -42,11 +46,6 @@ OverviewRow overviewRow(const SlotSelection& selection, int slot, const CP& cp)
     row[3] = LinkStr(cp.Weekdays);
     row[4] = LinkStr(cp.Zones & 0x3F);
     return row;
-}
-
-int overviewRowCount(const SlotSelection& selection)
-{
-    return selection.EditObject == kRandomProgram ? kRandomSlots : kProgramSlots - 1;
 }
 
 }  // namespace tavisto

@@ -18,7 +18,4 @@ std::string LinkStr(std::uint8_t value);
 // Cells of the row that shows slot `slot` of the table chosen by `selection`, from the fields of `cp`.
 OverviewRow overviewRow(const SlotSelection& selection, int slot, const CP& cp);
 
-// Rows of a table: 10 in the random program, 99 in a standard table (slot 100 is never listed).
-int overviewRowCount(const SlotSelection& selection);
-
 }  // namespace tavisto

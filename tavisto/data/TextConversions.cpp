@@ -6,7 +6,10 @@ namespace tavisto {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::optional<int> nibbleOf(char c)
 {
@@ -17,7 +20,10 @@ std::optional<int> nibbleOf(char c)
     return std::nullopt;
 }
 
-char nibbleText(int nibble) { return static_cast<char>(nibble < 10 ? '0' + nibble : 'A' + nibble - 10); }
+char nibbleText(int nibble)
+{
+    return static_cast<char>(nibble < 10 ? '0' + nibble : 'A' + nibble - 10);
+}
 
 }  // namespace
 

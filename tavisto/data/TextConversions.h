@@ -14,6 +14,12 @@ std::string MyIntToStr(int n);
 // shows as its hex digit A..F, so that the text reads back to the same byte.
 std::string MyBcdToStr(std::uint8_t bcd);
 
+// Packed BCD of a number 0..99: 23 -> 0x23.
+constexpr std::uint8_t toBcd(int value)
+{
+    return static_cast<std::uint8_t>((value / 10) << 4 | value % 10);
+}
+
 // Packed BCD of a text of digits (leading zeros skipped, at most two digits used; "" -> 0x00).
 // Hex digits A..F read back as the nibbles MyBcdToStr shows; any other character gives nothing.
 std::optional<std::uint8_t> MyStrToBcd(const std::string& text);

@@ -12,10 +12,10 @@ constexpr int kProgramSlots = 100;  // slot 100 is part of each table but never 
 constexpr int kRandomSlots = 10;
 constexpr std::size_t kProgramSlotSize = 8;
 constexpr std::size_t kRandomSlotSize = 10;
-constexpr std::size_t kProgramTableSize = kProgramSlots * kProgramSlotSize;  // 800
-constexpr std::size_t kRandomTableSize = kRandomSlots * kRandomSlotSize;     // 100
-constexpr std::size_t kDeviceTablesOffset = kProgramCount * kProgramTableSize;  // 3200
-constexpr std::size_t kRandomTableOffset = 2 * kDeviceTablesOffset;            // 6400
+constexpr std::size_t kProgramTableSize = kProgramSlots * kProgramSlotSize;       // 800
+constexpr std::size_t kRandomTableSize = kRandomSlots * kRandomSlotSize;          // 100
+constexpr std::size_t kDeviceTablesOffset = kProgramCount * kProgramTableSize;    // 3200
+constexpr std::size_t kRandomTableOffset = 2 * kDeviceTablesOffset;               // 6400
 constexpr std::size_t kTimingBufferSize = kRandomTableOffset + kRandomTableSize;  // 6500
 constexpr int kProgramTableCount = 2 * kProgramCount;  // table index t: music 0..3, peripheral 4..7
 
@@ -36,11 +36,17 @@ public:
     // Offset of program table t (0..7), the order in which the file stores them.
     static std::size_t tableOffset(int table);
 
-    std::uint8_t* programSlot(int program, TimingType type, int slot) { return at(programSlotOffset(program, type, slot)); }
+    std::uint8_t* programSlot(int program, TimingType type, int slot)
+    {
+        return at(programSlotOffset(program, type, slot));
+    }
     std::uint8_t* randomSlot(int slot) { return at(randomSlotOffset(slot)); }
     std::uint8_t* table(int t) { return at(tableOffset(t)); }
     std::uint8_t* randomTable() { return at(kRandomTableOffset); }
-    const std::uint8_t* programSlot(int program, TimingType type, int slot) const { return at(programSlotOffset(program, type, slot)); }
+    const std::uint8_t* programSlot(int program, TimingType type, int slot) const
+    {
+        return at(programSlotOffset(program, type, slot));
+    }
     const std::uint8_t* randomSlot(int slot) const { return at(randomSlotOffset(slot)); }
     const std::uint8_t* table(int t) const { return at(tableOffset(t)); }
     const std::uint8_t* randomTable() const { return at(kRandomTableOffset); }

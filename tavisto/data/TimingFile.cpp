@@ -47,7 +47,10 @@ bool readUpTo(int fd, std::uint8_t* data, std::size_t size, std::size_t offset)
     return true;
 }
 
-bool lock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+bool lock(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
 
 int openLocked(const std::string& path, int flags)
 {
@@ -83,8 +86,8 @@ std::string resolved(const std::string& path)
 
 bool sameFile(int a, int b)
 {
-    struct stat sa {};
-    struct stat sb {};
+    struct stat sa { };
+    struct stat sb { };
     return ::fstat(a, &sa) == 0 && ::fstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
@@ -100,7 +103,7 @@ bool takeOverAttributes(int replacement, int replaced)
 {
     if (replaced < 0)
         return ::fchmod(replacement, newFileMode()) == 0;
-    struct stat old {};
+    struct stat old { };
     if (::fstat(replaced, &old) != 0)
         return false;
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
@@ -135,10 +138,12 @@ bool TimingFile::create(const std::string& path)
     // A file that is there already is held from now on, but not emptied: the save replaces it.
     fd_ = openLocked(path, O_RDWR | O_NONBLOCK);
     const int openError = errno;
-    struct stat found {};
+    struct stat found { };
     if (fd_ >= 0 && (::fstat(fd_, &found) != 0 || !S_ISREG(found.st_mode)))
         close();
-    else if (fd_ >= 0 || (openError == ENOENT && ::stat(folderOf(path).c_str(), &found) == 0 && S_ISDIR(found.st_mode))) {
+    else if (fd_ >= 0
+             || (openError == ENOENT && ::stat(folderOf(path).c_str(), &found) == 0
+                 && S_ISDIR(found.st_mode))) {
         path_ = path;
         fresh_ = true;
     }
@@ -160,11 +165,12 @@ bool TimingFile::write(const TimingSet& set)
         return false;
     std::string image(kTimingFileSize, '\0');
     if (fd_ >= 0 && !fresh_) {
-        struct stat held {};
+        struct stat held { };
         if (::fstat(fd_, &held) != 0)
             return false;
         image.resize(std::max<std::size_t>(kTimingFileSize, static_cast<std::size_t>(held.st_size)), '\0');
-        if (!readUpTo(fd_, reinterpret_cast<std::uint8_t*>(image.data()), static_cast<std::size_t>(held.st_size), 0))
+        if (!readUpTo(fd_, reinterpret_cast<std::uint8_t*>(image.data()),
+                      static_cast<std::size_t>(held.st_size), 0))
             return false;
     }
     auto put = [&image](const std::uint8_t* data, std::size_t size, std::size_t offset) {
@@ -191,9 +197,10 @@ bool TimingFile::replaceWith(const std::string& image)
     int other = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     const bool othersFree = other < 0 || (fd_ >= 0 && sameFile(other, fd_)) || lock(other);
     // The files travel to the players on removable cards: nothing may stay in a cache.
-    const bool ok = othersFree && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0) &&
-                    ::fsync(fd) == 0 && takeOverAttributes(fd, fd_) && lock(fd) &&
-                    ::rename(temporary.c_str(), target.c_str()) == 0;
+    const bool ok = othersFree
+        && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0)
+        && ::fsync(fd) == 0 && takeOverAttributes(fd, fd_) && lock(fd)
+        && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (other >= 0)
         ::close(other);
     if (!ok) {
@@ -212,8 +219,7 @@ bool TimingFile::read(TimingSet& set) const
 {
     if (fd_ < 0)
         return false;
-    TimingSet fresh;
-    fresh.Buffer.fill(kEmptyByte);
+    TimingSet fresh = TimingSet::fresh();
     bool ok = readUpTo(fd_, &fresh.RunProgram, 1, kRunProgramFileOffset);
     for (int t = 0; ok && t < kProgramTableCount; ++t)
         ok = readUpTo(fd_, fresh.Buffer.table(t), kProgramTableSize, tableFileOffset(t));

@@ -13,6 +13,14 @@ struct TimingSet {
     TimingBuffer Buffer;
     std::uint8_t RunProgram = 1;
     std::uint8_t RandomEnabled = 1;
+
+    // What "新建文件" makes: every table byte 0xFF (every slot empty), both settings 1.
+    static TimingSet fresh()
+    {
+        TimingSet set;
+        set.Buffer.fill(kEmptyByte);
+        return set;
+    }
 };
 
 class TimingFile {
@@ -42,8 +50,8 @@ public:
 private:
     bool replaceWith(const std::string& image);
 
-    int fd_ = -1;          // the held file; none for a created path not yet written
-    bool fresh_ = false;   // created: the held file's old bytes are not part of the set
+    int fd_ = -1;         // the held file; none for a created path not yet written
+    bool fresh_ = false;  // created: the held file's old bytes are not part of the set
     std::string path_;
 };
 

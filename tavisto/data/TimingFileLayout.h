@@ -14,7 +14,10 @@ constexpr std::size_t kRandomEnabledFileOffset = 18559;
 constexpr std::size_t kTimingFileSize = 18560;
 
 // File offset of program table t (0..7).
-constexpr std::size_t tableFileOffset(int t) { return static_cast<std::size_t>(t + 1) * kTableBlockSize; }
+constexpr std::size_t tableFileOffset(int t)
+{
+    return static_cast<std::size_t>(t + 1) * kTableBlockSize;
+}
 
 static_assert(tableFileOffset(kProgramTableCount - 1) + kProgramTableSize <= kRandomTableFileOffset);
 static_assert(kRandomTableFileOffset + kRandomTableSize <= kRandomEnabledFileOffset);

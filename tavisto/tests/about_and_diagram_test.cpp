@@ -1,6 +1,7 @@
 // The About window and the relation-diagram window: their texts, fonts and picture, and how
 // each of them closes.
 
+#include "ControlNames.h"
 #include "TForm3.h"
 #include "TForm4.h"
 
@@ -24,17 +25,17 @@ private slots:
         QVERIFY(about.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(about.palette().color(QPalette::Window), QColor(255, 251, 240));
 
-        auto* title = about.findChild<QLabel*>("Label1");
+        auto* title = about.findChild<QLabel*>(kAboutNameLabel);
         QCOMPARE(title->text(), QString("RA3vorerizid软件"));
         QCOMPARE(title->font().pixelSize(), 20);
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        auto* model = about.findChild<QLabel*>("Label8");
+        auto* model = about.findChild<QLabel*>(kAboutModelLabel);
         QCOMPARE(model->text(), QString("适用机型：RX-5"));
         QCOMPARE(model->font().pixelSize(), 13);
         QCOMPARE(model->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QString("版本 1.0"));
-        QCOMPARE(about.findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 32));
-        QCOMPARE(about.findChild<QPushButton*>("Button1")->text(), QString("确定"));
+        QCOMPARE(about.findChild<QLabel*>(kAboutVersionLabel)->text(), QString("版本 1.0"));
+        QCOMPARE(about.findChild<QLabel*>(kAboutIcon)->pixmap().size(), QSize(32, 32));
+        QCOMPARE(about.findChild<QPushButton*>(kAboutOkButton)->text(), QString("确定"));
 
         // Every line is shown whole and inside the window.
         for (int n = 1; n <= 8; ++n) {
@@ -54,7 +55,7 @@ private slots:
         QSignalSpy pressed(second.data(), &TForm3::okPressed);
         bool openWhenReported = false;
         connect(second, &TForm3::okPressed, [&] { openWhenReported = second->isVisible(); });
-        second->findChild<QPushButton*>("Button1")->click();
+        second->findChild<QPushButton*>(kAboutOkButton)->click();
         QCOMPARE(pressed.count(), 1);
         QVERIFY(openWhenReported);
         QTRY_VERIFY(second.isNull());
@@ -71,22 +72,25 @@ private slots:
         QVERIFY(diagram.windowFlags() & Qt::WindowCloseButtonHint);
         QVERIFY(!(diagram.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
-        auto* memo = diagram.findChild<QTextEdit*>("Memo1");
+        auto* memo = diagram.findChild<QTextEdit*>(kDiagramMemo);
         QVERIFY(memo->isReadOnly());
         QCOMPARE(memo->toPlainText().split('\n'),
-                 QStringList({"一共有4套标准程序，每套标准程序均有MP3和外设两种定时，分别包含100个定时。标准程序MP3定时顺序播放3个曲目。",
-                              "另外有1套独立的随机定时程序，包含10个定时。随机定时播放一个曲目范围，可选顺序或随机两种播放方式。",
-                              "4套标准程序只能选其中一套运行。选中的标准程序中的MP3定时、外设定时，与独立的随机定时一起参与下一定时的决策。"}));
+                 QStringList({"一共有4套标准程序，每套标准程序均有MP3和外设两种定时，分别包含100个定时。标准"
+                              "程序MP3定时顺序播放3个曲目。",
+                              "另外有1套独立的随机定时程序，包含10个定时。随机定时播放一个曲目范围，可选顺序"
+                              "或随机两种播放方式。",
+                              "4套标准程序只能选其中一套运行。选中的标准程序中的MP3定时、外设定时，与独立的随"
+                              "机定时一起参与下一定时的决策。"}));
         // Without scroll bars, text below the memo's edge could never be read.
         diagram.show();
         QVERIFY2(memo->document()->size().height() <= memo->viewport()->height(),
                  qPrintable(QString::number(memo->document()->size().height())));
 
-        auto* image = diagram.findChild<QLabel*>("Image1");
+        auto* image = diagram.findChild<QLabel*>(kDiagramPicture);
         QCOMPARE(image->pixmap().size(), QSize(639, 512));
         QCOMPARE(image->geometry(), QRect(8, 56, 641, 513));
         // "关闭" lies over the picture's corner and must stay clickable above it.
-        auto* close = diagram.findChild<QPushButton*>("Button1");
+        auto* close = diagram.findChild<QPushButton*>(kDiagramCloseButton);
         QCOMPARE(close->text(), QString("关闭"));
         QVERIFY(image->geometry().contains(close->geometry()));
         QCOMPARE(diagram.childAt(close->geometry().center()), close);
@@ -97,7 +101,7 @@ private slots:
         QPointer<TForm4> byButton = new TForm4, byCloseBox = new TForm4;
         byButton->show();
         byCloseBox->show();
-        byButton->findChild<QPushButton*>("Button1")->click();
+        byButton->findChild<QPushButton*>(kDiagramCloseButton)->click();
         byCloseBox->close();
         QTRY_VERIFY(byButton.isNull() && byCloseBox.isNull());
     }

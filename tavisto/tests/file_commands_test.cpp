@@ -37,7 +37,8 @@ QByteArray pattern(int size)
 // Whether another process could take the file's lock right now.
 bool lockableByOthers(const QString& path)
 {
-    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")}) == 0;
+    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
+        == 0;
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ private:
     void open(MainWindowFixture& f, const QString& file)
     {
         f.dialogs.fileAnswers.enqueue(file);
-        f.click("Button5");
+        f.click(kOpenFileButton);
     }
     QTemporaryDir dir;
 };
@@ -74,9 +75,9 @@ void FileCommandsTest::newThenSaveWritesAFreshFile()
 {
     MainWindowFixture f;
     const QString file = path("new.mtf");
-    f.click("Button8");
+    f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(file);
-    f.click("Button4");
+    f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file), freshFile());
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
     QCOMPARE(f.state().Modified, 0);
@@ -89,14 +90,14 @@ void FileCommandsTest::newThenSaveWritesAFreshFile()
     QVERIFY(request.save);
 
     // Saving again writes into the open file without asking; a new set under an existing name replaces it.
-    f.type("Edit2", "12");
-    f.click("Button4");
+    f.type(kStartHourEdit, "12");
+    f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file)[2049], '\x12');
     QCOMPARE(f.dialogs.files.size(), 1);
     writeFileBytes(path("big.mtf"), pattern(20000));
-    f.click("Button8");
+    f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(path("big.mtf"));
-    f.click("Button4");
+    f.click(kSaveFileButton);
     QCOMPARE(fileBytes(path("big.mtf")), freshFile());
     QCOMPARE(f.dialogs.files.last().initialPath, file);
     QVERIFY(f.dialogs.messages.isEmpty());
@@ -111,9 +112,10 @@ void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
     open(f, file);
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
     QCOMPARE(f.state().Timings.RunProgram, static_cast<std::uint8_t>(original[0]));
-    QCOMPARE(f.get<QComboBox>("ComboBox3")->currentIndex(), -1);  // a run program outside 1..4 selects nothing
+    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(),
+             -1);  // a run program outside 1..4 selects nothing
     QCOMPARE(f.state().Modified, 0);
-    f.click("Button4");
+    f.click(kSaveFileButton);
     const QByteArray saved = fileBytes(file);
     QCOMPARE(saved.size(), 20000);
     QCOMPARE(saved.left(2048), original.left(2048));
@@ -131,7 +133,7 @@ void FileCommandsTest::shortFileOpensAsANewSet()
     writeFileBytes(path("short.mtf"), QByteArray(100, '\x03'));
     MainWindowFixture f;
     open(f, path("full.mtf"));
-    f.click("Button6");
+    f.click(kNextButton);
     open(f, path("short.mtf"));
     QVERIFY(f.state().FileAttached());
     QCOMPARE(f.state().Timings.RunProgram, 3);
@@ -141,16 +143,16 @@ void FileCommandsTest::shortFileOpensAsANewSet()
         empty.fill(0xFF);
         return empty.bytes();
     }());
-    QCOMPARE(f.text("Edit2"), QStringLiteral("00"));
+    QCOMPARE(f.text(kStartHourEdit), QStringLiteral("00"));
 }
 
 void FileCommandsTest::openFailures()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.click("Button5");  // dialog cancelled
+    f.click(kNewFileButton);
+    f.click(kOpenFileButton);  // dialog cancelled
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
-    QVERIFY(!f.shown("GroupBox2") && !f.get("Button11")->isEnabled());
+    QVERIFY(!f.shown(kEditGroup) && !f.get(kOverviewButton)->isEnabled());
     QCOMPARE(f.panel(1), QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
 
     open(f, path("missing.mtf"));
@@ -165,7 +167,7 @@ void FileCommandsTest::openFailures()
              (QStringList{QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)"), QStringLiteral("所有文件 (*)")}));
     QCOMPARE(request.initialPath, QStringLiteral("TWTIMING"));
     QVERIFY(!request.save);
-    f.click("Button5");
+    f.click(kOpenFileButton);
     QCOMPARE(f.dialogs.files.last().initialPath, path("missing.mtf"));
 }
 
@@ -176,7 +178,7 @@ void FileCommandsTest::heldFilesAreNotShared()
     MainWindowFixture f;
     open(f, file);
     QVERIFY(!lockableByOthers(file));
-    f.click("Button8");  // nothing changed: the file is let go without a question
+    f.click(kNewFileButton);  // nothing changed: the file is let go without a question
     QVERIFY(lockableByOthers(file));
 
     // A file another program holds can neither be opened nor replaced.
@@ -184,9 +186,9 @@ void FileCommandsTest::heldFilesAreNotShared()
     QVERIFY(::flock(other, LOCK_EX | LOCK_NB) == 0);
     open(f, file);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("打开文件失败！"));
-    f.click("Button8");
+    f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(file);
-    f.click("Button4");
+    f.click(kSaveFileButton);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("创建定时文件失败！"));
     QVERIFY(f.state().NewFile);
     QCOMPARE(fileBytes(file), freshFile());
@@ -199,7 +201,7 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
     writeFileBytes(file, freshFile());
     MainWindowFixture f;
     open(f, file);
-    f.type("Edit2", "08");
+    f.type(kStartHourEdit, "08");
     writeFileBytes(path("other.mtf"), pattern(20000));
 
     // A device that takes no more than 1000 bytes: neither the open file nor a file that a new set
@@ -210,28 +212,28 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
     rlimit small = saved;
     small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    f.click("Button4");
+    f.click(kSaveFileButton);
     f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
     const bool closed = f.window.close();
     QCOMPARE(fileBytes(file), freshFile());
     f.dialogs.answers.enqueue(Dialogs::Answer::No);
-    f.click("Button8");
+    f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(path("other.mtf"));
-    f.click("Button4");
+    f.click(kSaveFileButton);
     setrlimit(RLIMIT_FSIZE, &saved);
 
-    QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("保存定时文件失败！"),
-                                             QStringLiteral("是否保存对当前定时数据的修改？"),
-                                             QStringLiteral("保存定时文件失败！"),
-                                             QStringLiteral("是否保存对当前定时数据的修改？"),
-                                             QStringLiteral("保存定时文件失败！")}));
+    QCOMPARE(
+        f.dialogs.texts(),
+        (QStringList{QStringLiteral("保存定时文件失败！"), QStringLiteral("是否保存对当前定时数据的修改？"),
+                     QStringLiteral("保存定时文件失败！"), QStringLiteral("是否保存对当前定时数据的修改？"),
+                     QStringLiteral("保存定时文件失败！")}));
     QVERIFY(!closed);
     QCOMPARE(fileBytes(path("other.mtf")), pattern(20000));
     QVERIFY(f.state().NewFile);
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
     open(f, file);
-    f.type("Edit2", "08");
-    f.click("Button4");
+    f.type(kStartHourEdit, "08");
+    f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file)[2049], '\x08');
     QCOMPARE(f.state().Modified, 0);
 }
@@ -244,9 +246,9 @@ void FileCommandsTest::openFileDeletedOrRenamed()
         writeFileBytes(file, pattern(20000));
         MainWindowFixture f;
         open(f, file);
-        f.type("Edit2", "09");
+        f.type(kStartHourEdit, "09");
         QVERIFY(renamed ? QFile::rename(file, path("elsewhere.mtf")) : QFile::remove(file));
-        f.click("Button4");
+        f.click(kSaveFileButton);
         QVERIFY(f.dialogs.messages.isEmpty());
         QCOMPARE(f.state().Modified, 0);
         const QByteArray saved = fileBytes(file);
@@ -277,12 +279,12 @@ void FileCommandsTest::saveQuestion()
     writeFileBytes(file, freshFile());
     MainWindowFixture f;
     open(f, file);
-    f.type("Edit2", "05");
+    f.type(kStartHourEdit, "05");
     f.dialogs.answers.enqueue(Dialogs::Answer(answer));
     if (command == QLatin1String("new"))
-        f.click("Button8");
+        f.click(kNewFileButton);
     else if (command == QLatin1String("open"))
-        f.click("Button5");  // and then cancels the open dialog
+        f.click(kOpenFileButton);  // and then cancels the open dialog
     else
         f.window.close();
 
@@ -297,11 +299,8 @@ void FileCommandsTest::saveQuestion()
         QCOMPARE(f.state().Modified, 1);
         QVERIFY(!lockableByOthers(file));
         return;
-    case Dialogs::Answer::Yes:
-        QVERIFY(saved);
-        break;
-    default:
-        QVERIFY(!saved);
+    case Dialogs::Answer::Yes: QVERIFY(saved); break;
+    default: QVERIFY(!saved);
     }
     QVERIFY(lockableByOthers(file));
     QCOMPARE(f.state().Modified, 0);
@@ -312,23 +311,23 @@ void FileCommandsTest::saveQuestion()
 void FileCommandsTest::navigationEnds()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.edit("Edit4")->setText("03");
-    f.click("Button3");
-    QCOMPARE(f.text("Panel1"), QStringLiteral("01"));
+    f.click(kNewFileButton);
+    f.edit(kTrack1Edit)->setText("03");
+    f.click(kPreviousButton);
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("01"));
     QCOMPARE(f.programSlot(1, TimingType::Music, 1)[3], 3);
-    QCOMPARE(f.text("Edit4"), QStringLiteral("03"));
-    f.state().SlotNo = 99;
-    f.click("Button6");
-    QCOMPARE(f.text("Panel1"), QStringLiteral("99"));
+    QCOMPARE(f.text(kTrack1Edit), QStringLiteral("03"));
+    f.jumpTo(99);
+    f.click(kNextButton);
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("99"));
     QCOMPARE(f.programSlot(1, TimingType::Music, 100)[0], 0xFF);  // slot 100 is kept but never shown
-    f.click("RadioButton5");
-    f.state().SlotNo = 15;
-    f.click("RadioButton2");
+    f.click(kPeripheralOrOffButton);
+    f.jumpTo(15);
+    f.click(kProgram2Button);
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（2）  <外设定时>  定时序号：15"));
-    f.click("RadioButton7");
-    f.click("Button6");
-    QCOMPARE(f.text("Panel1"), QStringLiteral("10"));
+    f.click(kRandomProgramButton);
+    f.click(kNextButton);
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("10"));
     QCOMPARE(f.state().Modified, 0);
 }
 
@@ -354,13 +353,14 @@ void FileCommandsTest::jump()
     QFETCH(QVariant, answer);
     QFETCH(int, shown);
     MainWindowFixture f;
-    f.click("Button8");
+    f.click(kNewFileButton);
     if (random)
-        f.click("RadioButton7");
-    f.click("Button6");
-    f.edit("Edit2")->setText("04");
-    f.dialogs.inputAnswers.enqueue(answer.isValid() ? std::optional<QString>(answer.toString()) : std::nullopt);
-    f.click("Button10");
+        f.click(kRandomProgramButton);
+    f.click(kNextButton);
+    f.edit(kStartHourEdit)->setText("04");
+    f.dialogs.inputAnswers.enqueue(answer.isValid() ? std::optional<QString>(answer.toString())
+                                                    : std::nullopt);
+    f.click(kJumpButton);
     const ScriptedDialogs::Input& box = f.dialogs.inputs.first();
     QCOMPARE(box.caption, QStringLiteral("指定定时序号"));
     QCOMPARE(box.prompt, QStringLiteral("请输入01到99之间的序号："));
@@ -369,14 +369,14 @@ void FileCommandsTest::jump()
     if (shown == 0) {
         QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("所输入的数值无效！")});
         QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Warning);
-        QCOMPARE(f.text("Panel1"), QStringLiteral("02"));
-        QCOMPARE(f.text("Edit2"), QStringLiteral("04"));
+        QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("02"));
+        QCOMPARE(f.text(kStartHourEdit), QStringLiteral("04"));
         return;
     }
     QVERIFY(f.dialogs.messages.isEmpty());
     QCOMPARE(int(f.state().SlotNo), shown);
-    QCOMPARE(f.text("Panel1"), QString::fromStdString(MyIntToStr(shown)));
-    QVERIFY(f.panel(1).endsWith(QStringLiteral("定时序号：") + f.text("Panel1")));
+    QCOMPARE(f.text(kSlotNumberPanel), QString::fromStdString(MyIntToStr(shown)));
+    QVERIFY(f.panel(1).endsWith(QStringLiteral("定时序号：") + f.text(kSlotNumberPanel)));
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -57,7 +57,10 @@ private slots:
         QVERIFY(decodeJpeg(bytes).isNull());
     }
 
-    void missingResourceGivesNullImage() { QVERIFY(loadJpegResource(QStringLiteral(":/no-such.jpg")).isNull()); }
+    void missingResourceGivesNullImage()
+    {
+        QVERIFY(loadJpegResource(QStringLiteral(":/no-such.jpg")).isNull());
+    }
 };
 
 QTEST_APPLESS_MAIN(JpegPictureTest)

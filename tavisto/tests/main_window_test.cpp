@@ -34,12 +34,12 @@ void MainWindowTest::startsWithoutFile()
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
     QCOMPARE(f.panel(0), QStringLiteral("此定时无效"));
     QCOMPARE(f.panel(1), QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
-    for (const char* hidden : {"GroupBox2", "GroupBox4", "GroupBox6"})
+    for (const char* hidden : {kEditGroup, kCopyGroup, kRunGroup})
         QVERIFY(!f.shown(hidden));
-    for (const char* disabled : {"RadioButton1", "RadioButton4", "RadioButton7", "RadioButton6", "RadioButton5",
-                                 "Button11", "Button7"})
+    for (const char* disabled : {kProgram1Button, kProgram4Button, kRandomProgramButton, kMusicOrOnButton,
+                                 kPeripheralOrOffButton, kOverviewButton, kClearProgramButton})
         QVERIFY(!f.get(disabled)->isEnabled());
-    for (const char* enabled : {"Button8", "Button5", "Button4", "Button12", "Button9"})
+    for (const char* enabled : {kNewFileButton, kOpenFileButton, kSaveFileButton, kHelpButton, kAboutButton})
         QVERIFY(f.get(enabled)->isEnabled());
     QCOMPARE(f.state().Modified, 0);
     QCOMPARE(f.state().CP.Serial, 0xFF);
@@ -49,13 +49,13 @@ void MainWindowTest::startsWithoutFile()
 void MainWindowTest::newSetShowsMusicLayoutOfProgramOne()
 {
     MainWindowFixture f;
-    f.click("Button8");
+    f.click(kNewFileButton);
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（1）  <音乐定时>  定时序号：01"));
-    QCOMPARE(f.text("Panel1"), QStringLiteral("01"));
-    QVERIFY(f.shown("GroupBox2") && f.shown("GroupBox4") && f.shown("GroupBox6"));
-    QVERIFY(f.checked("RadioButton1") && f.checked("RadioButton6"));
-    QCOMPARE(f.get<QComboBox>("ComboBox3")->currentIndex(), 0);
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("01"));
+    QVERIFY(f.shown(kEditGroup) && f.shown(kCopyGroup) && f.shown(kRunGroup));
+    QVERIFY(f.checked(kProgram1Button) && f.checked(kMusicOrOnButton));
+    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(), 0);
     QVERIFY(f.state().Timings.Buffer.bytes()[0] == 0xFF);
 }
 
@@ -64,118 +64,128 @@ void MainWindowTest::modeLayouts()
     MainWindowFixture f;
     auto layout = [&] {
         QStringList shown;
-        for (const char* name : {"Edit4", "Edit8", "Edit9", "StaticText11", "StaticText12", "StaticText13",
-                                 "StaticText6", "StaticText9", "Edit6", "StaticText7", "Edit7", "StaticText8"})
+        for (const char* name :
+             {kTrack1Edit, kTrack2Edit, kTrack3Edit, kTrack1Label, kTrack2Label, kTrack3Label, kFromLabel,
+              kToLabel, kEndHourEdit, kEndHourLabel, kEndMinuteEdit, kEndMinuteLabel})
             if (f.shown(name))
                 shown << QLatin1String(name);
         return shown.join(' ');
     };
-    f.click("Button8");
-    QCOMPARE(f.get<QGroupBox>("GroupBox3")->title(), QStringLiteral("程序类型"));
-    QCOMPARE(f.get<QGroupBox>("GroupBox2")->title(), QStringLiteral("音乐定时编辑"));
-    QCOMPARE(f.text("StaticText10"), QStringLiteral("指定曲目"));
+    f.click(kNewFileButton);
+    QCOMPARE(f.get<QGroupBox>(kTypeGroup)->title(), QStringLiteral("程序类型"));
+    QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("音乐定时编辑"));
+    QCOMPARE(f.text(kContentLabel), QStringLiteral("指定曲目"));
     QCOMPARE(layout(), QStringLiteral("Edit4 Edit8 Edit9 StaticText11 StaticText12 StaticText13"));
-    QVERIFY(!f.get("RadioButton9")->isEnabled());
+    QVERIFY(!f.get(kSequentialButton)->isEnabled());
 
-    f.click("RadioButton5");
-    QCOMPARE(f.get<QGroupBox>("GroupBox2")->title(), QStringLiteral("外设定时编辑"));
-    QCOMPARE(f.text("StaticText10"), QStringLiteral("外设工作"));
+    f.click(kPeripheralOrOffButton);
+    QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("外设定时编辑"));
+    QCOMPARE(f.text(kContentLabel), QStringLiteral("外设工作"));
     QCOMPARE(layout(), QStringLiteral("StaticText6 StaticText9 Edit6 StaticText7 Edit7 StaticText8"));
 
-    f.click("RadioButton7");
-    QCOMPARE(f.get<QGroupBox>("GroupBox3")->title(), QStringLiteral("随机播放"));
-    QCOMPARE(f.get<QRadioButton>("RadioButton6")->text(), QStringLiteral("开启"));
-    QCOMPARE(f.get<QRadioButton>("RadioButton5")->text(), QStringLiteral("关闭"));
-    QCOMPARE(f.get<QGroupBox>("GroupBox2")->title(), QStringLiteral("随机播放编辑"));
-    QCOMPARE(f.text("StaticText10"), QStringLiteral("指定曲目范围"));
-    QCOMPARE(f.text("StaticText11"), QStringLiteral("起始曲目"));
-    QCOMPARE(f.text("StaticText13"), QStringLiteral("终止曲目"));
-    QCOMPARE(layout(), QStringLiteral("Edit4 Edit9 StaticText11 StaticText13 StaticText6 StaticText9 Edit6 "
-                                      "StaticText7 Edit7 StaticText8"));
-    QVERIFY(f.get("RadioButton9")->isEnabled() && f.checked("RadioButton6"));
+    f.click(kRandomProgramButton);
+    QCOMPARE(f.get<QGroupBox>(kTypeGroup)->title(), QStringLiteral("随机播放"));
+    QCOMPARE(f.get<QRadioButton>(kMusicOrOnButton)->text(), QStringLiteral("开启"));
+    QCOMPARE(f.get<QRadioButton>(kPeripheralOrOffButton)->text(), QStringLiteral("关闭"));
+    QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("随机播放编辑"));
+    QCOMPARE(f.text(kContentLabel), QStringLiteral("指定曲目范围"));
+    QCOMPARE(f.text(kTrack1Label), QStringLiteral("起始曲目"));
+    QCOMPARE(f.text(kTrack3Label), QStringLiteral("终止曲目"));
+    QCOMPARE(layout(),
+             QStringLiteral("Edit4 Edit9 StaticText11 StaticText13 StaticText6 StaticText9 Edit6 "
+                            "StaticText7 Edit7 StaticText8"));
+    QVERIFY(f.get(kSequentialButton)->isEnabled() && f.checked(kMusicOrOnButton));
 
     // A new set always starts in program 1's music layout.
-    f.click("Button8");
-    QVERIFY(f.checked("RadioButton1") && f.checked("RadioButton6"));
-    QCOMPARE(f.get<QGroupBox>("GroupBox2")->title(), QStringLiteral("音乐定时编辑"));
-    QVERIFY(!f.shown("Edit6"));
+    f.click(kNewFileButton);
+    QVERIFY(f.checked(kProgram1Button) && f.checked(kMusicOrOnButton));
+    QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("音乐定时编辑"));
+    QVERIFY(!f.shown(kEndHourEdit));
 }
 
 void MainWindowTest::switchToRandomProgramClampsSlot()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.click("RadioButton2");
-    f.state().SlotNo = 57;
-    f.edit("Edit2")->setText("07");
-    f.click("RadioButton7");
+    f.click(kNewFileButton);
+    f.click(kProgram2Button);
+    f.jumpTo(57);
+    f.edit(kStartHourEdit)->setText("07");
+    f.click(kRandomProgramButton);
     QCOMPARE(f.state().EditObject, 5);
     QCOMPARE(f.state().SlotNo, 10);
-    QCOMPARE(f.text("Panel1"), QStringLiteral("10"));
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("10"));
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（随机定时）  状态：开启  定时序号：10"));
     const std::uint8_t* stored = f.programSlot(2, TimingType::Music, 57);
     QCOMPARE(stored[0], 57);
     QCOMPARE(stored[1], 0x07);
-    f.click("RadioButton2");
+    f.click(kProgram2Button);
     QCOMPARE(f.state().SlotNo, 10);
-    QCOMPARE(f.text("Panel1"), QStringLiteral("10"));
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("10"));
     QCOMPARE(f.state().Modified, 0);
 }
 
 void MainWindowTest::switchBetweenMusicAndPeripheralKeepsSlot()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.click("RadioButton3");
-    f.state().SlotNo = 5;
+    f.click(kNewFileButton);
+    f.click(kProgram3Button);
+    f.jumpTo(5);
     const std::uint8_t peripheral[8] = {5, 0x08, 0x00, 0x09, 0x30, 0x77, 0x01, 0x03};
-    std::copy(peripheral, peripheral + 8, f.state().Timings.Buffer.programSlot(3, TimingType::Peripheral, 5));
-    f.edit("Edit4")->setText("12");
-    f.click("RadioButton5");
+    f.changeTimings([&](TimingSet& t) {
+        std::copy(peripheral, peripheral + 8, t.Buffer.programSlot(3, TimingType::Peripheral, 5));
+    });
+    f.edit(kTrack1Edit)->setText("12");
+    f.click(kPeripheralOrOffButton);
     QCOMPARE(f.programSlot(3, TimingType::Music, 5)[0], 5);
     QCOMPARE(f.programSlot(3, TimingType::Music, 5)[3], 12);
-    QCOMPARE(f.text("Edit2") + f.text("Edit5") + f.text("Edit6") + f.text("Edit7"), QStringLiteral("08000930"));
+    QCOMPARE(f.text(kStartHourEdit) + f.text(kStartMinuteEdit) + f.text(kEndHourEdit)
+                 + f.text(kEndMinuteEdit),
+             QStringLiteral("08000930"));
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（3）  <外设定时>  定时序号：05"));
     // Storing it again clears the reserved byte.
-    f.click("RadioButton6");
+    f.click(kMusicOrOnButton);
     QCOMPARE(f.programSlot(3, TimingType::Peripheral, 5)[5], 0x00);
 }
 
 void MainWindowTest::randomProgramOnOffChangesOnlyTheSetting()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.click("RadioButton7");
+    f.click(kNewFileButton);
+    f.click(kRandomProgramButton);
     const QByteArray before(reinterpret_cast<const char*>(f.state().Timings.Buffer.bytes().data()), 6500);
-    f.edit("Edit2")->setText("09");
-    f.click("RadioButton5");
+    f.edit(kStartHourEdit)->setText("09");
+    f.click(kPeripheralOrOffButton);
     QCOMPARE(f.state().Timings.RandomEnabled, 0);
     QCOMPARE(f.state().Modified, 1);
-    QCOMPARE(f.text("Edit2"), QStringLiteral("09"));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.state().Timings.Buffer.bytes().data()), 6500), before);
+    QCOMPARE(f.text(kStartHourEdit), QStringLiteral("09"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.state().Timings.Buffer.bytes().data()), 6500),
+             before);
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（随机定时）  状态：关闭  定时序号：01"));
 }
 
 void MainWindowTest::transferOfFieldsAndBits()
 {
     MainWindowFixture f;
-    f.click("Button8");
+    f.click(kNewFileButton);
     const std::uint8_t music[8] = {2, 0x07, 0x45, 1, 12, 3, 0x41, 0xFF};
-    std::copy(music, music + 8, f.state().Timings.Buffer.programSlot(1, TimingType::Music, 2));
-    f.click("Button6");
-    QCOMPARE(f.text("Edit2") + ":" + f.text("Edit5"), QStringLiteral("07:45"));
-    QCOMPARE(f.text("Edit4") + f.text("Edit8") + f.text("Edit9"), QStringLiteral("011203"));
+    f.changeTimings(
+        [&](TimingSet& t) { std::copy(music, music + 8, t.Buffer.programSlot(1, TimingType::Music, 2)); });
+    f.click(kNextButton);
+    QCOMPARE(f.text(kStartHourEdit) + ":" + f.text(kStartMinuteEdit), QStringLiteral("07:45"));
+    QCOMPARE(f.text(kTrack1Edit) + f.text(kTrack2Edit) + f.text(kTrack3Edit), QStringLiteral("011203"));
     QString days;
-    for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7"})
+    for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[1], kWeekdayBoxes[2], kWeekdayBoxes[3],
+                            kWeekdayBoxes[4], kWeekdayBoxes[5], kWeekdayBoxes[6]})
         days += f.checked(box) ? '1' : '0';
     QCOMPARE(days, QStringLiteral("1000001"));
 
-    f.edit("Edit4")->setText("07");
-    for (const char* box : {"CheckBox1", "CheckBox7", "CheckBox3", "CheckBox5"})
+    f.edit(kTrack1Edit)->setText("07");
+    for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[6], kWeekdayBoxes[2], kWeekdayBoxes[4]})
         f.click(box);
-    for (const char* zone : {"CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11", "CheckBox12", "CheckBox13"})
+    for (const char* zone :
+         {kZoneBoxes[0], kZoneBoxes[1], kZoneBoxes[2], kZoneBoxes[3], kZoneBoxes[4], kZoneBoxes[5]})
         f.get<QAbstractButton>(zone)->setChecked(false);
-    f.click("Button3");
+    f.click(kPreviousButton);
     const std::uint8_t* stored = f.programSlot(1, TimingType::Music, 2);
     QCOMPARE(stored[3], 7);
     QCOMPARE(stored[6], 0x14);
@@ -185,16 +195,16 @@ void MainWindowTest::transferOfFieldsAndBits()
 void MainWindowTest::randomLoadLeavesTrackTwoAlone()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.edit("Edit8")->setText("42");
-    f.edit("Edit4")->setText("05");
-    f.edit("Edit9")->setText("20");
-    f.click("RadioButton7");
-    QCOMPARE(f.text("Edit8"), QStringLiteral("42"));
-    f.edit("Edit4")->setText("05");
-    f.edit("Edit9")->setText("20");
-    f.click("RadioButton9");
-    f.click("Button6");
+    f.click(kNewFileButton);
+    f.edit(kTrack2Edit)->setText("42");
+    f.edit(kTrack1Edit)->setText("05");
+    f.edit(kTrack3Edit)->setText("20");
+    f.click(kRandomProgramButton);
+    QCOMPARE(f.text(kTrack2Edit), QStringLiteral("42"));
+    f.edit(kTrack1Edit)->setText("05");
+    f.edit(kTrack3Edit)->setText("20");
+    f.click(kSequentialButton);
+    f.click(kNextButton);
     const std::uint8_t* random = f.state().Timings.Buffer.randomSlot(1);
     const QByteArray expected("\x01\x00\x00\x00\x00\x01\x00\x00\x05\x14", 10);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(random), 10), expected);
@@ -203,40 +213,49 @@ void MainWindowTest::randomLoadLeavesTrackTwoAlone()
 void MainWindowTest::leavingAFieldMarksModified()
 {
     MainWindowFixture f;
-    f.click("Button8");
+    f.click(kNewFileButton);
     QCOMPARE(f.state().Modified, 0);
-    f.edit("Edit2")->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(f.edit("Edit2"), Qt::Key_Tab);
+    f.edit(kStartHourEdit)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(f.edit(kStartHourEdit), Qt::Key_Tab);
     QCOMPARE(f.state().Modified, 1);
     QVERIFY(f.dialogs.messages.isEmpty());
 
     // Zones mark the set modified without touching the effectiveness; weekdays re-evaluate it.
     MainWindowFixture g;
-    g.click("Button8");
-    g.edit("Edit4")->setText("01");
-    g.click("CheckBox8");
+    g.click(kNewFileButton);
+    g.edit(kTrack1Edit)->setText("01");
+    g.click(kZoneBoxes[0]);
     QCOMPARE(g.state().Modified, 1);
     QCOMPARE(g.panel(0), QStringLiteral("此定时无效"));
-    g.click("CheckBox2");
+    g.click(kWeekdayBoxes[1]);
     QCOMPARE(g.panel(0), QStringLiteral("此定时有效"));
-    g.click("CheckBox13");
+    g.click(kZoneBoxes[5]);
     QCOMPARE(g.panel(0), QStringLiteral("此定时有效"));
 }
 
 void MainWindowTest::effectiveness_data()
 {
-    QTest::addColumn<QString>("mode");  // radio button that selects it
+    QTest::addColumn<QString>("mode");        // radio button that selects it
     QTest::addColumn<QStringList>("fields");  // Edit2 Edit5 Edit6 Edit7 Edit4 Edit8 Edit9
     QTest::addColumn<bool>("weekday");
     QTest::addColumn<bool>("effective");
-    QTest::newRow("music, one track") << "RadioButton6" << QStringList{"08", "00", "00", "00", "00", "00", "05"} << true << true;
-    QTest::newRow("music, no track") << "RadioButton6" << QStringList{"08", "00", "00", "00", "00", "00", "00"} << true << false;
-    QTest::newRow("music, no weekday") << "RadioButton6" << QStringList{"08", "00", "00", "00", "01", "02", "03"} << false << false;
-    QTest::newRow("peripheral, empty span") << "RadioButton5" << QStringList{"08", "00", "08", "00", "00", "00", "00"} << true << false;
-    QTest::newRow("peripheral, one minute") << "RadioButton5" << QStringList{"08", "00", "08", "01", "00", "00", "00"} << true << true;
-    QTest::newRow("peripheral, over midnight") << "RadioButton5" << QStringList{"23", "00", "01", "00", "00", "00", "00"} << true << true;
-    QTest::newRow("random, one track range") << "RadioButton7" << QStringList{"08", "00", "09", "00", "03", "00", "03"} << true << false;
-    QTest::newRow("random, range") << "RadioButton7" << QStringList{"08", "00", "09", "00", "03", "00", "04"} << true << true;
+    QTest::newRow("music, one track")
+        << kMusicOrOnButton << QStringList{"08", "00", "00", "00", "00", "00", "05"} << true << true;
+    QTest::newRow("music, no track") << kMusicOrOnButton
+                                     << QStringList{"08", "00", "00", "00", "00", "00", "00"} << true
+                                     << false;
+    QTest::newRow("music, no weekday")
+        << kMusicOrOnButton << QStringList{"08", "00", "00", "00", "01", "02", "03"} << false << false;
+    QTest::newRow("peripheral, empty span")
+        << kPeripheralOrOffButton << QStringList{"08", "00", "08", "00", "00", "00", "00"} << true << false;
+    QTest::newRow("peripheral, one minute")
+        << kPeripheralOrOffButton << QStringList{"08", "00", "08", "01", "00", "00", "00"} << true << true;
+    QTest::newRow("peripheral, over midnight")
+        << kPeripheralOrOffButton << QStringList{"23", "00", "01", "00", "00", "00", "00"} << true << true;
+    QTest::newRow("random, one track range")
+        << kRandomProgramButton << QStringList{"08", "00", "09", "00", "03", "00", "03"} << true << false;
+    QTest::newRow("random, range") << kRandomProgramButton
+                                   << QStringList{"08", "00", "09", "00", "03", "00", "04"} << true << true;
 }
 
 void MainWindowTest::effectiveness()
@@ -246,14 +265,15 @@ void MainWindowTest::effectiveness()
     QFETCH(bool, weekday);
     QFETCH(bool, effective);
     MainWindowFixture f;
-    f.click("Button8");
+    f.click(kNewFileButton);
     f.click(qPrintable(mode));
-    const char* names[] = {"Edit2", "Edit5", "Edit6", "Edit7", "Edit4", "Edit8", "Edit9"};
+    const char* names[] = {kStartHourEdit, kStartMinuteEdit, kEndHourEdit, kEndMinuteEdit,
+                           kTrack1Edit,    kTrack2Edit,      kTrack3Edit};
     for (int i = 0; i < 7; ++i)
         f.edit(names[i])->setText(fields[i]);
-    f.click("CheckBox3");  // a weekday box checks the whole timing
+    f.click(kWeekdayBoxes[2]);  // a weekday box checks the whole timing
     if (!weekday)
-        f.click("CheckBox3");
+        f.click(kWeekdayBoxes[2]);
     QCOMPARE(f.panel(0), effective ? QStringLiteral("此定时有效") : QStringLiteral("此定时无效"));
 }
 
@@ -263,14 +283,14 @@ void MainWindowTest::fieldValidation_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     for (const char* ok : {"0", "00", "23", "7"})
-        QTest::addRow("hour %s", ok) << "Edit2" << ok << true;
+        QTest::addRow("hour %s", ok) << kStartHourEdit << ok << true;
     for (const char* bad : {"24", "-1", "5a", " 5", "", "1.5"})
-        QTest::addRow("hour '%s'", bad) << "Edit6" << bad << false;
-    QTest::newRow("minute 59") << "Edit5" << "59" << true;
-    QTest::newRow("minute 60") << "Edit7" << "60" << false;
-    QTest::newRow("track 99") << "Edit4" << "99" << true;
-    QTest::newRow("track 007") << "Edit8" << "007" << true;
-    QTest::newRow("track 100") << "Edit9" << "100" << false;
+        QTest::addRow("hour '%s'", bad) << kEndHourEdit << bad << false;
+    QTest::newRow("minute 59") << kStartMinuteEdit << "59" << true;
+    QTest::newRow("minute 60") << kEndMinuteEdit << "60" << false;
+    QTest::newRow("track 99") << kTrack1Edit << "99" << true;
+    QTest::newRow("track 007") << kTrack2Edit << "007" << true;
+    QTest::newRow("track 100") << kTrack3Edit << "100" << false;
 }
 
 void MainWindowTest::fieldValidation()
@@ -281,9 +301,9 @@ void MainWindowTest::fieldValidation()
     const QByteArray name = field.toLatin1();
     for (Dialogs::Answer answer : {Dialogs::Answer::Yes, Dialogs::Answer::No}) {
         MainWindowFixture f;
-        f.click("Button8");
-        f.click("RadioButton7");  // every field is shown in the random layout
-        f.edit("Edit8")->setVisible(true);
+        f.click(kNewFileButton);
+        f.click(kRandomProgramButton);  // every field is shown in the random layout
+        f.edit(kTrack2Edit)->setVisible(true);
         f.dialogs.answers.enqueue(answer);
         f.type(name, text);
         QCOMPARE(f.state().Modified, 1);
@@ -310,8 +330,8 @@ void MainWindowTest::reenteringStopsTheCommand()
 {
     // "99" in a minute field and the window closed: the question comes instead of storing 0x99.
     MainWindowFixture f;
-    f.click("Button8");
-    f.typeAndStay("Edit5", "99");
+    f.click(kNewFileButton);
+    f.typeAndStay(kStartMinuteEdit, "99");
     f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
     QVERIFY(!f.window.close());
     QCOMPARE(f.dialogs.messages.size(), 1);
@@ -320,32 +340,32 @@ void MainWindowTest::reenteringStopsTheCommand()
 
     // Answering No puts "00" in; the click that moved the focus is spent on the box, the next one acts.
     f.dialogs.answers.enqueue(Dialogs::Answer::No);
-    f.click("Button6");
-    QCOMPARE(f.text("Edit5"), QStringLiteral("00"));
+    f.click(kNextButton);
+    QCOMPARE(f.text(kStartMinuteEdit), QStringLiteral("00"));
     QCOMPARE(f.state().SlotNo, 1);
-    f.click("Button6");
+    f.click(kNextButton);
     QCOMPARE(f.programSlot(1, TimingType::Music, 1)[2], 0x00);
     QCOMPARE(f.programSlot(1, TimingType::Music, 1)[0], 1);
     QCOMPARE(f.state().SlotNo, 2);
 
     // A field the user went back to stores nothing, however the command is given.
-    f.typeAndStay("Edit2", "5a");
+    f.typeAndStay(kStartHourEdit, "5a");
     f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
     f.window.close();
     QCOMPARE(f.state().SlotNo, 2);
     QCOMPARE(f.programSlot(1, TimingType::Music, 2)[0], 0xFF);
-    QCOMPARE(QApplication::focusWidget(), f.edit("Edit2"));
+    QCOMPARE(QApplication::focusWidget(), f.edit(kStartHourEdit));
 }
 
 void MainWindowTest::clickOnTheCheckedRadioStoresAndReloads()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.edit("Edit4")->setText("09");
-    f.click("RadioButton1");
+    f.click(kNewFileButton);
+    f.edit(kTrack1Edit)->setText("09");
+    f.click(kProgram1Button);
     QCOMPARE(f.programSlot(1, TimingType::Music, 1)[3], 9);
-    f.click("RadioButton7");
-    f.click("RadioButton6");  // "开启" again
+    f.click(kRandomProgramButton);
+    f.click(kMusicOrOnButton);  // "开启" again
     QCOMPARE(f.state().Timings.RandomEnabled, 1);
     QCOMPARE(f.state().Modified, 1);
 }
@@ -353,17 +373,17 @@ void MainWindowTest::clickOnTheCheckedRadioStoresAndReloads()
 void MainWindowTest::keyboardWorksLikeTheMouse()
 {
     MainWindowFixture f;
-    f.click("Button8");
-    f.get("RadioButton1")->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(f.get("RadioButton1"), Qt::Key_Right);
+    f.click(kNewFileButton);
+    f.get(kProgram1Button)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.get(kProgram1Button), Qt::Key_Right);
     QCOMPARE(f.state().EditObject, 2);
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（2）  <音乐定时>  定时序号：01"));
-    f.get("CheckBox4")->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
+    f.get(kWeekdayBoxes[3])->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);
     QCOMPARE(f.state().Modified, 1);
-    f.edit("Edit4")->setText("01");
-    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
-    QTest::keyClick(f.get("CheckBox4"), Qt::Key_Space);
+    f.edit(kTrack1Edit)->setText("01");
+    QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);
+    QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);
     QCOMPARE(f.panel(0), QStringLiteral("此定时有效"));
 }
 

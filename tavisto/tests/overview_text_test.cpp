@@ -68,7 +68,8 @@ private slots:
         music.Track1 = 1, music.Track2 = 12, music.Track3 = 3;
         music.Weekdays = 0x7F, music.Zones = 0x03;
         QTest::newRow("music") << kMusic << 1 << music
-                               << QStringList{"01", "指定曲目 01 - 12 - 03", "07:30", "1-2-3-4-5-6-日", "1-2- - - - - "};
+                               << QStringList{"01", "指定曲目 01 - 12 - 03", "07:30", "1-2-3-4-5-6-日",
+                                              "1-2- - - - - "};
 
         CP bigTracks = music;
         bigTracks.Track1 = 100, bigTracks.Track2 = 5, bigTracks.Track3 = 255;
@@ -86,13 +87,15 @@ private slots:
         inOrder.FirstTrack = 5, inOrder.LastTrack = 20, inOrder.PlayMode = 1;
         QTest::newRow("random in order")
             << kRandom << 10 << inOrder
-            << QStringList{"10", "曲目范围从 05 到 20 顺序播放", "从 23:59 到 00:05", " - - - - - - ", " - - - - - - "};
+            << QStringList{"10", "曲目范围从 05 到 20 顺序播放", "从 23:59 到 00:05", " - - - - - - ",
+                           " - - - - - - "};
 
         CP atRandom = inOrder;
         atRandom.PlayMode = 2;  // anything but 1 plays at random
         QTest::newRow("random at random")
             << kRandom << 3 << atRandom
-            << QStringList{"03", "曲目范围从 05 到 20 随机播放", "从 23:59 到 00:05", " - - - - - - ", " - - - - - - "};
+            << QStringList{"03", "曲目范围从 05 到 20 随机播放", "从 23:59 到 00:05", " - - - - - - ",
+                           " - - - - - - "};
     }
     void cells()
     {
@@ -109,10 +112,13 @@ private slots:
         QTest::addColumn<SlotSelection>("selection");
         QTest::addColumn<QStringList>("cells");
         const QString noBits = " - - - - - - ";
-        QTest::newRow("music") << kMusic << QStringList{"07", "指定曲目 00 - 00 - 00", "00:00", noBits, noBits};
-        QTest::newRow("peripheral") << kDevice << QStringList{"07", "外设工作", "从 00:00 到 00:00", noBits, noBits};
+        QTest::newRow("music") << kMusic
+                               << QStringList{"07", "指定曲目 00 - 00 - 00", "00:00", noBits, noBits};
+        QTest::newRow("peripheral") << kDevice
+                                    << QStringList{"07", "外设工作", "从 00:00 到 00:00", noBits, noBits};
         QTest::newRow("random") << kRandom
-                                << QStringList{"07", "曲目范围从 00 到 00 随机播放", "从 00:00 到 00:00", noBits, noBits};
+                                << QStringList{"07", "曲目范围从 00 到 00 随机播放", "从 00:00 到 00:00",
+                                               noBits, noBits};
     }
     void emptySlotLikeZeroTiming()
     {
@@ -121,9 +127,9 @@ private slots:
         for (std::uint8_t marker : {std::uint8_t(0x00), std::uint8_t(0xFF)}) {
             TimingBuffer buffer;
             buffer.fill(0x5A);
-            std::uint8_t* slot =
-                selection.EditObject == kRandomProgram ? buffer.randomSlot(7) : buffer.programSlot(
-                    selection.EditObject, selection.Type, 7);
+            std::uint8_t* slot = selection.EditObject == kRandomProgram
+                ? buffer.randomSlot(7)
+                : buffer.programSlot(selection.EditObject, selection.Type, 7);
             slot[0] = marker;
             CP loaded;
             LoadBuftoCP(buffer, selection, 7, loaded);
@@ -137,9 +143,9 @@ private slots:
 
     void rowCounts()
     {
-        QCOMPARE(overviewRowCount(kMusic), 99);
-        QCOMPARE(overviewRowCount(kDevice), 99);
-        QCOMPARE(overviewRowCount(kRandom), 10);
+        QCOMPARE(lastSlot(kMusic), 99);
+        QCOMPARE(lastSlot(kDevice), 99);
+        QCOMPARE(lastSlot(kRandom), 10);
     }
 };
 

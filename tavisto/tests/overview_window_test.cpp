@@ -1,6 +1,7 @@
 // The overview window on its own: layout after creation, section dragging, the current row,
 // and what its three buttons and its close box report.
 
+#include "ControlNames.h"
 #include "ScriptedDialogs.h"
 #include "TForm2.h"
 
@@ -28,15 +29,16 @@ QList<int> columnWidths(const QTableWidget& grid)
 struct Overview {
     ScriptedDialogs dialogs;
     QPointer<TForm2> window = new TForm2(dialogs);
-    QHeaderView* header = window->findChild<QHeaderView*>("HeaderControl1");
-    QTableWidget* grid = window->findChild<QTableWidget*>("StringGrid1");
+    QHeaderView* header = window->findChild<QHeaderView*>(kOverviewHeader);
+    QTableWidget* grid = window->findChild<QTableWidget*>(kOverviewGrid);
 
     Overview()
     {
         window->setRowCount(99);
         for (int row = 0; row < 99; ++row)
-            window->setRow(row, {QString::number(row + 1).toStdString(), "指定曲目 01 - 02 - 03", "07:30",
-                                 "1-2-3-4-5-6-日", "1-2- - - - - "});
+            window->setRow(row,
+                           {QString::number(row + 1).toStdString(), "指定曲目 01 - 02 - 03", "07:30",
+                            "1-2-3-4-5-6-日", "1-2- - - - - "});
         window->show();
     }
     ~Overview() { delete window; }
@@ -59,7 +61,7 @@ private slots:
     {
         Overview o;
         QVERIFY(o.header && o.grid);
-        QCOMPARE(o.window->objectName(), QString("TForm2"));
+        QCOMPARE(o.window->objectName(), QString(kOverviewWindow));
         QCOMPARE(o.window->windowTitle(), QString("定时查看－"));
         QCOMPARE(o.window->size(), QSize(800, 589));
         QCOMPARE(o.window->minimumSize(), o.window->maximumSize());
@@ -74,9 +76,9 @@ private slots:
         QCOMPARE(o.grid->font().pixelSize(), 13);
         QCOMPARE(o.grid->item(98, 1)->text(), QString("指定曲目 01 - 02 - 03"));
         QCOMPARE(o.grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(o.button("Button1")->text(), QString("清除定时"));
-        QCOMPARE(o.button("Button2")->text(), QString("编辑定时"));
-        QCOMPARE(o.button("Button3")->text(), QString("返回"));
+        QCOMPARE(o.button(kOverviewClearButton)->text(), QString("清除定时"));
+        QCOMPARE(o.button(kOverviewEditButton)->text(), QString("编辑定时"));
+        QCOMPARE(o.button(kOverviewBackButton)->text(), QString("返回"));
     }
 
     // Any section change sets every column from its section, also columns whose section stayed.
@@ -91,8 +93,8 @@ private slots:
         const int border = o.header->sectionViewportPosition(0) + o.header->sectionSize(0) - 1;
         QTest::mousePress(o.header->viewport(), Qt::LeftButton, {}, QPoint(border, 12));
         const QPointF to(border + 20, 12);
-        QMouseEvent move(QEvent::MouseMove, to, o.header->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, o.header->viewport()->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(o.header->viewport(), &move);
         QTest::mouseRelease(o.header->viewport(), Qt::LeftButton, {}, to.toPoint());
         QCOMPARE(o.header->sectionSize(0), 62);
@@ -112,7 +114,7 @@ private slots:
         Overview o;
         QSignalSpy cleared(o.window, &TForm2::clearTimingConfirmed);
         o.dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::Yes;
-        o.button("Button1")->click();
+        o.button(kOverviewClearButton)->click();
         QCOMPARE(cleared.count(), 0);
         QCOMPARE(o.dialogs.messages.size(), 1);
         QCOMPARE(o.dialogs.messages[0].kind, Dialogs::Kind::Confirmation);
@@ -120,7 +122,7 @@ private slots:
         QCOMPARE(o.dialogs.messages[0].text, QString("确认清除本条定时的设置？"));
 
         o.selectCell(4, 1);
-        o.button("Button1")->click();
+        o.button(kOverviewClearButton)->click();
         QCOMPARE(cleared.count(), 1);
         QCOMPARE(cleared[0][0].toInt(), 4);
         QVERIFY(o.window->isVisible());
@@ -133,7 +135,7 @@ private slots:
         QSignalSpy closed(o.window, &TForm2::closed);
         bool openWhileEditing = false;
         connect(o.window, &TForm2::editTimingRequested, [&] { openWhileEditing = o.window->isVisible(); });
-        o.button("Button2")->click();
+        o.button(kOverviewEditButton)->click();
         QCOMPARE(edit.count(), 1);
         QCOMPARE(edit[0][0].toInt(), 0);
         QVERIFY(openWhileEditing);
@@ -154,7 +156,7 @@ private slots:
         Overview o;
         QSignalSpy closed(o.window, &TForm2::closed);
         if (byButton)
-            o.button("Button3")->click();
+            o.button(kOverviewBackButton)->click();
         else
             o.window->close();
         QCOMPARE(closed.count(), 1);

@@ -1,7 +1,7 @@
 // The real message, input and file boxes: what the user sees in them and what each answer
 // returns. A timer finds the open box and answers it as a user would.
 
-#include "Dialogs.h"
+#include "QtDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,19 +61,19 @@ private slots:
         QTest::addColumn<QStringList>("buttonTexts");
         QTest::addColumn<Dialogs::Answer>("escapeAnswer");
         QTest::addColumn<Dialogs::Answer>("enterAnswer");
-        QTest::newRow("confirmation") << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNo << QString()
-                                      << "Confirm" << QStringList{"&No", "&Yes"} << Dialogs::Answer::No
-                                      << Dialogs::Answer::Yes;
-        QTest::newRow("three answers") << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoCancel << QString()
-                                       << "Confirm" << QStringList{"&No", "&Yes", "Cancel"}
-                                       << Dialogs::Answer::Cancel << Dialogs::Answer::Yes;
+        QTest::newRow("confirmation")
+            << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNo << QString() << "Confirm"
+            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::Yes;
+        QTest::newRow("three answers")
+            << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoCancel << QString() << "Confirm"
+            << QStringList{"&No", "&Yes", "Cancel"} << Dialogs::Answer::Cancel << Dialogs::Answer::Yes;
         QTest::newRow("error") << Dialogs::Kind::Error << Dialogs::Buttons::Ok << QString() << "Error"
                                << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
         QTest::newRow("warning") << Dialogs::Kind::Warning << Dialogs::Buttons::Ok << QString() << "Warning"
                                  << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
         QTest::newRow("titled information")
-            << Dialogs::Kind::Information << Dialogs::Buttons::Ok << "MP3自动播放机" << "MP3自动播放机"
-            << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
+            << Dialogs::Kind::Information << Dialogs::Buttons::Ok << "MP3自动播放机"
+            << "MP3自动播放机" << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
     }
     void messageBox()
     {
@@ -100,7 +100,8 @@ private slots:
                 QTest::keyClick(seen, key);
                 return true;
             });
-            const Dialogs::Answer result = dialogs.message(nullptr, kind, "确认清除本条定时的设置？", buttons, title);
+            const Dialogs::Answer result =
+                dialogs.message(nullptr, kind, "确认清除本条定时的设置？", buttons, title);
             QVERIFY(seen);
             QCOMPARE(seenTitle, shownTitle);
             QCOMPARE(seenText, QString("确认清除本条定时的设置？"));
@@ -143,8 +144,8 @@ private slots:
         existing.close();
 
         QtDialogs dialogs;
-        Dialogs::FileRequest request{"保存定时文件", {"定时文件 (*.mtf)", "All files (*)"}, "mtf",
-                                     dir.filePath("new"), true};
+        Dialogs::FileRequest request{
+            "保存定时文件", {"定时文件 (*.mtf)", "All files (*)"}, "mtf", dir.filePath("new"), true};
 
         QFileDialog* seen = nullptr;
         QString title, filter, name;
@@ -188,7 +189,8 @@ private slots:
     {
         QtDialogs dialogs;
         WhenModal cancel([](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); });
-        QCOMPARE(dialogs.fileDialog(nullptr, {"打开定时文件", {"定时文件 (*.mtf)"}, "mtf", {}, false}), std::nullopt);
+        QCOMPARE(dialogs.fileDialog(nullptr, {"打开定时文件", {"定时文件 (*.mtf)"}, "mtf", {}, false}),
+                 std::nullopt);
     }
 };
 

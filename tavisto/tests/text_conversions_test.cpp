@@ -8,15 +8,18 @@
 using namespace tavisto;
 
 namespace {
-int orRejected(std::optional<std::uint8_t> value) { return value ? int(*value) : -1; }
+int orRejected(std::optional<std::uint8_t> value)
+{
+    return value ? int(*value) : -1;
 }
+}  // namespace
 
 class TextConversionsTest : public QObject {
     Q_OBJECT
 private slots:
     void textsOfNumbers()
     {
-        const QList<QPair<int, const char*>> ints = {{0, "00"},  {5, "05"},  {7, "07"},   {10, "10"},
+        const QList<QPair<int, const char*>> ints = {{0, "00"},  {5, "05"},  {7, "07"},    {10, "10"},
                                                      {12, "12"}, {99, "99"}, {100, "100"}, {255, "255"}};
         for (const auto& [n, text] : ints)
             QCOMPARE(MyIntToStr(n), std::string(text));
@@ -33,11 +36,30 @@ private slots:
         QTest::addColumn<int>("bcd");    // -1: rejected
         QTest::addColumn<int>("track");  // -1: rejected
         const QList<std::tuple<const char*, int, int>> rows = {
-            {"", 0x00, -1},    {"0", 0x00, 0},      {"00", 0x00, 0},    {"5", 0x05, 5},     {"05", 0x05, 5},
-            {"005", 0x05, 5},  {"7", 0x07, 7},      {"12", 0x12, 12},   {"012", 0x12, 12},  {"23", 0x23, 23},
-            {"59", 0x59, 59},  {"100", 0x10, 100},  {"123", 0x12, 123}, {"256", 0x25, 0},   {"FF", 0xFF, -1},
-            {"0A", 0x0A, -1},  {"5a", -1, -1},      {" 5", -1, -1},     {"5 ", -1, -1},     {"-1", -1, -1},
-            {"+5", -1, -1},    {"1.5", -1, -1},     {"G", -1, -1},      {"\xef\xbc\x95", -1, -1},
+            {"", 0x00, -1},
+            {"0", 0x00, 0},
+            {"00", 0x00, 0},
+            {"5", 0x05, 5},
+            {"05", 0x05, 5},
+            {"005", 0x05, 5},
+            {"7", 0x07, 7},
+            {"12", 0x12, 12},
+            {"012", 0x12, 12},
+            {"23", 0x23, 23},
+            {"59", 0x59, 59},
+            {"100", 0x10, 100},
+            {"123", 0x12, 123},
+            {"256", 0x25, 0},
+            {"FF", 0xFF, -1},
+            {"0A", 0x0A, -1},
+            {"5a", -1, -1},
+            {" 5", -1, -1},
+            {"5 ", -1, -1},
+            {"-1", -1, -1},
+            {"+5", -1, -1},
+            {"1.5", -1, -1},
+            {"G", -1, -1},
+            {"\xef\xbc\x95", -1, -1},
             {"1000000000000000000007", 0x10, 7},  // tracks keep the low 8 bits; 10^21 is a multiple of 256
         };
         for (const auto& [text, bcd, track] : rows)
@@ -69,11 +91,25 @@ private slots:
         QTest::addColumn<int>("hi");
         QTest::addColumn<qlonglong>("result");
         const QList<std::tuple<QString, int, int, qlonglong>> rows = {
-            {"0", 0, 23, 0},      {"00", 0, 23, 0},     {"23", 0, 23, 23},  {"24", 0, 23, -1},
-            {"-1", 0, 23, -1},    {"5a", 0, 23, -1},    {"", 0, 23, -1},    {" 5", 0, 23, -1},
-            {"1.5", 0, 23, -1},   {"+5", 0, 23, -1},    {"59", 0, 59, 59},  {"60", 0, 59, -1},
-            {"007", 0, 99, 7},    {"100", 0, 99, -1},   {"0", 1, 99, -1},   {"1", 1, 99, 1},
-            {"000000005", 1, 99, 5}, {"10", 1, 10, 10}, {"11", 1, 10, -1},
+            {"0", 0, 23, 0},
+            {"00", 0, 23, 0},
+            {"23", 0, 23, 23},
+            {"24", 0, 23, -1},
+            {"-1", 0, 23, -1},
+            {"5a", 0, 23, -1},
+            {"", 0, 23, -1},
+            {" 5", 0, 23, -1},
+            {"1.5", 0, 23, -1},
+            {"+5", 0, 23, -1},
+            {"59", 0, 59, 59},
+            {"60", 0, 59, -1},
+            {"007", 0, 99, 7},
+            {"100", 0, 99, -1},
+            {"0", 1, 99, -1},
+            {"1", 1, 99, 1},
+            {"000000005", 1, 99, 5},
+            {"10", 1, 10, 10},
+            {"11", 1, 10, -1},
             {QString::fromUtf8("\xef\xbc\x95"), 0, 23, -1},  // a digit, but not an ASCII one
             {QString(40, '0') + "7", 0, 23, 7},              // leading zeros never overflow
             {QString(40, '9'), 0, INT_MAX, -1},
@@ -81,7 +117,8 @@ private slots:
             {"2147483648", 0, INT_MAX, -1},
         };
         for (const auto& [text, lo, hi, result] : rows)
-            QTest::addRow("\"%s\" in %d..%d", qPrintable(text.left(12)), lo, hi) << text << lo << hi << result;
+            QTest::addRow("\"%s\" in %d..%d", qPrintable(text.left(12)), lo, hi)
+                << text << lo << hi << result;
     }
 
     void numberCheck()

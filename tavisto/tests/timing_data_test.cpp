@@ -12,12 +12,15 @@ namespace {
 
 constexpr int kSize = 6500;
 
-std::uint8_t* raw(TimingBuffer& buffer) { return const_cast<std::uint8_t*>(buffer.bytes().data()); }
+std::uint8_t* raw(TimingBuffer& buffer)
+{
+    return const_cast<std::uint8_t*>(buffer.bytes().data());
+}
 
 std::array<std::uint8_t*, 13> fields(CP& cp)
 {
-    return {&cp.Serial, &cp.StartHour, &cp.StartMinute, &cp.EndHour, &cp.EndMinute, &cp.Track1, &cp.Track2,
-            &cp.Track3, &cp.FirstTrack, &cp.LastTrack, &cp.Weekdays, &cp.Zones, &cp.PlayMode};
+    return {&cp.Serial, &cp.StartHour,  &cp.StartMinute, &cp.EndHour,  &cp.EndMinute, &cp.Track1,  &cp.Track2,
+            &cp.Track3, &cp.FirstTrack, &cp.LastTrack,   &cp.Weekdays, &cp.Zones,     &cp.PlayMode};
 }
 
 CP filled(int value, int step = 0)
@@ -82,9 +85,9 @@ private slots:
         QFETCH(int, offset);
         const SlotSelection selection{std::uint8_t(editObject), TimingType(type), std::uint8_t(slotNo)};
         const std::vector<int> layout = offset < 0 ? std::vector<int>{}
-                                        : editObject == 5 ? kRandomLayout
-                                        : type == 0       ? kMusicLayout
-                                                          : kDeviceLayout;
+            : editObject == 5                      ? kRandomLayout
+            : type == 0                            ? kMusicLayout
+                                                   : kDeviceLayout;
         CP stored = filled(0x21, 1);
         CP loaded = filled(0x77);
         for (int f : layout)
@@ -109,7 +112,8 @@ private slots:
     // Serial 0x00 and 0xFF both mark an empty slot: the other bytes are ignored, the record is cleared.
     void emptySlotLoadsAsClearedRecord()
     {
-        const SlotSelection music{1, TimingType::Music, 1}, device{4, TimingType::Peripheral, 1}, random{5, {}, 1};
+        const SlotSelection music{1, TimingType::Music, 1}, device{4, TimingType::Peripheral, 1},
+            random{5, {}, 1};
         for (auto [selection, offset] : {std::pair{music, 0}, {device, 5600}, {random, 6400}})
             for (int marker : {0x00, 0xFF}) {
                 TimingBuffer buffer;
@@ -119,7 +123,8 @@ private slots:
                 expected.Serial = std::uint8_t(marker);
                 LoadBuftoCP(buffer, selection, 0, cp);
                 const QString wrong = differences(cp, expected);
-                QVERIFY2(wrong.isEmpty(), qPrintable(QString("slot at %1, Serial %2:").arg(offset).arg(marker) + wrong));
+                QVERIFY2(wrong.isEmpty(),
+                         qPrintable(QString("slot at %1, Serial %2:").arg(offset).arg(marker) + wrong));
             }
     }
 
@@ -143,7 +148,8 @@ private slots:
                 }
             }
             for (int i = 0; i < kSize; ++i)
-                QVERIFY2(buffer.bytes()[i] == expected[i], qPrintable(QString("%1 %2: byte %3").arg(from).arg(to).arg(i)));
+                QVERIFY2(buffer.bytes()[i] == expected[i],
+                         qPrintable(QString("%1 %2: byte %3").arg(from).arg(to).arg(i)));
         }
     }
 };

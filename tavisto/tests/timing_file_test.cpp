@@ -17,8 +17,14 @@ using namespace tavisto;
 namespace {
 
 // File offset of buffer byte i: table t = i / 800 starts block t + 1 of 2048 bytes; random table at 18432.
-int fileOffsetOf(int i) { return i < 6400 ? (i / 800 + 1) * 2048 + i % 800 : 18432 + i - 6400; }
-int pattern(int offset) { return std::uint8_t(offset * 13 + 7); }
+int fileOffsetOf(int i)
+{
+    return i < 6400 ? (i / 800 + 1) * 2048 + i % 800 : 18432 + i - 6400;
+}
+int pattern(int offset)
+{
+    return std::uint8_t(offset * 13 + 7);
+}
 
 QByteArray patternFile(int size)
 {
@@ -50,7 +56,8 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected)
     return {};
 }
 
-template <typename Body> bool withFileSizeLimit(int limit, Body body)
+template<typename Body>
+bool withFileSizeLimit(int limit, Body body)
 {
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -65,7 +72,8 @@ template <typename Body> bool withFileSizeLimit(int limit, Body body)
 }
 
 // Exit status of body run in a child process, -1 when it did not exit.
-template <typename Body> int inChild(Body body)
+template<typename Body>
+int inChild(Body body)
 {
     const pid_t pid = ::fork();
     if (pid == 0)
@@ -137,7 +145,8 @@ private slots:
         QCOMPARE(int(set.RandomEnabled), size > 18559 ? pattern(18559) : 1);
         for (int i = 0; i < 6500; ++i) {
             const int offset = fileOffsetOf(i);
-            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? pattern(offset) : 0xFF), qPrintable(QString::number(i)));
+            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? pattern(offset) : 0xFF),
+                     qPrintable(QString::number(i)));
         }
         if (size >= 18560) {
             QVERIFY(timingFile.write(set));
@@ -182,7 +191,8 @@ private slots:
         QVERIFY(put(file, patternFile(18560)));
         const bool root = ::geteuid() == 0;
         if (root)
-            QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0 && ::chown(qPrintable(file), 65534, 65534) == 0);
+            QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0
+                    && ::chown(qPrintable(file), 65534, 65534) == 0);
         auto openAsUser = [root, name = file.toStdString()] {
             if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 return 2;
@@ -213,8 +223,10 @@ private slots:
                     QVERIFY(!QFile::exists(file));
                 else
                     QCOMPARE(firstDifference(contents(file), before), QString());
-                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), qstrcmp(how, "new") ? 1 : 0);
-                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }), 0);  // still held
+                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                         qstrcmp(how, "new") ? 1 : 0);
+                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }),
+                         0);  // still held
             }
         }
     }
@@ -242,7 +254,7 @@ private slots:
                 QVERIFY(QFile::rename(file, path("moved.mtf")));
             QVERIFY2(timingFile.write(set), how);
             QCOMPARE(firstDifference(contents(file), expected), QString());
-            struct stat st {};
+            struct stat st { };
             QVERIFY(::stat(qPrintable(file), &st) == 0);
             QCOMPARE(st.st_mode & 07777, mode_t(0640));
             QCOMPARE(inChild([&] { return TimingFile().open(name) ? 1 : 0; }), 0);

@@ -1,5 +1,7 @@
 #pragma once
-// Titles the windows share.
+// Titles and names the windows share.
+
+#include "CurrentTiming.h"
 
 #include <QString>
 
@@ -7,5 +9,20 @@ namespace tavisto {
 
 inline const QString kApplicationTitle = QStringLiteral("MP3自动播放机");
 inline const QString kProductName = QStringLiteral("RA3vorerizid");
+
+// How the windows name the edited program: "随机定时", or the number of a standard program.
+inline QString programLabel(std::uint8_t editObject)
+{
+    return editObject == kRandomProgram ? QStringLiteral("随机定时") : QString::number(editObject);
+}
+
+// The overview window's caption for a table, e.g. "定时查看－程序（1）－音乐定时".
+inline QString overviewTitle(const SlotSelection& table, std::uint8_t randomEnabled)
+{
+    const QString kind = table.EditObject == kRandomProgram
+        ? (randomEnabled == 1 ? QStringLiteral("开启") : QStringLiteral("关闭"))
+        : (table.Type == TimingType::Music ? QStringLiteral("音乐定时") : QStringLiteral("外设定时"));
+    return QStringLiteral("定时查看－程序（%1）－%2").arg(programLabel(table.EditObject), kind);
+}
 
 }  // namespace tavisto

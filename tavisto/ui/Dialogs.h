@@ -35,13 +35,4 @@ public:
     virtual std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) = 0;
 };
 
-// Qt's own widget dialogs, never the desktop's native ones.
-class QtDialogs final : public Dialogs {
-public:
-    Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons, const QString& title) override;
-    std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
-                                    const QString& preset) override;
-    std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) override;
-};
-
 }  // namespace tavisto

@@ -10,9 +10,9 @@
 namespace tavisto {
 
 struct EditorState {
-    std::uint8_t NewFile = 0;   // a set made by "新建文件" that was never saved
+    std::uint8_t NewFile = 0;  // a set made by "新建文件" that was never saved
     std::uint8_t Modified = 0;
-    TimingFile File;            // held without sharing while a file is attached
+    TimingFile File;  // held without sharing while a file is attached
     QString FileName;
     std::uint8_t EditObject = 1;  // 1..4 standard program, 5 random program
     std::uint8_t SlotNo = 1;

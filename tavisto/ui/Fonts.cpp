@@ -2,11 +2,13 @@
 
 #include <QStringList>
 
+namespace tavisto {
+
 namespace {
 
-const QStringList sansFamilies{"Noto Sans CJK SC", "Droid Sans Fallback", "AR PL UMing CN"};
+const QStringList kSansFamilies{"Noto Sans CJK SC", "Droid Sans Fallback", "AR PL UMing CN"};
 
-QFont fontFrom(const QStringList &families, int pixelSize)
+QFont fontFrom(const QStringList& families, int pixelSize)
 {
     QFont font;
     font.setFamilies(families);
@@ -14,19 +16,21 @@ QFont fontFrom(const QStringList &families, int pixelSize)
     return font;
 }
 
-} // namespace
+}  // namespace
 
 QFont windowFont()
 {
-    return fontFrom(sansFamilies, 12);
+    return fontFrom(kSansFamilies, 12);
 }
 
 QFont kaiFont(int pixelSize)
 {
-    return fontFrom(QStringList{"AR PL UKai CN"} + sansFamilies, pixelSize);
+    return fontFrom(QStringList{"AR PL UKai CN"} + kSansFamilies, pixelSize);
 }
 
 QFont songFont(int pixelSize)
 {
-    return fontFrom(QStringList{"AR PL UMing CN", "Noto Serif CJK SC"} + sansFamilies, pixelSize);
+    return fontFrom(QStringList{"AR PL UMing CN", "Noto Serif CJK SC"} + kSansFamilies, pixelSize);
 }
+
+}  // namespace tavisto

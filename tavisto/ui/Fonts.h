@@ -1,13 +1,14 @@
 #pragma once
+// The fonts of the windows. The original fonts are Windows-only; these stand in for them with the
+// Debian CJK fonts, each with fallbacks so a missing package never leaves the Chinese texts as
+// empty boxes.
 
 #include <QFont>
 
-// The original fonts are Windows-only; these stand in for them with the
-// Debian CJK fonts, each with fallbacks so a missing package never leaves
-// the Chinese texts as empty boxes.
+namespace tavisto {
 
-// The window font, standing in for an 11-pixel "MS Sans Serif": its
-// Chinese glyphs came from the system fallback at 12 pixels.
+// The window font, standing in for an 11-pixel "MS Sans Serif": its Chinese glyphs came from the
+// system fallback at 12 pixels.
 QFont windowFont();
 
 // Calligraphic font, standing in for 华文新魏 and 楷体_GB2312.
@@ -15,3 +16,5 @@ QFont kaiFont(int pixelSize);
 
 // Song/Ming font, standing in for 宋体.
 QFont songFont(int pixelSize);
+
+}  // namespace tavisto

@@ -32,7 +32,8 @@ void stopOnWarning(j_common_ptr info, int level)
         jumpBack(info);
 }
 
-void printNothing(j_common_ptr) {}
+void printNothing(j_common_ptr)
+{ }
 
 // Holds no objects with destructors, so that a jump back out of libjpeg skips nothing.
 // `image` lives in the caller's frame and is only assigned through the reference.

@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "QtDialogs.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -36,7 +36,8 @@ QString standardTitle(Dialogs::Kind kind)
 Dialogs::Answer QtDialogs::message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
                                    const QString& title)
 {
-    QMessageBox box(iconOf(kind), title.isEmpty() ? standardTitle(kind) : title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(iconOf(kind), title.isEmpty() ? standardTitle(kind) : title, text, QMessageBox::NoButton,
+                    parent);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -1,19 +1,20 @@
 #include "TForm1.h"
 
 #include "AppTexts.h"
+#include "ControlNames.h"
 #include "Fonts.h"
 #include "TextConversions.h"
+#include "WindowSetup.h"
 #include "ui_TForm1.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
-#include "WindowPlacement.h"
+#include <algorithm>
 
 namespace tavisto {
 
 namespace {
-
 
 // What the edit area shows in each mode.
 struct ModeLayout {
@@ -24,24 +25,34 @@ struct ModeLayout {
     const char* content;
     const char* firstTrackLabel;
     const char* lastTrackLabel;
-    bool tracks;      // the first and last track fields
+    bool tracks;  // the first and last track fields
     bool middleTrack;
     bool timeSpan;
     bool playMode;
 };
 
-const ModeLayout kMusicLayout = {"程序类型", "音乐", "外设", "音乐定时编辑", "指定曲目", "曲目1", "曲目3",
-                                 true, true, false, false};
-const ModeLayout kPeripheralLayout = {"程序类型", "音乐", "外设", "外设定时编辑", "外设工作", "曲目1", "曲目3",
-                                      false, false, true, false};
-const ModeLayout kRandomLayout = {"随机播放", "开启", "关闭", "随机播放编辑", "指定曲目范围", "起始曲目", "终止曲目",
-                                  true, false, true, true};
+const ModeLayout kMusicLayout = {"程序类型", "音乐", "外设", "音乐定时编辑", "指定曲目", "曲目1",
+                                 "曲目3",    true,   true,   false,          false};
+const ModeLayout kPeripheralLayout = {"程序类型", "音乐", "外设", "外设定时编辑", "外设工作", "曲目1",
+                                      "曲目3",    false,  false,  true,           false};
+const ModeLayout kRandomLayout = {"随机播放",     "开启",     "关闭",     "随机播放编辑",
+                                  "指定曲目范围", "起始曲目", "终止曲目", true,
+                                  false,          true,       true};
 
 }  // namespace
 
+// The layout, resources/TForm1.ui, follows the reference window pixel for pixel, with these
+// departures that the CJK stand-in fonts need:
+// - The group boxes' style sheet puts each caption on the top line of its frame, so that the
+//   controls placed just below a caption lie inside the frame rather than across its border.
+// - StaticText10..13 are wider than the reference 52 and 34 pixels: the longer captions of the
+//   random layout must fit.
+// - Label1 (程序, in 运行设定) is 17 pixels high instead of 13, with the same bottom edge: 13 pixels
+//   would clip the Chinese glyphs.
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TForm1>()),
       dialogs_(dialogs)
 {
@@ -56,9 +67,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     red.setColor(QPalette::WindowText, Qt::red);
     ui->Panel1->setPalette(red);
 
+    const char* panelNames[] = {kEffectPanel, kEditingPanel};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel(ui->StatusBar1);
-        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setObjectName(QLatin1String(panelNames[i]));
         ui->StatusBar1->addWidget(statusPanels_[i], i);
     }
     statusPanels_[0]->setFixedWidth(80);
@@ -74,7 +86,8 @@ TForm1::~TForm1() = default;
 
 void TForm1::connectHandlers()
 {
-    for (QRadioButton* button : {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4, ui->RadioButton7})
+    for (QRadioButton* button :
+         {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4, ui->RadioButton7})
         connect(button, &QRadioButton::clicked, this, &TForm1::CheckBGM);
     for (QRadioButton* button : {ui->RadioButton6, ui->RadioButton5})
         connect(button, &QRadioButton::clicked, this, &TForm1::CheckType);
@@ -112,19 +125,15 @@ void TForm1::FormCreate()
     RedrawEdit();
     ReStateBar();
     state_.StartEditing();
-    state_.Timings.RandomEnabled = 1;
+    state_.Timings.RandomEnabled = 1;  // the tables stay all 0x00 until a set is made or opened
     state_.Timings.RunProgram = 1;
     state_.CP = tavisto::CP{};
 }
 
-QString TForm1::statusPanelText(int panel) const
-{
-    return statusPanels_[panel]->text();
-}
-
 std::array<QCheckBox*, 7> TForm1::weekdayBoxes() const
 {
-    return {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4, ui->CheckBox5, ui->CheckBox6, ui->CheckBox7};
+    return {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4,
+            ui->CheckBox5, ui->CheckBox6, ui->CheckBox7};
 }
 
 std::array<QCheckBox*, 6> TForm1::zoneBoxes() const
@@ -167,15 +176,16 @@ void TForm1::checkModeButtons()
                                 ui->RadioButton7};
     if (state_.EditObject >= 1 && state_.EditObject <= kRandomProgram)
         programs[state_.EditObject - 1]->setChecked(true);
-    const bool first = state_.RandomProgram() ? state_.Timings.RandomEnabled == 1 : state_.Type == TimingType::Music;
+    const bool first =
+        state_.RandomProgram() ? state_.Timings.RandomEnabled == 1 : state_.Type == TimingType::Music;
     (first ? ui->RadioButton6 : ui->RadioButton5)->setChecked(true);
 }
 
 void TForm1::applyModeLayout()
 {
-    const ModeLayout& layout = state_.RandomProgram()            ? kRandomLayout
-                               : state_.Type == TimingType::Music ? kMusicLayout
-                                                                  : kPeripheralLayout;
+    const ModeLayout& layout = state_.RandomProgram() ? kRandomLayout
+        : state_.Type == TimingType::Music            ? kMusicLayout
+                                                      : kPeripheralLayout;
     ui->GroupBox3->setTitle(QString::fromUtf8(layout.typeGroup));
     ui->RadioButton6->setText(QString::fromUtf8(layout.firstType));
     ui->RadioButton5->setText(QString::fromUtf8(layout.secondType));
@@ -210,8 +220,7 @@ void TForm1::CheckBGM()
             break;
         }
     }
-    if (state_.RandomProgram() && state_.SlotNo > kRandomSlots)
-        state_.SlotNo = kRandomSlots;
+    state_.SlotNo = static_cast<std::uint8_t>(std::min<int>(state_.SlotNo, lastSlot(state_.Selection())));
     checkModeButtons();
     applyModeLayout();
     ShowSlotNo();
@@ -251,8 +260,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     const std::optional<FieldRange> field = rangeOf(watched);
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     // Another window taking the activation is no exit from the field.
-    if (!field || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-        reason == Qt::MenuBarFocusReason)
+    if (!field || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason)
         return QMainWindow::eventFilter(watched, event);
     // Let the field finish losing the focus before the exit handling may give it back.
     static_cast<QObject*>(field->edit)->event(event);

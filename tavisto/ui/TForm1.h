@@ -29,80 +29,84 @@ public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    EditorState& editor() { return state_; }
-    const EditorState& editor() const { return state_; }
-    QString statusPanelText(int panel) const;
-    TForm2* overview() const;
-
-    // Start-up and edit modes
-    void RedrawEdit();
-    void CheckBGM();
-    void CheckType();
-    void CheckMode();
-
-    // Control transfer: the store step and the load step
-    bool StoreShownTiming();
-    void LoadShownTiming();
-    void TransCPtoCtrl();
-
-    // Field validation and effectiveness
-    bool EditCheck(QLineEdit* edit, int lo, int hi);
-    void EffectCheck();
-
-    // Navigation and status bar
-    void Button3Click();
-    void Button6Click();
-    void Button10Click();
-    void ReStateBar();
-
-    // File commands
-    void Button8Click();
-    void Button5Click();
-    void Button4Click();
-    bool SaveEnquire();
-
-    // Overview list
-    void Button11Click();
-    void CreatList();
-    void ReListCell(int row);
-
-    // Program copy, clear and run selection
-    void Button2Click();
-    void Button7Click();
-    void Button1Click();
-    void ComboBox3Change(int index);
-
-    // About and relation diagram
-    void Button9Click();
-    void Button12Click();
-
 protected:
     void closeEvent(QCloseEvent* event) override;  // the close request
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    // Start-up and edit modes
+    void CheckBGM();   // 程序1..程序4, 随机播放
+    void CheckType();  // 音乐 / 外设, or 开启 / 关闭 in the random program
+    void CheckMode();  // 顺序播放 / 随机播放
+
+    // Navigation
+    void Button3Click();   // 上一定时
+    void Button6Click();   // 下一定时
+    void Button10Click();  // 指定序号
+
+    // File commands
+    void Button8Click();  // 新建文件
+    void Button5Click();  // 打开文件
+    void Button4Click();  // 保存文件
+
+    // Overview list
+    void Button11Click();  // 定时核对
+
+    // Program copy, clear and run selection
+    void Button2Click();              // 开始复制
+    void Button7Click();              // 清除程序
+    void Button1Click();              // 清除本条
+    void ComboBox3Change(int index);  // 运行设定
+
+    // About and relation diagram
+    void Button9Click();   // 关于
+    void Button12Click();  // 帮助
+
 private:
+    friend class TForm1Probe;
+
     struct FieldRange {
         QLineEdit* edit;
         int lo, hi;
     };
     void FormCreate();
     void connectHandlers();
+    void RedrawEdit();
     void applyModeLayout();
     void checkModeButtons();
     std::array<QCheckBox*, 7> weekdayBoxes() const;
     std::array<QCheckBox*, 6> zoneBoxes() const;
-    std::optional<FieldRange> rangeOf(QObject* object) const;
-    bool EditExit(QLineEdit* edit);
-    bool FinishFieldEdit();
+
+    // Control transfer: the store step and the load step
+    bool StoreShownTiming();
+    void LoadShownTiming();
     QLineEdit* TransCtrltoCP();
-    void ShowSlotNo();
+    void TransCPtoCtrl();
     void LoadBuftoCP(std::uint8_t slot);
     void SaveCPtoBuf(std::uint8_t slot);
 
+    // Field validation and effectiveness
+    std::optional<FieldRange> rangeOf(QObject* object) const;
+    bool EditCheck(QLineEdit* edit, int lo, int hi);
+    bool EditExit(QLineEdit* edit);
+    bool FinishFieldEdit();
+    void EffectCheck();
+
+    // Navigation and status bar
+    void ShowSlotNo();
+    void ReStateBar();
+
+    // File commands
     bool SaveBuftoFile();
     bool LoadFiletoBuf();
     bool SaveNewSet();
+    bool SaveEnquire();
     void ShowFileState();
+
+    // Overview list
+    void CreatList();
+    void ReListCell(int row);
+
     bool confirm(const QString& text);
 
     std::unique_ptr<Ui::TForm1> ui;

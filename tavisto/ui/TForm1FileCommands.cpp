@@ -12,7 +12,10 @@ namespace {
 const QString kFileType = QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)");
 const QString kInitialName = QStringLiteral("TWTIMING");
 
-QString proposedPath(const QString& last) { return last.isEmpty() ? kInitialName : last; }
+QString proposedPath(const QString& last)
+{
+    return last.isEmpty() ? kInitialName : last;
+}
 
 }  // namespace
 
@@ -31,14 +34,19 @@ bool TForm1::LoadFiletoBuf()
 
 bool TForm1::SaveNewSet()
 {
-    const std::optional<QString> path = dialogs_.fileDialog(
-        this, {QStringLiteral("创建新定时文件"), {kFileType}, QStringLiteral("mtf"), proposedPath(lastSavePath_), true});
+    const std::optional<QString> path = dialogs_.fileDialog(this,
+                                                            {QStringLiteral("创建新定时文件"),
+                                                             {kFileType},
+                                                             QStringLiteral("mtf"),
+                                                             proposedPath(lastSavePath_),
+                                                             true});
     if (!path)
         return false;
     lastSavePath_ = *path;
     state_.FileName = *path;
     if (!state_.File.create(path->toStdString())) {
-        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("创建定时文件失败！"), Dialogs::Buttons::Ok);
+        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("创建定时文件失败！"),
+                         Dialogs::Buttons::Ok);
         return false;
     }
     if (!SaveBuftoFile()) {
@@ -53,16 +61,15 @@ bool TForm1::SaveNewSet()
 bool TForm1::SaveEnquire()
 {
     if (state_.Modified == 1) {
-        switch (dialogs_.message(this, Dialogs::Kind::Confirmation, QStringLiteral("是否保存对当前定时数据的修改？"),
+        switch (dialogs_.message(this, Dialogs::Kind::Confirmation,
+                                 QStringLiteral("是否保存对当前定时数据的修改？"),
                                  Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
             if (state_.NewFile == 1 ? !SaveNewSet() : state_.FileAttached() && !SaveBuftoFile())
                 return false;
             break;
-        case Dialogs::Answer::No:
-            break;
-        default:
-            return false;
+        case Dialogs::Answer::No: break;
+        default: return false;
         }
     }
     state_.NewFile = 0;
@@ -77,11 +84,9 @@ void TForm1::Button8Click()
         return;
     state_.NewFile = 1;
     state_.StartEditing();
-    state_.Timings.RandomEnabled = 1;
-    state_.Timings.RunProgram = 1;
+    state_.Timings = TimingSet::fresh();
     RedrawEdit();
     ReStateBar();
-    state_.Timings.Buffer.fill(kEmptyByte);
     LoadShownTiming();
 }
 
@@ -89,15 +94,19 @@ void TForm1::Button5Click()
 {
     if (!StoreShownTiming() || !SaveEnquire())
         return;
-    const std::optional<QString> path = dialogs_.fileDialog(
-        this, {QStringLiteral("打开现有定时文件"), {kFileType, QStringLiteral("所有文件 (*)")}, QStringLiteral("mtf"),
-               proposedPath(lastOpenPath_), false});
+    const std::optional<QString> path = dialogs_.fileDialog(this,
+                                                            {QStringLiteral("打开现有定时文件"),
+                                                             {kFileType, QStringLiteral("所有文件 (*)")},
+                                                             QStringLiteral("mtf"),
+                                                             proposedPath(lastOpenPath_),
+                                                             false});
     if (path) {
         lastOpenPath_ = *path;
         state_.FileName = *path;
         if (!state_.File.open(path->toStdString()) || !LoadFiletoBuf()) {
             state_.File.close();
-            dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"), Dialogs::Buttons::Ok);
+            dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"),
+                             Dialogs::Buttons::Ok);
         }
     }
     if (!state_.FileAttached()) {

@@ -1,6 +1,7 @@
 // Moving between the timings of a table, and the status bar that tells what is being edited.
 #include "TForm1.h"
 
+#include "AppTexts.h"
 #include "TextConversions.h"
 #include "ui_TForm1.h"
 
@@ -28,8 +29,7 @@ void TForm1::Button6Click()
 {
     if (!StoreShownTiming())
         return;
-    const int last = state_.RandomProgram() ? kRandomSlots : kProgramSlots - 1;
-    if (state_.SlotNo < last)
+    if (state_.SlotNo < lastSlot(state_.Selection()))
         ++state_.SlotNo;
     ShowSlotNo();
 }
@@ -39,14 +39,14 @@ void TForm1::Button10Click()
     if (!StoreShownTiming())
         return;
     const QString answer = dialogs_
-                               .inputBox(this, QStringLiteral("指定定时序号"), QStringLiteral("请输入01到99之间的序号："),
-                                         QStringLiteral("01"))
+                               .inputBox(this, QStringLiteral("指定定时序号"),
+                                         QStringLiteral("请输入01到99之间的序号："), QStringLiteral("01"))
                                .value_or(QStringLiteral("01"))
                                .left(9);
-    const int last = state_.RandomProgram() ? kRandomSlots : kProgramSlots - 1;
-    const long long slot = NumberChecK(answer.toStdString(), 1, last);
+    const long long slot = NumberChecK(answer.toStdString(), 1, lastSlot(state_.Selection()));
     if (slot < 0) {
-        dialogs_.message(this, Dialogs::Kind::Warning, QStringLiteral("所输入的数值无效！"), Dialogs::Buttons::Ok);
+        dialogs_.message(this, Dialogs::Kind::Warning, QStringLiteral("所输入的数值无效！"),
+                         Dialogs::Buttons::Ok);
         return;
     }
     state_.SlotNo = static_cast<std::uint8_t>(slot);
@@ -59,14 +59,13 @@ void TForm1::ReStateBar()
         statusPanels_[1]->setText(QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
         return;
     }
-    QString text = QStringLiteral("正在编辑：程序（");
-    if (state_.RandomProgram()) {
-        text += QStringLiteral("随机定时）");
-        text += state_.Timings.RandomEnabled == 1 ? QStringLiteral("  状态：开启") : QStringLiteral("  状态：关闭");
-    } else {
-        text += QString::number(state_.EditObject) + QStringLiteral("）");
-        text += state_.Type == TimingType::Music ? QStringLiteral("  <音乐定时>") : QStringLiteral("  <外设定时>");
-    }
+    QString text = QStringLiteral("正在编辑：程序（%1）").arg(programLabel(state_.EditObject));
+    if (state_.RandomProgram())
+        text += state_.Timings.RandomEnabled == 1 ? QStringLiteral("  状态：开启")
+                                                  : QStringLiteral("  状态：关闭");
+    else
+        text += state_.Type == TimingType::Music ? QStringLiteral("  <音乐定时>")
+                                                 : QStringLiteral("  <外设定时>");
     statusPanels_[1]->setText(text + QStringLiteral("  定时序号：") + ui->Panel1->text());
 }
 

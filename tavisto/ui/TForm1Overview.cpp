@@ -1,14 +1,10 @@
 // The overview list of the edited table: opening it, filling its rows, and its two commands.
 #include "TForm1.h"
 
+#include "AppTexts.h"
 #include "TForm2.h"
 
 namespace tavisto {
-
-TForm2* TForm1::overview() const
-{
-    return overview_;
-}
 
 void TForm1::Button11Click()
 {
@@ -18,11 +14,7 @@ void TForm1::Button11Click()
     overview_ = new TForm2(dialogs_, this);
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
-    const QString object = state_.RandomProgram() ? QStringLiteral("随机定时") : QString::number(state_.EditObject);
-    const QString kind = state_.RandomProgram()
-                             ? (state_.Timings.RandomEnabled == 1 ? QStringLiteral("开启") : QStringLiteral("关闭"))
-                             : (state_.Type == TimingType::Music ? QStringLiteral("音乐定时") : QStringLiteral("外设定时"));
-    overview_->setWindowTitle(QStringLiteral("定时查看－程序（%1）－%2").arg(object, kind));
+    overview_->setWindowTitle(overviewTitle(state_.Selection(), state_.Timings.RandomEnabled));
     connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
         state_.CP.Serial = 0;
         ClearCP(state_.CP);
@@ -45,7 +37,7 @@ void TForm1::Button11Click()
 
 void TForm1::CreatList()
 {
-    const int rows = overviewRowCount(state_.Selection());
+    const int rows = lastSlot(state_.Selection());
     overview_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         LoadBuftoCP(static_cast<std::uint8_t>(row + 1));

@@ -20,7 +20,8 @@ int programIn(const QComboBox* list)
 
 bool TForm1::confirm(const QString& text)
 {
-    return dialogs_.message(this, Dialogs::Kind::Confirmation, text, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    return dialogs_.message(this, Dialogs::Kind::Confirmation, text, Dialogs::Buttons::YesNo)
+        == Dialogs::Answer::Yes;
 }
 
 void TForm1::Button2Click()
@@ -31,7 +32,8 @@ void TForm1::Button2Click()
     const int from = programIn(ui->ComboBox1);
     const int to = programIn(ui->ComboBox2);
     if (from == 0 || to == 0) {
-        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("复制源或目标设置错误！"), Dialogs::Buttons::Ok);
+        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("复制源或目标设置错误！"),
+                         Dialogs::Buttons::Ok);
         return;
     }
     if (from == to) {
@@ -48,8 +50,7 @@ void TForm1::Button2Click()
 
 void TForm1::Button7Click()
 {
-    const QString program = state_.RandomProgram() ? QStringLiteral("随机定时") : QString::number(state_.EditObject);
-    if (!confirm(QStringLiteral("确认清除程序（%1）的所有定时信息？").arg(program)))
+    if (!confirm(QStringLiteral("确认清除程序（%1）的所有定时信息？").arg(programLabel(state_.EditObject))))
         return;
     if (state_.RandomProgram())
         state_.Timings.Buffer.clearRandomTable();
@@ -73,8 +74,8 @@ void TForm1::ComboBox3Change(int index)
 {
     state_.Timings.RunProgram = static_cast<std::uint8_t>(index + 1);
     dialogs_.message(this, Dialogs::Kind::Information,
-                     QStringLiteral("机器实际运行程序%1").arg(state_.Timings.RunProgram), Dialogs::Buttons::Ok,
-                     kApplicationTitle);
+                     QStringLiteral("机器实际运行程序%1").arg(state_.Timings.RunProgram),
+                     Dialogs::Buttons::Ok, kApplicationTitle);
     state_.Modified = 1;
 }
 

@@ -10,16 +10,23 @@ namespace {
 
 const QString kFieldError = QStringLiteral("输入的字符错误或数值范围超出限制，重新输入点“Yes”，清空点“No”");
 
-std::string textOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string textOf(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
+}
 
-int numberIn(const QLineEdit* edit) { return edit->text().toInt(); }  // 0 while a field holds no number
+int numberIn(const QLineEdit* edit)
+{
+    return edit->text().toInt();
+}  // 0 while a field holds no number
 
 }  // namespace
 
 std::optional<TForm1::FieldRange> TForm1::rangeOf(QObject* object) const
 {
-    const FieldRange ranges[] = {{ui->Edit2, 0, 23}, {ui->Edit5, 0, 59}, {ui->Edit6, 0, 23}, {ui->Edit7, 0, 59},
-                                 {ui->Edit4, 0, 99}, {ui->Edit8, 0, 99}, {ui->Edit9, 0, 99}};
+    const FieldRange ranges[] = {{ui->Edit2, 0, 23}, {ui->Edit5, 0, 59}, {ui->Edit6, 0, 23},
+                                 {ui->Edit7, 0, 59}, {ui->Edit4, 0, 99}, {ui->Edit8, 0, 99},
+                                 {ui->Edit9, 0, 99}};
     for (const FieldRange& range : ranges)
         if (range.edit == object)
             return range;
@@ -44,8 +51,9 @@ QLineEdit* TForm1::TransCtrltoCP()
     };
     tavisto::CP cp = state_.CP;
     cp.Serial = state_.SlotNo;
-    for (const TimeField& time : {TimeField{ui->Edit2, &CP::StartHour}, TimeField{ui->Edit5, &CP::StartMinute},
-                                  TimeField{ui->Edit6, &CP::EndHour}, TimeField{ui->Edit7, &CP::EndMinute}}) {
+    for (const TimeField& time :
+         {TimeField{ui->Edit2, &CP::StartHour}, TimeField{ui->Edit5, &CP::StartMinute},
+          TimeField{ui->Edit6, &CP::EndHour}, TimeField{ui->Edit7, &CP::EndMinute}}) {
         const std::optional<std::uint8_t> bcd = MyStrToBcd(textOf(time.edit));
         if (!bcd)
             return time.edit;
@@ -142,7 +150,8 @@ bool TForm1::EditCheck(QLineEdit* edit, int lo, int hi)
 {
     if (NumberChecK(textOf(edit), lo, hi) >= 0)
         return true;
-    if (dialogs_.message(this, Dialogs::Kind::Error, kFieldError, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
+    if (dialogs_.message(this, Dialogs::Kind::Error, kFieldError, Dialogs::Buttons::YesNo)
+        == Dialogs::Answer::Yes) {
         edit->setFocus();
         return false;
     }
@@ -152,19 +161,28 @@ bool TForm1::EditCheck(QLineEdit* edit, int lo, int hi)
 
 void TForm1::EffectCheck()
 {
+    const QLineEdit* startHour = ui->Edit2;
+    const QLineEdit* startMinute = ui->Edit5;
+    const QLineEdit* endHour = ui->Edit6;
+    const QLineEdit* endMinute = ui->Edit7;
+    const QLineEdit* track1 = ui->Edit4;  // the first track of the range in the random program
+    const QLineEdit* track2 = ui->Edit8;
+    const QLineEdit* track3 = ui->Edit9;  // the last track of the range in the random program
+
     bool effective = false;
     for (const QCheckBox* box : weekdayBoxes())
         effective = effective || box->isChecked();
     const bool standard = !state_.RandomProgram();
     if (!standard || state_.Type == TimingType::Peripheral) {
-        if (ui->Edit2->text() == ui->Edit6->text() && ui->Edit5->text() == ui->Edit7->text())
+        // A span that starts where it ends does nothing.
+        if (startHour->text() == endHour->text() && startMinute->text() == endMinute->text())
             effective = false;
     }
     if (standard && state_.Type == TimingType::Music) {
-        if (numberIn(ui->Edit4) == 0 && numberIn(ui->Edit8) == 0 && numberIn(ui->Edit9) == 0)
+        if (numberIn(track1) == 0 && numberIn(track2) == 0 && numberIn(track3) == 0)
             effective = false;
     }
-    if (!standard && numberIn(ui->Edit4) == numberIn(ui->Edit9))
+    if (!standard && numberIn(track1) == numberIn(track3))
         effective = false;
     statusPanels_[0]->setText(effective ? QStringLiteral("此定时有效") : QStringLiteral("此定时无效"));
 }

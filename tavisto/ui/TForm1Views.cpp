@@ -11,7 +11,7 @@ namespace tavisto {
 namespace {
 
 // Secondary windows neither keep the program running nor outlive the main window's wishes.
-template <typename Window>
+template<typename Window>
 Window* openWindow(QWidget* mainWindow)
 {
     auto* window = new Window;

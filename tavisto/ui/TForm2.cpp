@@ -1,9 +1,9 @@
 #include "TForm2.h"
 
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "Fonts.h"
-#include "TavistoIcon.h"
-#include "WindowPlacement.h"
+#include "WindowSetup.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -29,26 +29,22 @@ QPushButton* addButton(QWidget* window, const char* name, const QString& text, i
 }  // namespace
 
 TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs)
 {
-    setObjectName(QStringLiteral("TForm2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("定时查看－"));
-    setWindowIcon(tavistoIcon());
-    setFont(windowFont());
-    setFixedSize(800, 589);
+    setUpSecondaryWindow(*this, kOverviewWindow, QStringLiteral("定时查看－"), QSize(800, 589));
 
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setObjectName(QLatin1String(kOverviewPanel));
     panel->setGeometry(16, 0, 769, 537);
 
     auto* sections = new QStandardItemModel(0, kOverviewColumns, this);
-    sections->setHorizontalHeaderLabels(
-        {QStringLiteral("序号"), QStringLiteral("播放内容"), QStringLiteral("定时时间"), QStringLiteral("星期"),
-         QStringLiteral("分区")});
+    sections->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("播放内容"),
+                                         QStringLiteral("定时时间"), QStringLiteral("星期"),
+                                         QStringLiteral("分区")});
     HeaderControl1 = new QHeaderView(Qt::Horizontal, panel);
-    HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
+    HeaderControl1->setObjectName(QLatin1String(kOverviewHeader));
     HeaderControl1->setModel(sections);
     HeaderControl1->setDefaultAlignment(Qt::AlignCenter);
     HeaderControl1->setSectionResizeMode(QHeaderView::Interactive);
@@ -57,7 +53,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     HeaderControl1->setGeometry(0, 1, 769, 24);
 
     StringGrid1 = new QTableWidget(0, kOverviewColumns, panel);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setObjectName(QLatin1String(kOverviewGrid));
     StringGrid1->setGeometry(0, 24, 769, 513);
     StringGrid1->setFont(songFont(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,9 +67,9 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    auto* clear = addButton(this, "Button1", QStringLiteral("清除定时"), 216);
-    auto* edit = addButton(this, "Button2", QStringLiteral("编辑定时"), 336);
-    auto* back = addButton(this, "Button3", QStringLiteral("返回"), 600);
+    auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), 216);
+    auto* edit = addButton(this, kOverviewEditButton, QStringLiteral("编辑定时"), 336);
+    auto* back = addButton(this, kOverviewBackButton, QStringLiteral("返回"), 600);
     connect(clear, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(edit, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(back, &QPushButton::clicked, this, &QWidget::close);  // Button3Click
@@ -81,7 +77,6 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     FormCreate();
     connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
 
-    centreOnScreen(*this);
     if (mainWindow && mainWindow->windowHandle()) {
         create();
         windowHandle()->setTransientParent(mainWindow->windowHandle());
@@ -97,7 +92,10 @@ void TForm2::FormCreate()
     }
 }
 
-void TForm2::setRowCount(int rows) { StringGrid1->setRowCount(rows); }
+void TForm2::setRowCount(int rows)
+{
+    StringGrid1->setRowCount(rows);
+}
 
 void TForm2::setRow(int row, const OverviewRow& cells)
 {
@@ -110,12 +108,16 @@ void TForm2::setRow(int row, const OverviewRow& cells)
     }
 }
 
-int TForm2::currentRow() const { return qMax(0, StringGrid1->currentRow()); }
+int TForm2::currentRow() const
+{
+    return qMax(0, StringGrid1->currentRow());
+}
 
 void TForm2::Button1Click()
 {
     if (dialogs_.message(this, Dialogs::Kind::Confirmation, QStringLiteral("确认清除本条定时的设置？"),
-                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+                         Dialogs::Buttons::YesNo)
+        == Dialogs::Answer::Yes)
         emit clearTimingConfirmed(currentRow());
 }
 

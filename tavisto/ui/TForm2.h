@@ -38,8 +38,8 @@ protected:
 
 private:
     void FormCreate();
-    void Button1Click();
-    void Button2Click();
+    void Button1Click();  // 清除定时
+    void Button2Click();  // 编辑定时
     void HeaderControl1SectionResize();
 
     Dialogs& dialogs_;

@@ -1,8 +1,9 @@
 #include "TForm3.h"
 
+#include "AppIcon.h"
+#include "ControlNames.h"
 #include "Fonts.h"
-#include "TavistoIcon.h"
-#include "WindowPlacement.h"
+#include "WindowSetup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,40 +34,37 @@ QLabel* addLabel(QWidget* window, const char* name, const QString& text, const Q
 TForm3::TForm3(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("TForm3"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("关于"));
-    setWindowIcon(tavistoIcon());
-    setFont(windowFont());
-    setFixedSize(279, 177);
+    setUpSecondaryWindow(*this, kAboutWindow, QStringLiteral("关于"), QSize(279, 177));
     QPalette cream = palette();
     cream.setColor(QPalette::Window, QColor(255, 251, 240));
     setPalette(cream);
     setAutoFillBackground(true);
 
     const QFont font = windowFont();
-    addLabel(this, "Label1", QStringLiteral("RA3vorerizid软件"), QRect(16, 16, 250, 20), kaiFont(20), Qt::blue);
-    addLabel(this, "Label8", QStringLiteral("适用机型：RX-5"), QRect(72, 40, 100, 13), songFont(13), Qt::red);
-    addLabel(this, "Label2", QStringLiteral("版本 1.0"), QRect(216, 56, 42, 13), font);
-    addLabel(this, "Label3", QStringLiteral("MP3自动播放机定时编辑程序"), QRect(80, 80, 183, 13), font);
-    addLabel(this, "Label7", QStringLiteral("定时文件 .mtf"), QRect(16, 96, 83, 13), font);
-    addLabel(this, "Label4", QStringLiteral("发行版本 1.0"), QRect(176, 96, 87, 13), font);
-    addLabel(this, "Label5", QStringLiteral("版权所有 © 2026 本程序开发者"), QRect(16, 120, 233, 13), font);
-    addLabel(this, "Label6", QStringLiteral("保留所有权利。"), QRect(16, 136, 86, 13), font);
+    addLabel(this, kAboutNameLabel, QStringLiteral("RA3vorerizid软件"), QRect(16, 16, 250, 20), kaiFont(20),
+             Qt::blue);
+    addLabel(this, kAboutModelLabel, QStringLiteral("适用机型：RX-5"), QRect(72, 40, 100, 13), songFont(13),
+             Qt::red);
+    addLabel(this, kAboutVersionLabel, QStringLiteral("版本 1.0"), QRect(216, 56, 42, 13), font);
+    addLabel(this, kAboutPurposeLabel, QStringLiteral("MP3自动播放机定时编辑程序"), QRect(80, 80, 183, 13),
+             font);
+    addLabel(this, kAboutFileTypeLabel, QStringLiteral("定时文件 .mtf"), QRect(16, 96, 83, 13), font);
+    addLabel(this, kAboutReleaseLabel, QStringLiteral("发行版本 1.0"), QRect(176, 96, 87, 13), font);
+    addLabel(this, kAboutCopyrightLabel, QStringLiteral("版权所有 © 2026 本程序开发者"),
+             QRect(16, 120, 233, 13), font);
+    addLabel(this, kAboutLicenceLabel, QStringLiteral("保留所有权利。"), QRect(16, 136, 86, 13), font);
 
     auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(tavistoIconPixmap());
+    image->setObjectName(QLatin1String(kAboutIcon));
+    image->setPixmap(appIconPixmap());
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setGeometry(16, 40, 33, 33);
 
     Button1 = new QPushButton(QStringLiteral("确定"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setObjectName(QLatin1String(kAboutOkButton));
     Button1->setGeometry(120, 144, 41, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-
-    centreOnScreen(*this);
 }
 
 void TForm3::Button1Click()

@@ -18,7 +18,7 @@ signals:
     void okPressed();
 
 private:
-    void Button1Click();
+    void Button1Click();  // 确定
 
     QPushButton* Button1;
 };

@@ -1,7 +1,7 @@
-#include "Dialogs.h"
+#include "AppIcon.h"
 #include "Fonts.h"
+#include "QtDialogs.h"
 #include "TForm1.h"
-#include "TavistoIcon.h"
 
 #include <QApplication>
 #include <csignal>
@@ -11,8 +11,8 @@ int main(int argc, char* argv[])
     // A write beyond the file size limit must fail and be reported, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setFont(windowFont());
-    QApplication::setWindowIcon(tavisto::tavistoIcon());
+    QApplication::setFont(tavisto::windowFont());
+    QApplication::setWindowIcon(tavisto::appIcon());
     tavisto::QtDialogs dialogs;
     tavisto::TForm1 window(dialogs);
     window.show();

@@ -25,10 +25,10 @@ public:
     QList<Input> inputs;
     QList<FileRequest> files;
 
-    QQueue<Answer> answers;                        // for message boxes; OK/Yes... when empty
-    QQueue<std::optional<QString>> inputAnswers;   // nothing = Cancel
-    QQueue<std::optional<QString>> fileAnswers;    // nothing = Cancel
-    std::function<void()> duringMessage;           // runs while a box is "open"
+    QQueue<Answer> answers;                       // for message boxes; OK/Yes... when empty
+    QQueue<std::optional<QString>> inputAnswers;  // nothing = Cancel
+    QQueue<std::optional<QString>> fileAnswers;   // nothing = Cancel
+    std::function<void()> duringMessage;          // runs while a box is "open"
 
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title) override
     {

@@ -96,9 +96,10 @@ int main(int argc, char* argv[])
     for (int n = 0; n < 4; ++n) {
         const QRectF r(14, programTop + n * (programHeight + programGap), 224, programHeight);
         box(p, r, programFill, programEdge);
-        text(p, QRectF(r.left(), r.top() + 3, r.width(), 22), QString("标准程序%1").arg(n + 1), font(15, true),
-             programEdge);
-        const QRectF music(r.left() + 8, r.top() + 28, 100, 42), device(r.left() + 116, r.top() + 28, 100, 42);
+        text(p, QRectF(r.left(), r.top() + 3, r.width(), 22), QString("标准程序%1").arg(n + 1),
+             font(15, true), programEdge);
+        const QRectF music(r.left() + 8, r.top() + 28, 100, 42),
+            device(r.left() + 116, r.top() + 28, 100, 42);
         box(p, music, musicFill, musicEdge, 4);
         box(p, device, deviceFill, deviceEdge, 4);
         text(p, music, "MP3定时\n100个", font(13), musicEdge);
@@ -110,13 +111,15 @@ int main(int argc, char* argv[])
     const QRectF select(286, 150, 112, 74);
     const int chosen = 1;  // drawn last so that its line lies on top
     for (int n : {0, 2, 3, chosen})
-        route(p, {programOutlets[n], QPointF(262, programOutlets[n].y()), QPointF(262, select.center().y()),
-                  QPointF(select.left(), select.center().y())},
+        route(p,
+              {programOutlets[n], QPointF(262, programOutlets[n].y()), QPointF(262, select.center().y()),
+               QPointF(select.left(), select.center().y())},
               n == chosen ? selectEdge : QColor(0x9a, 0x9a, 0x9a), n == chosen ? 2.5 : 1.5);
     box(p, select, selectFill, selectEdge, 10);
-    text(p, QRectF(select.left(), select.top() + 6, select.width(), 24), "运行设定", font(16, true), selectEdge);
-    text(p, QRectF(select.left(), select.top() + 32, select.width(), 36), "4套标准程序\n只运行其中1套", font(12),
-         ink);
+    text(p, QRectF(select.left(), select.top() + 6, select.width(), 24), "运行设定", font(16, true),
+         selectEdge);
+    text(p, QRectF(select.left(), select.top() + 32, select.width(), 36), "4套标准程序\n只运行其中1套",
+         font(12), ink);
     text(p, QRectF(270, 228, 150, 40), "例：选中程序2", font(12), QColor(0x80, 0x60, 0x00));
 
     // The independent random program.
@@ -133,18 +136,20 @@ int main(int argc, char* argv[])
     text(p, QRectF(decide.left(), decide.top() + 8, decide.width(), 26), "下一定时的决策", font(17, true),
          decideEdge);
     text(p, QRectF(decide.left() + 10, decide.top() + 40, decide.width() - 20, 104),
-         "比较各定时的星期和时间，\n找出最先到来的一个；\n时间一到，\n播放曲目或让外设工作。",
-         font(12), ink, Qt::AlignLeft | Qt::AlignTop);
+         "比较各定时的星期和时间，\n找出最先到来的一个；\n时间一到，\n播放曲目或让外设工作。", font(12), ink,
+         Qt::AlignLeft | Qt::AlignTop);
 
     route(p, {QPointF(select.right(), 172), QPointF(decide.left(), 172)}, musicEdge, 2.5);
     text(p, QRectF(400, 154, 40, 18), "MP3", font(11, true), musicEdge);
     route(p, {QPointF(select.right(), 204), QPointF(decide.left(), 204)}, deviceEdge, 2.5);
     text(p, QRectF(400, 206, 40, 18), "外设", font(11, true), deviceEdge);
 
-    route(p, {QPointF(random.right(), random.center().y()), QPointF(532, random.center().y()),
-              QPointF(532, decide.bottom())},
+    route(p,
+          {QPointF(random.right(), random.center().y()), QPointF(532, random.center().y()),
+           QPointF(532, decide.bottom())},
           randomEdge, 2.5);
-    text(p, QRectF(262, random.center().y() - 40, 250, 36), "随机定时（开启时）一起参与", font(13), randomEdge);
+    text(p, QRectF(262, random.center().y() - 40, 250, 36), "随机定时（开启时）一起参与", font(13),
+         randomEdge);
 
     // What the decision starts.
     const QRectF play(440, 330, 88, 52), device(536, 330, 88, 52);
@@ -159,8 +164,8 @@ int main(int argc, char* argv[])
     const QRectF legend(286, 300, 140, 70);
     text(p, QRectF(legend.left(), legend.top(), legend.width(), 18), "每个定时都有：", font(12, true), ink,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(legend.left(), legend.top() + 20, legend.width(), 40), "星期（1~6、日）\n分区（1~6）", font(12),
-         ink, Qt::AlignLeft | Qt::AlignTop);
+    text(p, QRectF(legend.left(), legend.top() + 20, legend.width(), 40), "星期（1~6、日）\n分区（1~6）",
+         font(12), ink, Qt::AlignLeft | Qt::AlignTop);
     p.end();
 
     QImageWriter writer(QString::fromLocal8Bit(argv[1]), "jpeg");

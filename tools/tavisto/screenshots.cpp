@@ -4,14 +4,17 @@
 // Run under an X server (xvfb-run -a -s "-screen 0 1024x768x24"), QT_QPA_PLATFORM=xcb.
 // Usage: screenshot-tavisto OUTPUT_DIRECTORY
 
-#include "Dialogs.h"
-#include "OverviewText.h"
+#include "AppIcon.h"
+#include "AppTexts.h"
+#include "ControlNames.h"
 #include "Fonts.h"
+#include "OverviewText.h"
+#include "ScriptedDialogs.h"
 #include "TForm1.h"
 #include "TForm2.h"
 #include "TForm3.h"
 #include "TForm4.h"
-#include "TavistoIcon.h"
+#include "TextConversions.h"
 #include "TimingFile.h"
 
 #include <QAbstractButton>
@@ -27,21 +30,6 @@ using namespace tavisto;
 
 namespace {
 
-// Answers every question with its default and every file dialog with one path.
-class FixedDialogs final : public Dialogs {
-public:
-    QString path;
-    Answer message(QWidget*, Kind, const QString&, Buttons buttons, const QString&) override
-    {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-    }
-    std::optional<QString> inputBox(QWidget*, const QString&, const QString&, const QString& preset) override
-    {
-        return preset;
-    }
-    std::optional<QString> fileDialog(QWidget*, const FileRequest&) override { return path; }
-};
-
 bool save(QWidget& window, const QString& path)
 {
     window.show();
@@ -51,20 +39,18 @@ bool save(QWidget& window, const QString& path)
     return window.grab().save(path);
 }
 
-std::uint8_t bcd(int value) { return std::uint8_t((value / 10) << 4 | value % 10); }
-
 // A music table with a morning, a noon and an evening timing on most days.
 void fillMusicTable(TForm2& overview)
 {
     const SlotSelection music{1, TimingType::Music, 1};
-    overview.setRowCount(overviewRowCount(music));
-    for (int row = 0; row < overviewRowCount(music); ++row) {
+    overview.setRowCount(lastSlot(music));
+    for (int row = 0; row < lastSlot(music); ++row) {
         CP cp;
         ClearCP(cp);
         if (row < 12) {
             cp.Serial = std::uint8_t(row + 1);
-            cp.StartHour = bcd(7 + row);
-            cp.StartMinute = bcd(row % 2 ? 30 : 0);
+            cp.StartHour = toBcd(7 + row);
+            cp.StartMinute = toBcd(row % 2 ? 30 : 0);
             cp.Track1 = std::uint8_t(row + 1);
             cp.Track2 = std::uint8_t(row + 12);
             cp.Track3 = std::uint8_t(3 * row + 3);
@@ -88,8 +74,7 @@ void set(TForm1& window, const char* name, const char* text)
 // A timing file with a peripheral timing 15 in program 2 that works 06:30 to 07:15 on weekdays.
 bool writeExample(const QString& path)
 {
-    TimingSet set;
-    set.Buffer.fill(0xFF);
+    TimingSet set = TimingSet::fresh();
     const std::uint8_t slot[8] = {15, 0x06, 0x30, 0x07, 0x15, 0x00, 0x1F, 0x05};
     std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Peripheral, 15));
     set.RunProgram = 2;
@@ -107,48 +92,51 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication::setFont(windowFont());
-    QApplication::setWindowIcon(tavistoIcon());
+    QApplication::setWindowIcon(appIcon());
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir files;
-    FixedDialogs dialogs;
-    dialogs.path = files.filePath(QStringLiteral("SCHOOL.mtf"));
-    if (!writeExample(dialogs.path))
+    const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
+    if (!writeExample(example))
         return 1;
+    ScriptedDialogs dialogs;
 
     TForm1 window(dialogs);
-    bool saved = save(window, out.filePath("tavisto-no-file.png"));
+    bool saved = save(window, out.filePath("no-file.png"));
 
-    click(window, "Button8");
-    set(window, "Edit4", "01");
-    set(window, "Edit8", "12");
-    set(window, "Edit9", "03");
-    set(window, "Edit2", "07");
-    set(window, "Edit5", "30");
-    for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox8", "CheckBox9"})
+    click(window, kNewFileButton);
+    set(window, kTrack1Edit, "01");
+    set(window, kTrack2Edit, "12");
+    set(window, kTrack3Edit, "03");
+    set(window, kStartHourEdit, "07");
+    set(window, kStartMinuteEdit, "30");
+    for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[1], kWeekdayBoxes[2], kWeekdayBoxes[3],
+                            kWeekdayBoxes[4], kZoneBoxes[0], kZoneBoxes[1]})
         click(window, box);
-    saved = saved && save(window, out.filePath("tavisto-music.png"));
+    saved = saved && save(window, out.filePath("music.png"));
 
-    click(window, "Button5");  // the set is dropped unsaved, the example file opened
-    click(window, "RadioButton2");
-    click(window, "RadioButton5");
-    window.editor().SlotNo = 14;
-    click(window, "Button6");
-    saved = saved && save(window, out.filePath("tavisto-peripheral.png"));
+    dialogs.answers.enqueue(Dialogs::Answer::No);  // the set is dropped unsaved, the example file opened
+    dialogs.fileAnswers.enqueue(example);
+    click(window, kOpenFileButton);
+    click(window, kProgram2Button);
+    click(window, kPeripheralOrOffButton);
+    dialogs.inputAnswers.enqueue(QStringLiteral("15"));
+    click(window, kJumpButton);
+    saved = saved && save(window, out.filePath("peripheral.png"));
 
-    click(window, "RadioButton7");
-    set(window, "Edit4", "05");
-    set(window, "Edit9", "20");
-    set(window, "Edit6", "22");
-    click(window, "CheckBox6");
-    click(window, "CheckBox7");
-    saved = saved && save(window, out.filePath("tavisto-random.png"));
+    click(window, kRandomProgramButton);
+    set(window, kTrack1Edit, "05");
+    set(window, kTrack3Edit, "20");
+    set(window, kEndHourEdit, "22");
+    click(window, kWeekdayBoxes[5]);
+    click(window, kWeekdayBoxes[6]);
+    saved = saved && save(window, out.filePath("random.png"));
 
     TForm2 overview(dialogs);
-    overview.setWindowTitle(QStringLiteral("定时查看－程序（1）－音乐定时"));
+    overview.setWindowTitle(overviewTitle({}, 1));
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
-    saved = saved && save(overview, out.filePath("tavisto-overview.png")) &&
-            save(about, out.filePath("tavisto-about.png")) && save(diagram, out.filePath("tavisto-diagram.png"));
+    saved = saved && save(overview, out.filePath("overview.png")) && save(about, out.filePath("about.png"))
+        && save(diagram, out.filePath("diagram.png"));
     return saved ? 0 : 1;
 }

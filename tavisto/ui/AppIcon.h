@@ -6,7 +6,7 @@
 
 namespace tavisto {
 
-QPixmap tavistoIconPixmap();
-QIcon tavistoIcon();
+QPixmap appIconPixmap();
+QIcon appIcon();
 
 }  // namespace tavisto

@@ -1,8 +1,10 @@
 #pragma once
 // A shown main window with scripted dialogs, and the gestures the tests drive it with.
 
+#include "ControlNames.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
+#include "TForm1Probe.h"
 #include "TextConversions.h"
 
 #include <QAbstractButton>
@@ -26,7 +28,7 @@ struct MainWindowFixture {
             qWarning("main window did not become active");
     }
 
-    template <typename Widget = QWidget>
+    template<typename Widget = QWidget>
     Widget* get(const char* name) const
     {
         auto* widget = window.findChild<Widget*>(QLatin1String(name));
@@ -66,12 +68,27 @@ struct MainWindowFixture {
         QTest::keyClicks(field, text);
     }
 
-    EditorState& state() { return window.editor(); }
+    const EditorState& state() { return TForm1Probe(window).state(); }
+    TForm2* overview() { return TForm1Probe(window).overview(); }
     const std::uint8_t* programSlot(int program, TimingType type, int slot)
     {
         return state().Timings.Buffer.programSlot(program, type, slot);
     }
-    QString panel(int i) const { return window.statusPanelText(i); }
+    // Changes the timing set in memory, as if it had been read so from a file.
+    template<typename Change>
+    void changeTimings(Change change)
+    {
+        TimingSet timings = state().Timings;
+        change(timings);
+        TForm1Probe(window).showTimings(timings);
+    }
+    // 指定序号 with the number typed into its box.
+    void jumpTo(int slot)
+    {
+        dialogs.inputAnswers.enqueue(QString::number(slot));
+        click(kJumpButton);
+    }
+    QString panel(int i) const { return text(i == 0 ? kEffectPanel : kEditingPanel); }
 };
 
 inline QByteArray fileBytes(const QString& path)

@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     p.drawEllipse(19, 23, 7, 6);
     p.end();
 
-    QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, palette,
-                                          Qt::ThresholdDither | Qt::AvoidDither);
+    QImage indexed =
+        icon.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
     return indexed.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
 }

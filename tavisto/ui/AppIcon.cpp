@@ -1,0 +1,15 @@
+#include "AppIcon.h"
+
+namespace tavisto {
+
+QPixmap appIconPixmap()
+{
+    return QPixmap(QStringLiteral(":/tavisto.png"));
+}
+
+QIcon appIcon()
+{
+    return QIcon(appIconPixmap());
+}
+
+}  // namespace tavisto

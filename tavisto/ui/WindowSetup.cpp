@@ -1,0 +1,33 @@
+#include "WindowSetup.h"
+
+#include "AppIcon.h"
+#include "Fonts.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tavisto {
+
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString& title, QSize size)
+{
+    window.setObjectName(QLatin1String(objectName));
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setWindowTitle(title);
+    window.setWindowIcon(appIcon());
+    window.setFont(windowFont());
+    window.setFixedSize(size);
+    centreOnScreen(window);
+}
+
+}  // namespace tavisto

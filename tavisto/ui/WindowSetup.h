@@ -1,0 +1,18 @@
+#pragma once
+// What Tavisto's windows share in their set-up and placement.
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace tavisto {
+
+// Moves a top-level window to the centre of the screen it is on (or the primary screen).
+void centreOnScreen(QWidget& window);
+
+// A secondary window: its object name and title, the program's icon and font, a fixed size,
+// centred, and discarded when it is closed.
+void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString& title, QSize size);
+
+}  // namespace tavisto
