@@ -73,7 +73,7 @@ case "$command" in
     ;;
   bench)
     install_missing "${BUILD_PACKAGES[@]}" xvfb xauth libxcb1-dev
-    build build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    build build-bench -DCMAKE_BUILD_TYPE=Release
     xvfb-run -a build-bench/tavisto/tavisto_bench
     ;;
   install)
