@@ -26,10 +26,10 @@ set(CPACK_PACKAGE_VENDOR "The MP3 timing editors developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timing schedule editors for stand-alone MP3 music players")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Tavisto edits the .mtf timing files of the RX-5 player: four standard programs of\n\
-100 music and 100 peripheral timings each and a random program of 10 timings.\n\
-Quennet edits the data file of a second player family: four programs of up to\n\
-99 music, FM radio or peripheral timings.")
+  "Tavisto edits the .mtf timing files of the RX-5 player: four standard\n\
+programs of 100 music and 100 peripheral timings each and a random program\n\
+of 10 timings. Quennet edits the data file of a second player family: four\n\
+programs of up to 99 music, FM radio or peripheral timings.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
