@@ -334,28 +334,29 @@ private slots:
         QByteArray bytes = timingsFile(0, 6);
         putEntry(bytes, 0, 1, deletedEntry());
         putEntry(bytes, 0, 4, deletedEntry());
-        openEditor(bytes);  // valid: 2, 3, 5, 6
-        QCOMPARE(indicator(), QString(" 06 / 04 "));
+        openEditor(bytes);  // valid: 2, 3, 5, 6, numbered 1..4 as the check list does
+        QCOMPARE(indicator(), QString(" 04 / 04 "));
         click(kFirstButton);
-        QCOMPARE(indicator(), QString(" 02 / 04"));
+        QCOMPARE(indicator(), QString(" 01 / 04"));
         QCOMPARE(textOf(kMinuteEdit), QString("2"));
         click(kPreviousButton);
-        QCOMPARE(indicator(), QString(" 02 / 04"));
+        QCOMPARE(indicator(), QString(" 01 / 04"));
         click(kNextButton);
         click(kNextButton);
-        QCOMPARE(indicator(), QString(" 05 / 04"));
+        QCOMPARE(indicator(), QString(" 03 / 04"));
         QCOMPARE(textOf(kMinuteEdit), QString("5"));
         click(kPreviousButton);
-        QCOMPARE(indicator(), QString(" 03 / 04"));
+        QCOMPARE(indicator(), QString(" 02 / 04"));
         click(kLastButton);
-        QCOMPARE(indicator(), QString(" 06 / 04 "));
+        QCOMPARE(indicator(), QString(" 04 / 04 "));
+        QCOMPARE(editor_->state().ShownNo, 6);
         click(kNextButton);
-        QCOMPARE(indicator(), QString(" 06 / 04"));
+        QCOMPARE(indicator(), QString(" 04 / 04"));
 
         click(kFirstButton);
         typeInto(kHourEdit, "13");
         click(kAddButton);  // after the highest, not over timing 3
-        QCOMPARE(indicator(), QString(" 07 / 05"));
+        QCOMPARE(indicator(), QString(" 05 / 05"));
         QCOMPARE(storedAt(0, 7).Hour, 13);
         QCOMPARE(bytesOf(storedAt(0, 3)), bytesOf(musicEntry(3)));
     }
@@ -388,7 +389,7 @@ private slots:
         click(kDeleteButton);
         QCOMPARE(indicator(), QString(" 01 / 02 "));
         click(kDeleteButton);
-        QCOMPARE(indicator(), QString(" 03 / 01 "));
+        QCOMPARE(indicator(), QString(" 01 / 01 "));
         QCOMPARE(textOf(kMinuteEdit), QString("3"));
         click(kDeleteButton);
         QCOMPARE(indicator(), QString(" 00 / 00 "));
@@ -532,9 +533,9 @@ private slots:
         auto* menu = editor_->findChild<QMenu*>();
         QVERIFY(menu && menu->isVisible());
         const QList<QAction*> actions = menu->actions();
-        QVERIFY(actions.size() == 2 && actions[0]->isSeparator());
-        QCOMPARE(actions[1]->text(), QString("关于 Quennet(&A)..."));
-        actions[1]->trigger();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions[0]->text(), QString("关于 Quennet(&A)..."));
+        actions[0]->trigger();
         QCOMPARE(dialogs_.abouts, 1);
         menu->hide();
 
@@ -543,6 +544,53 @@ private slots:
         QTest::keyClick(editor_.get(), Qt::Key_Space, Qt::AltModifier);
         QVERIFY(menu->isVisible());
         menu->hide();
+        QTest::keyClick(find(kHourEdit), Qt::Key_F1);
+        QTest::keyClick(find(kFridayBox), Qt::Key_F1);
+        QCOMPARE(dialogs_.abouts, 3);
+    }
+
+    // Enter presses the focused button; in a field, or on 确定, it takes the fields and ends.
+    void enterPressesTheFocusedButton()
+    {
+        openEditor(emptyFile(0));
+        editor_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
+        find(kAddButton)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(kAddButton), Qt::Key_Return);
+        QTest::keyClick(find(kAddButton), Qt::Key_Enter);
+        QVERIFY(editor_->isVisible());
+        QCOMPARE(indicator(), QString(" 02 / 02"));
+        QCOMPARE(storedAt(0, 2).EntryNo, 2);
+
+        find(kOpenCloseButton)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(kOpenCloseButton), Qt::Key_Return);
+        QCOMPARE(find<QPushButton>(kOpenCloseButton)->text(), QString("打开文件"));
+        QCOMPARE(dialogs_.messages.last().text, QString("  保存成功! "));
+
+        find(kMinuteEdit)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(kMinuteEdit), Qt::Key_Return);
+        QCOMPARE(editor_->result(), int(QDialog::Accepted));
+    }
+
+    // The indicator gives the row of the shown timing in the check list, and stays readable.
+    void indicatorCountsAsTheCheckList()
+    {
+        QByteArray bytes = timingsFile(0, 5);
+        putEntry(bytes, 0, 3, deletedEntry());
+        writeFile(bytes);
+        startEditor();
+        QCOMPARE(indicator(), QString(" 04 / 04"));
+        click(kOpenCloseButton);
+        QCOMPARE(indicator(), QString(" 04 / 04 "));
+        click(kPreviousButton);
+        QCOMPARE(indicator(), QString(" 03 / 04"));
+        QCOMPARE(editor_->state().ShownNo, 4);
+
+        auto* edit = find<QLineEdit>(kIndicator);
+        QVERIFY(edit->isEnabled() && edit->isReadOnly());
+        edit->setFocus();
+        QTest::keyClicks(edit, "12");
+        QCOMPARE(indicator(), QString(" 03 / 04"));
     }
 
     void okClosesOnlyWithValidFields()

@@ -4,13 +4,22 @@
 #include "DataFile.h"
 #include "FileFixtures.h"
 #include "QtDialogs.h"
+#include "QtTranslations.h"
+#include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
+#include "TimingEditor.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,9 +86,6 @@ private slots:
         auto* view = list.findChild<QTreeWidget*>(kTimingList);
         QVERIFY(view);
         QCOMPARE(view->headerItem()->text(3), QString("播放内容"));
-        const int widths[] = {45, 100, 80, 200, 100, 80};
-        for (int column = 0; column < 6; ++column)
-            QCOMPARE(view->header()->sectionSize(column), widths[column]);
 
         const QList<QStringList> expected = {
             {"1", "07:30", "音乐", "曲目01-02-03,随机10-20", "12345", "13"},
@@ -105,6 +111,84 @@ private slots:
         DataFile nowhere("/nonexistent");
         TimingCheckList missing(nowhere, 0);
         QCOMPARE(missing.findChild<QTreeWidget*>(kTimingList)->topLevelItemCount(), 0);
+    }
+
+    // In both styles every box, label and row has the room its text needs, the program radios sit
+    // inside their frame below its title, and the check list's columns fit its width.
+    void nothingIsClipped_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::newRow("Fusion") << "Fusion";
+        QTest::newRow("Windows") << "Windows";
+    }
+    void nothingIsClipped()
+    {
+        QFETCH(QString, style);
+        QApplication::setStyle(style);
+        DataFile file(drive_.path().toStdString());
+        ScriptedDialogs dialogs;
+        TimingEditor editor(file, dialogs);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        for (QWidget* widget : editor.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget)
+                || qobject_cast<QRadioButton*>(widget)) {
+                const QSize hint = widget->sizeHint();
+                QVERIFY2(hint.width() <= widget->width() && hint.height() <= widget->height(),
+                         qPrintable(widget->objectName()));
+            }
+        }
+        QGroupBox* group = nullptr;
+        for (QGroupBox* box : editor.findChildren<QGroupBox*>())
+            group = box->title() == "程序设定" ? box : group;
+        const QRect inside = group->contentsRect().translated(group->pos());
+        for (const char* id : kProgramRadios)
+            QVERIFY(inside.contains(editor.findChild<QWidget*>(id)->geometry()));
+
+        auto* types = editor.findChild<QComboBox*>(kTypeList);
+        const QFontMetrics typeMetrics(types->font());
+        for (int row = 0; row < types->count(); ++row) {
+            const QModelIndex index = types->model()->index(row, 0);
+            QVERIFY(types->view()->sizeHintForRow(row)
+                    > typeMetrics.boundingRect(index.data().toString()).height());
+        }
+
+        QDir().mkpath(drive_.path() + "/dsdata");
+        QByteArray bytes = emptyFile(0);
+        for (int n = 1; n <= 99; ++n)
+            putEntry(bytes, 0, n, Entry(n, 23, 59, 97, 100, 100, 100, 100, 0x7F, 0x0F));
+        writeAll(QString::fromStdString(file.filePath()), bytes);
+        for (int program : {0, 1}) {  // 99 rows and none
+            TimingCheckList list(file, program);
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            auto* view = list.findChild<QTreeWidget*>(kTimingList);
+            QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(view->header()->length() <= view->viewport()->width());
+            const int widths[] = {45, 100, 80, 200, 100, 80};
+            for (int column = 0; column < 5; ++column)  // in proportion to the widest
+                QVERIFY(qAbs(view->header()->sectionSize(column) * 200
+                             - widths[column] * view->header()->sectionSize(3))
+                        <= 200);
+            if (program == 0) {
+                const QFontMetrics rowMetrics(view->font());
+                QVERIFY(view->visualItemRect(view->topLevelItem(0)).height()
+                        > rowMetrics.boundingRect(view->topLevelItem(0)->text(3)).height());
+            }
+        }
+        QApplication::setStyle("Fusion");
+    }
+
+    // Qt's own texts follow the user's language: OK reads 确定 under zh_CN.
+    void qtTextsInTheUsersLanguage()
+    {
+        QCOMPARE(QLocale::system().name(), QString("zh_CN"));
+        QVERIFY(installQtTranslations(*qApp, QLocale::system()));
+        QtDialogs dialogs;
+        whenBoxOpens(
+            [](QMessageBox* box) { QCOMPARE(box->button(QMessageBox::Ok)->text(), QString("确定")); },
+            QMessageBox::Ok);
+        dialogs.message(nullptr, "?", Dialogs::Icon::Warning);
     }
 
     void aboutBox()

@@ -4,10 +4,15 @@
 #include "DataFile.h"
 #include "DialogUnits.h"
 #include "Fonts.h"
+#include "RoomyRows.h"
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTreeWidget>
+#include <iterator>
+#include <numeric>
 
 namespace quennet {
 
@@ -53,11 +58,9 @@ TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* pare
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("定时时间"), QStringLiteral("类型"),
                             QStringLiteral("播放内容"), QStringLiteral("星期"), QStringLiteral("分区")});
-    list_->header()->setStretchLastSection(false);
     list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int widths[] = {45, 100, 80, 200, 100, 80};
-    for (int column = 0; column < 6; ++column)
-        list_->setColumnWidth(column, widths[column]);
+    list_->setItemDelegate(new RoomyRows(list_));
+    fitColumns();
 
     auto* back = new QPushButton(QStringLiteral("返回"), this);
     back->setObjectName(QString::fromLatin1(kDefaultButton));
@@ -70,6 +73,24 @@ TimingCheckList::TimingCheckList(DataFile& file, int programIndex, QWidget* pare
     int row = 0;
     for (const TimingEntry& entry : file.ListTimings(programIndex).value_or(std::vector<TimingEntry>{}))
         list_->addTopLevelItem(new QTreeWidgetItem(rowTexts(++row, entry)));
+}
+
+// The columns keep the proportions of their widths in pixels, 45, 100, 80, 200, 100 and 80, but
+// share the list's own width, room for a scroll bar kept, so that the list never scrolls sideways.
+void TimingCheckList::fitColumns()
+{
+    const int widths[] = {45, 100, 80, 200, 100, 80};
+    const int total = std::accumulate(std::begin(widths), std::end(widths), 0);
+    list_->ensurePolished();
+    const int room = list_->maximumViewportSize().width()
+        - list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_->verticalScrollBar());
+    int used = 0;
+    for (int column = 0; column < 5; ++column) {
+        list_->setColumnWidth(column, widths[column] * room / total);
+        used += list_->columnWidth(column);
+    }
+    list_->header()->setStretchLastSection(false);
+    list_->setColumnWidth(5, room - used);  // the last takes what rounding left
 }
 
 QStringList TimingCheckList::rowTexts(int row, const TimingEntry& entry)

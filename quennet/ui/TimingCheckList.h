@@ -18,6 +18,8 @@ public:
     static QStringList rowTexts(int row, const TimingEntry& entry);
 
 private:
+    void fitColumns();
+
     QTreeWidget* list_;
 };
 

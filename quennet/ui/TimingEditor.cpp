@@ -8,6 +8,7 @@
 #include "DialogUnits.h"
 #include "Dialogs.h"
 #include "Fonts.h"
+#include "RoomyRows.h"
 #include "UpDown.h"
 
 #include <QButtonGroup>
@@ -39,6 +40,39 @@ const char kMusicTrackCaption[] = "曲    目";
 const char kStationCaption[] = "台    号:";
 
 // Optional blanks, an optional sign, decimal digits, optional blanks, within the int range.
+// The style decides how much room a box needs: it grows to the right and around its middle.
+void growToHint(QWidget* widget)
+{
+    const QSize size = widget->size().expandedTo(widget->sizeHint());
+    widget->setGeometry(widget->x(), widget->y() + (widget->height() - size.height()) / 2, size.width(),
+                        size.height());
+}
+
+// The style decides where a group box's title ends: the buttons sit in the room below it, and
+// the box grows when that room is too low for them.
+void placeInGroup(QGroupBox* group, const QList<QAbstractButton*>& buttons)
+{
+    group->ensurePolished();
+    int height = 0;
+    for (QAbstractButton* button : buttons)
+        height = std::max({height, button->height(), button->sizeHint().height()});
+    const int missing = height - group->contentsRect().height();
+    if (missing > 0)
+        group->resize(group->width(), group->height() + missing);
+    const QRect inside = group->contentsRect().translated(group->pos());
+    for (QAbstractButton* button : buttons)
+        button->setGeometry(button->x(), inside.top() + (inside.height() - height) / 2,
+                            std::max(button->width(), button->sizeHint().width()), height);
+}
+
+// The row of position among the valid positions (position itself counted), 0 for none.
+int ordinalOf(const std::vector<int>& positions, int position)
+{
+    if (position == 0)
+        return 0;
+    return int(std::lower_bound(positions.begin(), positions.end(), position) - positions.begin()) + 1;
+}
+
 std::optional<int> parseInteger(const QString& text)
 {
     static const QRegularExpression integer(QStringLiteral("^[ \\t]*[+-]?[0-9]+[ \\t]*$"));
@@ -64,16 +98,17 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
     buildLayout();
 
     // The desktop keeps its window menu to itself, so the About entry lives in a menu of our own.
+    // F1 reaches it too, wherever the focus is in the window.
     systemMenu_ = new QMenu(this);
-    systemMenu_->setSeparatorsCollapsible(false);
-    systemMenu_->addSeparator();
-    connect(systemMenu_->addAction(kAboutMenuText), &QAction::triggered, this,
-            [this] { dialogs_.showAbout(this); });
+    QAction* about = systemMenu_->addAction(kAboutMenuText);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(about);
+    connect(about, &QAction::triggered, this, [this] { dialogs_.showAbout(this); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
             [this] { showSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
     countProgram();
-    setIndicator(false);
+    setIndicator(state_.TimingCount, false);
     showFields();
 }
 
@@ -83,7 +118,8 @@ void TimingEditor::buildLayout()
     setFixedSize(du.size(374, 209));
 
     // Group boxes first, so that the controls inside them stay on top.
-    (new QGroupBox(QStringLiteral("程序设定"), this))->setGeometry(du.rect(105, 5, 200, 25));
+    auto* programGroup = new QGroupBox(QStringLiteral("程序设定"), this);
+    programGroup->setGeometry(du.rect(105, 5, 200, 25));
     (new QGroupBox(this))->setGeometry(du.rect(7, 37, 360, 165));
 
     openButton_ = addButton(QStringLiteral("打开文件"), du.rect(7, 8, 62, 21), kOpenCloseButton);
@@ -97,6 +133,7 @@ void TimingEditor::buildLayout()
         radio->setGeometry(du.rect(programX[p], 15, 36, 10));
         programs_->addButton(radio, p);
     }
+    placeInGroup(programGroup, programs_->buttons());
     programs_->button(0)->setChecked(true);
     connect(programs_, &QButtonGroup::idClicked, this, &TimingEditor::programClick);
 
@@ -110,6 +147,7 @@ void TimingEditor::buildLayout()
     typeList_->setEditable(true);
     typeList_->setInsertPolicy(QComboBox::NoInsert);
     typeList_->setCompleter(nullptr);
+    typeList_->setItemDelegate(new RoomyRows(typeList_));
     typeList_->addItems({QStringLiteral("音乐定时"), QStringLiteral("收音定时"), QStringLiteral("外设设定")});
     typeList_->setCurrentIndex(int(TimingKind::Music));
     const QRect typeRect = du.rect(55, 45, 77, 12);
@@ -122,7 +160,6 @@ void TimingEditor::buildLayout()
     indicatorEdit_->setObjectName(QString::fromLatin1(kIndicator));
     indicatorEdit_->setGeometry(du.rect(198, 47, 54, 12));
     indicatorEdit_->setReadOnly(true);
-    indicatorEdit_->setEnabled(false);
 
     addLabel(QStringLiteral("定时时间:"), du.rect(13, 71, 37, 8));
     const NumberField hour = addNumberField(&TimingFields::hour, kHourEdit, du.rect(55, 68, 19, 16),
@@ -174,6 +211,7 @@ void TimingEditor::buildLayout()
         dayBoxes_[day] = new QCheckBox(QString::fromUtf8(dayNames[day]), this);
         dayBoxes_[day]->setObjectName(QString::fromLatin1(kDayBoxes[day]));
         dayBoxes_[day]->setGeometry(du.rect(boxX[day], 141, 24, 10));
+        growToHint(dayBoxes_[day]);
         connect(dayBoxes_[day], &QCheckBox::clicked, this, [this, day](bool checked) {
             fields_.days[day] = checked;
             showFields();
@@ -184,6 +222,7 @@ void TimingEditor::buildLayout()
         zoneBoxes_[zone] = new QCheckBox(QString::number(zone + 1), this);
         zoneBoxes_[zone]->setObjectName(QString::fromLatin1(kZoneBoxes[zone]));
         zoneBoxes_[zone]->setGeometry(du.rect(boxX[zone], 158, 24, 10));
+        growToHint(zoneBoxes_[zone]);
         connect(zoneBoxes_[zone], &QCheckBox::clicked, this, [this, zone](bool checked) {
             fields_.zones[zone] = checked;
             showFields();
@@ -259,7 +298,9 @@ QPushButton* TimingEditor::addButton(const QString& text, QRect rect, const char
     auto* button = new QPushButton(text, this);
     button->setObjectName(QString::fromLatin1(id));
     button->setGeometry(rect);
-    button->setAutoDefault(false);
+    // A focused button is the default while it has the focus, so Enter presses it; elsewhere
+    // Enter presses 确定.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -323,10 +364,11 @@ void TimingEditor::ShowTiming()
     showFields();
 }
 
-void TimingEditor::setIndicator(bool trailingBlank)
+// The indicator numbers the shown timing as the check list does: its row among the valid timings.
+void TimingEditor::setIndicator(int ordinal, bool trailingBlank)
 {
-    indicator_ = QString::asprintf(trailingBlank ? " %02d / %02d " : " %02d / %02d", state_.ShownNo,
-                                   state_.TimingCount);
+    indicator_ =
+        QString::asprintf(trailingBlank ? " %02d / %02d " : " %02d / %02d", ordinal, state_.TimingCount);
 }
 
 void TimingEditor::applyKind(TimingKind kind)
@@ -426,7 +468,7 @@ void TimingEditor::showLastTiming()
         if (!state_.FileClosed)
             reportFailure(kReadFailedMessage);
     }
-    setIndicator(true);
+    setIndicator(state_.TimingCount, true);
     ShowTiming();
 }
 
@@ -489,7 +531,7 @@ void TimingEditor::addClick()
     const bool replaced = std::binary_search(positions.begin(), positions.end(), target);
     state_.ShownNo = target;
     state_.TimingCount = int(positions.size()) + (replaced ? 0 : 1);
-    setIndicator(false);
+    setIndicator(ordinalOf(positions, target), false);
     showFields();
 }
 
@@ -516,7 +558,7 @@ void TimingEditor::modifyClick()
     const bool added = !std::binary_search(positions->begin(), positions->end(), position);
     state_.ShownNo = position;
     state_.TimingCount = int(positions->size()) + (added ? 1 : 0);
-    setIndicator(false);
+    setIndicator(ordinalOf(*positions, position), false);
     showFields();
 }
 
@@ -545,7 +587,7 @@ void TimingEditor::deleteClick()
     else
         state_.ShownNo = after != positions.end() ? *after : 0;
     state_.TimingCount = int(positions.size());
-    showPosition(state_.ShownNo, true);
+    showPosition(positions, state_.ShownNo, true);
 }
 
 // Clearing empties all four programs, so it asks first.
@@ -556,11 +598,11 @@ void TimingEditor::clearAllClick()
     if (!file_.CreateDataFile(state_.ProgramIndex))
         reportFailure(kWriteFailedMessage);
     countProgram();
-    setIndicator(false);
+    setIndicator(state_.TimingCount, false);
     showFields();
 }
 
-void TimingEditor::showPosition(int position, bool trailingBlank)
+void TimingEditor::showPosition(const std::vector<int>& positions, int position, bool trailingBlank)
 {
     const auto entry = file_.LoadTiming(state_.ProgramIndex, position, state_.EntryBuffer);
     if (!entry) {
@@ -569,7 +611,7 @@ void TimingEditor::showPosition(int position, bool trailingBlank)
     }
     state_.ShownNo = position;
     state_.EntryBuffer = *entry;
-    setIndicator(trailingBlank);
+    setIndicator(ordinalOf(positions, position), trailingBlank);
     ShowTiming();
 }
 
@@ -578,7 +620,7 @@ void TimingEditor::firstClick()
     if (state_.TimingCount == 0)
         return;
     if (const auto positions = validPositions())
-        showPosition(positions->empty() ? 1 : positions->front(), false);
+        showPosition(*positions, positions->empty() ? 1 : positions->front(), false);
 }
 
 void TimingEditor::lastClick()
@@ -586,7 +628,7 @@ void TimingEditor::lastClick()
     if (state_.TimingCount == 0)
         return;
     if (const auto positions = validPositions())
-        showPosition(positions->empty() ? state_.TimingCount : positions->back(), true);
+        showPosition(*positions, positions->empty() ? state_.TimingCount : positions->back(), true);
 }
 
 void TimingEditor::previousClick()
@@ -595,7 +637,7 @@ void TimingEditor::previousClick()
     if (!positions)
         return;
     const auto before = std::lower_bound(positions->begin(), positions->end(), state_.ShownNo);
-    showPosition(before != positions->begin() ? *std::prev(before) : state_.ShownNo, false);
+    showPosition(*positions, before != positions->begin() ? *std::prev(before) : state_.ShownNo, false);
 }
 
 void TimingEditor::nextClick()
@@ -604,7 +646,7 @@ void TimingEditor::nextClick()
     if (!positions)
         return;
     const auto after = std::upper_bound(positions->begin(), positions->end(), state_.ShownNo);
-    showPosition(after != positions->end() ? *after : state_.ShownNo, false);
+    showPosition(*positions, after != positions->end() ? *after : state_.ShownNo, false);
 }
 
 void TimingEditor::checkListClick()

@@ -54,9 +54,9 @@ private:
     bool takeNumber(const NumberField& field);
     void showFields();
     void ShowTiming();
-    void setIndicator(bool trailingBlank);
+    void setIndicator(int ordinal, bool trailingBlank);
     // Loads and shows the timing at `position`, which becomes the shown one.
-    void showPosition(int position, bool trailingBlank);
+    void showPosition(const std::vector<int>& positions, int position, bool trailingBlank);
     // Packs the fields for `position` and stores them there; a failed write is reported.
     bool storeFieldsAt(int position);
     void applyKind(TimingKind kind);

@@ -2,6 +2,7 @@
 #include "AppIcon.h"
 #include "DataFile.h"
 #include "QtDialogs.h"
+#include "QtTranslations.h"
 #include "TimingEditor.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(quennet::appIcon());
+    quennet::installQtTranslations(app, QLocale::system());
 
     // Drive C: is a folder inside the program's data folder.
     const QString drive = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)

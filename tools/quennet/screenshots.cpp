@@ -1,5 +1,8 @@
-// Renders the editor in its three kinds, the check list and the About box into PNGs:
-//   quennet_screenshots <output folder>   (run on a real display, e.g. under xvfb-run)
+// Renders the editor in its three kinds, the check list and the About box into PNGs, under a
+// real display (e.g. xvfb-run):
+//   quennet_screenshots <folder> [--style NAME] [--dark] [--scale FACTOR] [--suffix TEXT]
+// --dark gives the windows a dark palette, --scale sets QT_SCALE_FACTOR, and every picture's
+// name ends in the suffix ("editor-music-dark.png").
 #include "AboutBox.h"
 #include "ControlNames.h"
 #include "DataFile.h"
@@ -7,25 +10,83 @@
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace quennet;
+
 namespace {
-void saveShot(QWidget* window, const QString& path)
+struct Options {
+    QString folder = QStringLiteral(".");
+    QString style;
+    bool dark = false;
+    QString suffix;
+};
+
+Options parse(int argc, char* argv[])
 {
-    window->show();
-    QTest::qWait(200);
-    window->grab().save(path);
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const QString value = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (arg == QLatin1String("--style"))
+            options.style = value, ++i;
+        else if (arg == QLatin1String("--dark"))
+            options.dark = true;
+        else if (arg == QLatin1String("--scale"))
+            qputenv("QT_SCALE_FACTOR", value.toLocal8Bit()), ++i;  // read when the application starts
+        else if (arg == QLatin1String("--suffix"))
+            options.suffix = value, ++i;
+        else
+            options.folder = arg;
+    }
+    return options;
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xe8, 0xe8, 0xe8);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0xb5));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x90, 0x90, 0x90));
+    palette.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
+    palette.setColor(QPalette::Midlight, QColor(0x40, 0x40, 0x40));
+    palette.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x30));
+    palette.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x18));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
+void shoot(QWidget& window, const Options& options, const char* name)
+{
+    window.show();
+    QTest::qWait(300);
+    window.grab().save(options.folder + QLatin1Char('/') + QLatin1String(name) + options.suffix
+                       + QStringLiteral(".png"));
 }
 
 void typeInto(QWidget& editor, const char* id, const QString& text)
 {
-    auto* edit = editor.findChild<QLineEdit*>(QString::fromLatin1(id));
-    edit->setText(text);
+    editor.findChild<QLineEdit*>(QString::fromLatin1(id))->setText(text);
 }
 
 void click(QWidget& editor, const char* id)
@@ -33,9 +94,9 @@ void click(QWidget& editor, const char* id)
     editor.findChild<QPushButton*>(QString::fromLatin1(id))->click();
 }
 
-void selectKind(QWidget& editor, quennet::TimingKind kind)
+void selectKind(QWidget& editor, TimingKind kind)
 {
-    auto* list = editor.findChild<QComboBox*>(QString::fromLatin1(quennet::kTypeList));
+    auto* list = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));
     list->setCurrentIndex(int(kind));
     emit list->activated(int(kind));
 }
@@ -43,48 +104,61 @@ void selectKind(QWidget& editor, quennet::TimingKind kind)
 
 int main(int argc, char* argv[])
 {
+    const Options options = parse(argc, argv);
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (!options.style.isEmpty() || options.dark)
+        QApplication::setStyle(options.style.isEmpty() ? QStringLiteral("Fusion") : options.style);
+    if (options.dark)
+        QApplication::setPalette(darkPalette());
+
     QTemporaryDir drive;
-    quennet::DataFile file(drive.path().toStdString());
-    quennet::testing::ScriptedDialogs dialogs;  // answers every box at once
-    quennet::TimingEditor editor(file, dialogs);
-    click(editor, quennet::kOpenCloseButton);
+    DataFile file(drive.path().toStdString());
+    testing::ScriptedDialogs dialogs;  // answers every box at once
+    TimingEditor editor(file, dialogs);
+    click(editor, kOpenCloseButton);
 
-    typeInto(editor, quennet::kHourEdit, "7");
-    typeInto(editor, quennet::kMinuteEdit, "30");
-    typeInto(editor, quennet::kTrack1Edit, "1");
-    typeInto(editor, quennet::kTrack2Edit, "2");
-    typeInto(editor, quennet::kTrack3Edit, "3");
-    typeInto(editor, quennet::kRandomFromEdit, "10");
-    typeInto(editor, quennet::kRandomToEdit, "20");
-    click(editor, quennet::kAddButton);
-    typeInto(editor, quennet::kHourEdit, "12");
-    typeInto(editor, quennet::kMinuteEdit, "0");
-    typeInto(editor, quennet::kTrack1Edit, "97");
-    click(editor, quennet::kAddButton);
-    saveShot(&editor, out + "/editor-music.png");
+    typeInto(editor, kHourEdit, "7");
+    typeInto(editor, kMinuteEdit, "30");
+    typeInto(editor, kTrack1Edit, "1");
+    typeInto(editor, kTrack2Edit, "2");
+    typeInto(editor, kTrack3Edit, "3");
+    typeInto(editor, kRandomFromEdit, "10");
+    typeInto(editor, kRandomToEdit, "20");
+    click(editor, kAddButton);
+    typeInto(editor, kHourEdit, "12");
+    typeInto(editor, kMinuteEdit, "0");
+    typeInto(editor, kTrack1Edit, "97");
+    click(editor, kAddButton);
+    shoot(editor, options, "editor-music");
 
-    selectKind(editor, quennet::TimingKind::Radio);
-    typeInto(editor, quennet::kHourEdit, "6");
-    typeInto(editor, quennet::kMinuteEdit, "0");
-    typeInto(editor, quennet::kTrack1Edit, "5");
-    typeInto(editor, quennet::kEndHourEdit, "6");
-    typeInto(editor, quennet::kEndMinuteEdit, "30");
-    click(editor, quennet::kAddButton);
-    saveShot(&editor, out + "/editor-radio.png");
+    selectKind(editor, TimingKind::Radio);
+    typeInto(editor, kHourEdit, "6");
+    typeInto(editor, kMinuteEdit, "0");
+    typeInto(editor, kTrack1Edit, "5");
+    typeInto(editor, kEndHourEdit, "6");
+    typeInto(editor, kEndMinuteEdit, "30");
+    click(editor, kAddButton);
+    shoot(editor, options, "editor-radio");
 
-    selectKind(editor, quennet::TimingKind::Peripheral);
-    typeInto(editor, quennet::kHourEdit, "12");
-    typeInto(editor, quennet::kMinuteEdit, "0");
-    typeInto(editor, quennet::kEndHourEdit, "12");
-    typeInto(editor, quennet::kEndMinuteEdit, "5");
-    click(editor, quennet::kAddButton);
-    saveShot(&editor, out + "/editor-peripheral.png");
+    selectKind(editor, TimingKind::Peripheral);
+    typeInto(editor, kHourEdit, "12");
+    typeInto(editor, kMinuteEdit, "0");
+    typeInto(editor, kEndHourEdit, "12");
+    typeInto(editor, kEndMinuteEdit, "5");
+    click(editor, kAddButton);
+    shoot(editor, options, "editor-peripheral");
 
-    quennet::TimingCheckList list(file, 0);
-    saveShot(&list, out + "/check-list.png");
-    quennet::AboutBox about;
-    saveShot(&about, out + "/about.png");
+    TimingCheckList list(file, 0);
+    shoot(list, options, "check-list");
+    AboutBox about;
+    shoot(about, options, "about");
+
+    // The type list open, to show its rows.
+    auto* types = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));
+    editor.show();
+    types->showPopup();
+    QTest::qWait(300);
+    types->view()->window()->grab().save(options.folder + QStringLiteral("/type-list") + options.suffix
+                                         + QStringLiteral(".png"));
     return 0;
 }
