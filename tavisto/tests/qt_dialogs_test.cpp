@@ -1,6 +1,7 @@
 // The real message, input and file boxes: what the user sees in them and what each answer
 // returns. A timer finds the open box and answers it as a user would.
 
+#include "AppSetup.h"
 #include "QtDialogs.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -182,7 +184,21 @@ private slots:
             static_cast<QDialog*>(fileDialog)->accept();
         });
         QCOMPARE(dialogs.fileDialog(nullptr, request), std::nullopt);
-        QVERIFY2(question.contains("old.mtf"), qPrintable(question));
+        QVERIFY2(question.contains("old.mtf") && question.contains("已"), qPrintable(question));
+    }
+
+    // The program's name for the desktop, and Qt's texts in the user's language.
+    void applicationSetUp()
+    {
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("MP3自动播放机"));
+        QCOMPARE(QLocale::system().name(), QString("zh_CN"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QString("打开(&O)"));
+        QLineEdit field;
+        QScopedPointer<QMenu> menu(field.createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            entries << action->text();
+        QVERIFY2(entries.join(' ').contains("粘贴"), qPrintable(entries.join(' ')));
     }
 
     void openDialogCancelled()
@@ -194,5 +210,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtDialogsTest)
+// Under a Chinese locale: Qt's own texts are Chinese, the captions of our boxes stay as they are.
+int main(int argc, char* argv[])
+{
+    qputenv("LANG", "zh_CN.UTF-8");
+    qputenv("LC_ALL", "zh_CN.UTF-8");
+    QApplication app(argc, argv);
+    setUpApplication();
+    QtDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "qt_dialogs_test.moc"

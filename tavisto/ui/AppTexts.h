@@ -9,6 +9,8 @@ namespace tavisto {
 
 inline const QString kApplicationTitle = QStringLiteral("MP3自动播放机");
 inline const QString kProductName = QStringLiteral("RA3vorerizid");
+// The status bar's simple text while an About window is open.
+inline const QString kAboutStatusText = QStringLiteral("TALWEN STUDIO");
 
 // How the windows name the edited program: "随机定时", or the number of a standard program.
 inline QString programLabel(std::uint8_t editObject)

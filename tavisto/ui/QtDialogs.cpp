@@ -1,9 +1,11 @@
 #include "QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <utility>
 
 namespace tavisto {
 
@@ -55,6 +57,14 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, Kind kind, const QString& te
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
+    // The captions stay English in every locale, as on the player family's own desktop.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {{QMessageBox::Yes, "&Yes"},
+                                                                            {QMessageBox::No, "&No"},
+                                                                            {QMessageBox::Cancel, "Cancel"},
+                                                                            {QMessageBox::Ok, "OK"}};
+    for (const auto& [button, caption] : captions)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QLatin1String(caption));
     box.exec();
     // Closing the box from its title bar counts as its Escape button.
     switch (box.standardButton(box.clickedButton())) {

@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QShortcut>
+#include <QStatusBar>
 #include <algorithm>
+#include <utility>
 
 namespace tavisto {
 
@@ -116,6 +119,32 @@ void TForm1::connectHandlers()
     connect(ui->Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
     // Only a choice of the user's: the window's own selection while redrawing does not count.
     connect(ui->ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
+
+    // A wheel turned over a list that has no keyboard focus scrolls nothing: it neither takes the
+    // focus nor changes the list (see eventFilter).
+    for (QComboBox* list : {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3})
+        list->setFocusPolicy(Qt::StrongFocus);
+
+    // The keys of the file commands and of 帮助 act as a click of their button, only while it can
+    // be clicked; the focus stays where it is.
+    const std::pair<QPushButton*, QKeySequence> shortcuts[] = {
+        {ui->Button8, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {ui->Button5, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {ui->Button4, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {ui->Button12, QKeySequence(Qt::Key_F1)}};
+    for (const auto& [button, keys] : shortcuts) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, button, [button = button] {
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
+    }
+
+    // While an About window is open the status bar keeps its simple text, whatever else (a status
+    // tip, a context menu) tries to show a message there.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (aboutShown_ && message != kAboutStatusText)
+            statusBar()->showMessage(kAboutStatusText);
+    });
 }
 
 void TForm1::FormCreate()
@@ -255,6 +284,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         swallowNextPress_ = false;
         return true;
     }
+    if (event->type() == QEvent::Wheel) {
+        auto* list = qobject_cast<QComboBox*>(watched);
+        if (list && list->window() == this && !list->hasFocus())
+            return true;
+    }
     if (event->type() != QEvent::FocusOut || inFieldExit_)
         return QMainWindow::eventFilter(watched, event);
     const std::optional<FieldRange> field = rangeOf(watched);
@@ -266,7 +300,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // Let the field finish losing the focus before the exit handling may give it back.
     static_cast<QObject*>(field->edit)->event(event);
     const bool boxWillShow = NumberChecK(field->edit->text().toStdString(), field->lo, field->hi) < 0;
-    EditExit(field->edit);
+    EditExit(field->edit, true);
     // The box took the mouse button's release: the press that moved the focus must not act later.
     if (boxWillShow && reason == Qt::MouseFocusReason)
         swallowNextPress_ = true;

@@ -88,7 +88,8 @@ private:
     // Field validation and effectiveness
     std::optional<FieldRange> rangeOf(QObject* object) const;
     bool EditCheck(QLineEdit* edit, int lo, int hi);
-    bool EditExit(QLineEdit* edit);
+    // focusLeft: the focus really left the field; otherwise a command finishes the field first.
+    bool EditExit(QLineEdit* edit, bool focusLeft);
     bool FinishFieldEdit();
     void EffectCheck();
 
@@ -116,6 +117,7 @@ private:
     QPointer<TForm2> overview_;
     QString lastOpenPath_;
     QString lastSavePath_;
+    bool aboutShown_ = false;  // the status bar shows its simple text
     bool inFieldExit_ = false;
     bool swallowNextPress_ = false;
 };

@@ -4,6 +4,7 @@
 #include "TForm2.h"
 
 #include <QCloseEvent>
+#include <QDir>
 
 namespace tavisto {
 
@@ -12,9 +13,10 @@ namespace {
 const QString kFileType = QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)");
 const QString kInitialName = QStringLiteral("TWTIMING");
 
+// The first time in the user's home folder, then where the user last chose a file.
 QString proposedPath(const QString& last)
 {
-    return last.isEmpty() ? kInitialName : last;
+    return last.isEmpty() ? QDir::home().filePath(kInitialName) : last;
 }
 
 }  // namespace

@@ -131,16 +131,19 @@ void TForm1::LoadShownTiming()
 bool TForm1::FinishFieldEdit()
 {
     const std::optional<FieldRange> field = rangeOf(focusWidget());
-    return !field || !field->edit->isVisible() || EditExit(field->edit);
+    return !field || !field->edit->isVisible() || EditExit(field->edit, false);
 }
 
-bool TForm1::EditExit(QLineEdit* edit)
+bool TForm1::EditExit(QLineEdit* edit, bool focusLeft)
 {
     const std::optional<FieldRange> range = rangeOf(edit);
-    state_.Modified = 1;
+    // A cursor merely sitting in the field is no edit: before a command only typed text counts.
+    if (focusLeft || edit->isModified())
+        state_.Modified = 1;
     inFieldExit_ = true;
     const bool accepted = EditCheck(edit, range->lo, range->hi);
     inFieldExit_ = false;
+    edit->setModified(false);
     if (accepted)
         EffectCheck();
     return accepted;
@@ -156,6 +159,7 @@ bool TForm1::EditCheck(QLineEdit* edit, int lo, int hi)
         return false;
     }
     edit->setText(QStringLiteral("00"));
+    state_.Modified = 1;
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The About and relation-diagram windows opened from the main window.
 #include "TForm1.h"
 
+#include "AppTexts.h"
 #include "TForm3.h"
 #include "TForm4.h"
 
@@ -28,8 +29,12 @@ void TForm1::Button9Click()
 {
     auto* about = openWindow<TForm3>(this);
     // Whichever About window's "确定" is pressed gives the status bar its panels back.
-    connect(about, &TForm3::okPressed, statusBar(), &QStatusBar::clearMessage);
-    statusBar()->showMessage(QStringLiteral("TALWEN STUDIO"));
+    connect(about, &TForm3::okPressed, this, [this] {
+        aboutShown_ = false;
+        statusBar()->clearMessage();
+    });
+    aboutShown_ = true;
+    statusBar()->showMessage(kAboutStatusText);
 }
 
 void TForm1::Button12Click()

@@ -8,8 +8,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QWindow>
@@ -18,11 +21,19 @@ namespace tavisto {
 
 namespace {
 
+constexpr QSize kWindowSize(800, 589);
+constexpr QRect kPanel(16, 0, 769, 537);
+constexpr int kHeaderHeight = 24;
+constexpr int kButtonTop = 552;
+constexpr QSize kButtonSize(75, 25);
+constexpr int kButtonLefts[] = {216, 336, 600};
+constexpr QSize kSmallestSize(320, 200);
+
 QPushButton* addButton(QWidget* window, const char* name, const QString& text, int left)
 {
     auto* button = new QPushButton(text, window);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 552, 75, 25);
+    button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
     return button;
 }
 
@@ -33,11 +44,12 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs)
 {
-    setUpSecondaryWindow(*this, kOverviewWindow, QStringLiteral("定时查看－"), QSize(800, 589));
+    setUpSecondaryWindow(*this, kOverviewWindow, QStringLiteral("定时查看－"), kWindowSize);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QLatin1String(kOverviewPanel));
-    panel->setGeometry(16, 0, 769, 537);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QLatin1String(kOverviewPanel));
+    Panel1->setGeometry(kPanel);
+    QWidget* panel = Panel1;
 
     auto* sections = new QStandardItemModel(0, kOverviewColumns, this);
     sections->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("播放内容"),
@@ -50,11 +62,11 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     HeaderControl1->setSectionResizeMode(QHeaderView::Interactive);
     HeaderControl1->setStretchLastSection(false);
     HeaderControl1->setSectionsClickable(false);
-    HeaderControl1->setGeometry(0, 1, 769, 24);
+    HeaderControl1->setGeometry(0, 1, kPanel.width(), kHeaderHeight);
 
     StringGrid1 = new QTableWidget(0, kOverviewColumns, panel);
     StringGrid1->setObjectName(QLatin1String(kOverviewGrid));
-    StringGrid1->setGeometry(0, 24, 769, 513);
+    StringGrid1->setGeometry(0, kHeaderHeight, kPanel.width(), kPanel.height() - kHeaderHeight);
     StringGrid1->setFont(songFont(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,20 +79,62 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), 216);
-    auto* edit = addButton(this, kOverviewEditButton, QStringLiteral("编辑定时"), 336);
-    auto* back = addButton(this, kOverviewBackButton, QStringLiteral("返回"), 600);
+    auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), kButtonLefts[0]);
+    auto* edit = addButton(this, kOverviewEditButton, QStringLiteral("编辑定时"), kButtonLefts[1]);
+    auto* back = addButton(this, kOverviewBackButton, QStringLiteral("返回"), kButtonLefts[2]);
+    buttons_[0] = clear;
+    buttons_[1] = edit;
+    buttons_[2] = back;
     connect(clear, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(edit, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(back, &QPushButton::clicked, this, &QWidget::close);  // Button3Click
 
     FormCreate();
     connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
+    // The main window's frame tells how much the window manager adds around a window.
+    fitToScreen(mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0));
 
     if (mainWindow && mainWindow->windowHandle()) {
         create();
         windowHandle()->setTransientParent(mainWindow->windowHandle());
     }
+}
+
+// On a screen smaller than the window (a small display, or a large scale factor) the window
+// shrinks to the screen: the list shows fewer rows and scrolls sideways under its header, and the
+// three buttons move up and together.
+void TForm2::fitToScreen(QSize frame)
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    const QSize room = (shownOn->availableGeometry().size() - frame).expandedTo(kSmallestSize);
+    const QSize size = kWindowSize.boundedTo(room);
+    if (size == kWindowSize)
+        return;
+    const QSize lost = kWindowSize - size;
+    setFixedSize(size);
+    const QRect panel = kPanel.adjusted(0, 0, -lost.width(), -lost.height());
+    Panel1->setGeometry(panel);
+    HeaderControl1->setGeometry(0, 1, panel.width(), kHeaderHeight);
+    StringGrid1->setGeometry(0, kHeaderHeight, panel.width(), panel.height() - kHeaderHeight);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, HeaderControl1,
+            &QHeaderView::setOffset);
+    const int gap = lost.width() == 0 ? 0 : (size.width() - 3 * kButtonSize.width()) / 4;
+    for (int i = 0; i < 3; ++i) {
+        const int left = lost.width() == 0 ? kButtonLefts[i] : gap + i * (kButtonSize.width() + gap);
+        buttons_[i]->move(left, kButtonTop - lost.height());
+    }
+    centreOnScreen(*this, frame);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TForm2::FormCreate()

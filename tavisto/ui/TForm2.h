@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QHeaderView;
+class QPushButton;
 class QTableWidget;
 
 namespace tavisto {
@@ -35,16 +36,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes, as 返回 does
 
 private:
     void FormCreate();
+    void fitToScreen(QSize frame);
     void Button1Click();  // 清除定时
     void Button2Click();  // 编辑定时
     void HeaderControl1SectionResize();
 
     Dialogs& dialogs_;
+    QWidget* Panel1;
     QHeaderView* HeaderControl1;
     QTableWidget* StringGrid1;
+    QPushButton* buttons_[3];
 };
 
 }  // namespace tavisto

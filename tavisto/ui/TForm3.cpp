@@ -36,7 +36,9 @@ TForm3::TForm3(QWidget* parent)
 {
     setUpSecondaryWindow(*this, kAboutWindow, QStringLiteral("关于"), QSize(279, 177));
     QPalette cream = palette();
+    // The text colours go with the cream background, whatever the desktop's palette.
     cream.setColor(QPalette::Window, QColor(255, 251, 240));
+    cream.setColor(QPalette::WindowText, Qt::black);
     setPalette(cream);
     setAutoFillBackground(true);
 

@@ -4,6 +4,7 @@
 #include "JpegPicture.h"
 #include "WindowSetup.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlockFormat>
@@ -75,6 +76,14 @@ TForm4::TForm4(QWidget* parent)
     close->setGeometry(584, 528, 49, 25);
     close->raise();
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavisto

@@ -9,6 +9,9 @@ class TForm4 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes, as 关闭 does
 };
 
 }  // namespace tavisto

@@ -9,14 +9,14 @@
 
 namespace tavisto {
 
-void centreOnScreen(QWidget& window)
+void centreOnScreen(QWidget& window, QSize frame)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame(QPoint(), window.size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    QRect outline(QPoint(), window.size() + frame);
+    outline.moveCenter(screen->availableGeometry().center());
+    window.move(outline.topLeft());
 }
 
 void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString& title, QSize size)

@@ -8,8 +8,9 @@ class QWidget;
 
 namespace tavisto {
 
-// Moves a top-level window to the centre of the screen it is on (or the primary screen).
-void centreOnScreen(QWidget& window);
+// Moves a top-level window to the centre of the screen it is on (or the primary screen); `frame`
+// is what the window manager adds around it, when known.
+void centreOnScreen(QWidget& window, QSize frame = QSize(0, 0));
 
 // A secondary window: its object name and title, the program's icon and font, a fixed size,
 // centred, and discarded when it is closed.

@@ -1,5 +1,4 @@
-#include "AppIcon.h"
-#include "Fonts.h"
+#include "AppSetup.h"
 #include "QtDialogs.h"
 #include "TForm1.h"
 
@@ -11,8 +10,7 @@ int main(int argc, char* argv[])
     // A write beyond the file size limit must fail and be reported, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
-    QApplication::setFont(tavisto::windowFont());
-    QApplication::setWindowIcon(tavisto::appIcon());
+    tavisto::setUpApplication();
     tavisto::QtDialogs dialogs;
     tavisto::TForm1 window(dialogs);
     window.show();

@@ -1,13 +1,14 @@
 // Pictures of Tavisto's windows for the documentation. The main window is driven through its states
 // (no file, a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
 // program); the overview, About and relation-diagram windows are shown with example contents.
-// Run under an X server (xvfb-run -a -s "-screen 0 1024x768x24"), QT_QPA_PLATFORM=xcb.
-// Usage: screenshot-tavisto OUTPUT_DIRECTORY
+// --dark takes the main and About windows in the Fusion style with a dark palette, --scaled the main
+// window and the overview at scale factor 2 (on a 1920 x 1080 screen the overview must fit).
+// Run under an X server (xvfb-run -a -s "-screen 0 1920x1080x24"), QT_QPA_PLATFORM=xcb.
+// Usage: tavisto_screenshots [--dark | --scaled] OUTPUT_DIRECTORY
 
-#include "AppIcon.h"
+#include "AppSetup.h"
 #include "AppTexts.h"
 #include "ControlNames.h"
-#include "Fonts.h"
 #include "OverviewText.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
@@ -82,27 +83,9 @@ bool writeExample(const QString& path)
     return file.create(path.toStdString()) && file.write(set);
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// A new set with a music timing filled in, as in the README's first picture of the editor.
+void showMusicTiming(TForm1& window)
 {
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
-        return 2;
-    }
-    QApplication::setFont(windowFont());
-    QApplication::setWindowIcon(appIcon());
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QTemporaryDir files;
-    const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
-    if (!writeExample(example))
-        return 1;
-    ScriptedDialogs dialogs;
-
-    TForm1 window(dialogs);
-    bool saved = save(window, out.filePath("no-file.png"));
-
     click(window, kNewFileButton);
     set(window, kTrack1Edit, "01");
     set(window, kTrack2Edit, "12");
@@ -112,6 +95,37 @@ int main(int argc, char* argv[])
     for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[1], kWeekdayBoxes[2], kWeekdayBoxes[3],
                             kWeekdayBoxes[4], kZoneBoxes[0], kZoneBoxes[1]})
         click(window, box);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Mid, QColor(110, 110, 110));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
+    return dark;
+}
+
+// The windows in their states, in the default style.
+bool takeStandardPictures(const QDir& out, const QString& example)
+{
+    ScriptedDialogs dialogs;
+    TForm1 window(dialogs);
+    bool saved = save(window, out.filePath("no-file.png"));
+
+    showMusicTiming(window);
     saved = saved && save(window, out.filePath("music.png"));
 
     dialogs.answers.enqueue(Dialogs::Answer::No);  // the set is dropped unsaved, the example file opened
@@ -136,7 +150,55 @@ int main(int argc, char* argv[])
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
-    saved = saved && save(overview, out.filePath("overview.png")) && save(about, out.filePath("about.png"))
+    return saved && save(overview, out.filePath("overview.png")) && save(about, out.filePath("about.png"))
         && save(diagram, out.filePath("diagram.png"));
-    return saved ? 0 : 1;
+}
+
+// The main window and the About window in the Fusion style with a dark palette.
+bool takeDarkPictures(const QDir& out)
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(darkPalette());
+    ScriptedDialogs dialogs;
+    TForm1 window(dialogs);
+    showMusicTiming(window);
+    TForm3 about;
+    return save(window, out.filePath("music-dark.png")) && save(about, out.filePath("about-dark.png"));
+}
+
+// The main window and the overview at twice the size; the overview fits the screen.
+bool takeScaledPictures(const QDir& out)
+{
+    ScriptedDialogs dialogs;
+    TForm1 window(dialogs);
+    showMusicTiming(window);
+    bool saved = save(window, out.filePath("music-2x.png"));
+    TForm2 overview(dialogs, &window);
+    overview.setWindowTitle(overviewTitle({}, 1));
+    fillMusicTable(overview);
+    return saved && save(overview, out.filePath("overview-2x.png"));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const QStringList modes{QStringLiteral("--dark"), QStringLiteral("--scaled")};
+    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if ((argc != 2 && argc != 3) || (argc == 3 && !modes.contains(mode))) {
+        std::fprintf(stderr, "usage: %s [--dark | --scaled] OUTPUT_DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    if (mode == modes[1])
+        qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    setUpApplication();
+    const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
+    if (mode == modes[0])
+        return takeDarkPictures(out) ? 0 : 1;
+    if (mode == modes[1])
+        return takeScaledPictures(out) ? 0 : 1;
+    QTemporaryDir files;
+    const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
+    return writeExample(example) && takeStandardPictures(out, example) ? 0 : 1;
 }

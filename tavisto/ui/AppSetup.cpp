@@ -1,0 +1,27 @@
+#include "AppSetup.h"
+
+#include "AppIcon.h"
+#include "AppTexts.h"
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace tavisto {
+
+void setUpApplication()
+{
+    QApplication::setApplicationDisplayName(kApplicationTitle);
+    QApplication::setFont(windowFont());
+    QApplication::setWindowIcon(appIcon());
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+}  // namespace tavisto
