@@ -7,13 +7,14 @@
 #   ./project.sh install [PREFIX]                   install stripped Release programs (default /usr/local)
 #   ./project.sh package                            build the Debian package and check it
 #   ./project.sh pictures                           redraw the generated icons and pictures
+#   ./project.sh screenshots                        retake the screenshots in docs/ under Xvfb
 set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                 libjpeg62-turbo-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
                 qt6-translations-l10n)
-TEST_PACKAGES=(libqt6test6 clang-format desktop-file-utils appstream shared-mime-info libxml2-utils
+TEST_PACKAGES=(libqt6test6 clang-format desktop-file-utils appstream shared-mime-info
                locales)
 PACKAGE_PACKAGES=(dpkg-dev file lintian)
 
@@ -92,8 +93,15 @@ case "$command" in
     build build
     cmake --build build --target tavisto_pictures quennet_pictures
     ;;
+  screenshots)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth
+    build build
+    cmake --build build --target tavisto_screenshots quennet_screenshots
+    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/tools/tavisto/tavisto_screenshots docs/tavisto
+    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/tools/quennet/quennet_screenshots docs/quennet
+    ;;
   *)
-    sed -n '4,10p' "$0"
+    sed -n '4,11p' "$0"
     exit 2
     ;;
 esac
