@@ -24,6 +24,7 @@ const char kRefusedMessage[] = "%s 定时文件无法打开(%r),文件没有任�
 const char kSavedMessage[] = "  保存成功! ";
 const char kSaveFailedMessage[] = "%s 定时文件保存失败(%r)!";
 const char kOpenErrorMessage[] = "o err";
+const char kUnreadableMessage[] = "%s 定时文件无法读取(%r)";
 
 std::string withPath(std::string format, const std::string& path, const FileError& error = {})
 {
@@ -217,6 +218,27 @@ bool DataFile::StoreTiming(int programIndex, int position, const TimingEntry& en
 bool DataFile::DeleteTiming(int programIndex, int position)
 {
     return StoreTiming(programIndex, position, deletedEntry());
+}
+
+DataFile::Listing DataFile::listAllTimings() const
+{
+    Listing listing;
+    const std::string path = filePath();
+    FileError error;
+    auto file = LockedFile::open(path, LockedFile::Mode::Peek, error);
+    DataFileHeader header;
+    const std::optional<std::size_t> read =
+        file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
+    if (read && (*read != header.bytes.size() || !header.isValid()))
+        error = {FileError::Kind::NotDataFile, 0};
+    for (int program = 0; error.kind == FileError::Kind::None && program < kProgramCount; ++program) {
+        ProgramTable table;
+        if (file->readAt(programOffset(program), table.slots.data(), sizeof table.slots, error))
+            listing.programs[std::size_t(program)] = table.validEntries();
+    }
+    if (error.kind != FileError::Kind::None)
+        listing.error = withPath(kUnreadableMessage, path, error);
+    return listing;
 }
 
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)

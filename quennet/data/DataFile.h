@@ -2,9 +2,11 @@
 // The operations on the data file C:\DSdata\UserDS.KQD. From 打开文件 until 关闭文件 the file
 // is held exclusively and every operation works on it; otherwise each operation opens the
 // file itself, holds it exclusively while it works, and closes it before returning.
+#include "DataFileLayout.h"
 #include "LockedFile.h"
 #include "TimingEntry.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +60,14 @@ public:
 
     // The valid entries of positions 1..99, in position order; nothing when the file cannot be read.
     std::optional<std::vector<TimingEntry>> ListTimings(int programIndex);
+
+    // Every program's valid timings, read without taking the file from a program that holds
+    // it; nothing is created or written. On failure `error` names the path and the reason.
+    struct Listing {
+        std::string error;
+        std::array<std::vector<TimingEntry>, kProgramCount> programs;
+    };
+    Listing listAllTimings() const;
 
     // The entry shown for a position without a timing.
     static TimingEntry defaultEntry(int position);

@@ -7,10 +7,11 @@ namespace quennet {
 struct FileError {
     enum class Kind {
         None,
-        System,      // the system refused; `code` holds its errno
-        Busy,        // another program holds the file
-        NotRegular,  // a folder, a pipe or a device where the file should be
-        TooShort,    // the file ends before the block that was asked for
+        System,       // the system refused; `code` holds its errno
+        Busy,         // another program holds the file
+        NotRegular,   // a folder, a pipe or a device where the file should be
+        TooShort,     // the file ends before the block that was asked for
+        NotDataFile,  // its header is not the one of a data file
     };
     Kind kind = Kind::None;
     int code = 0;

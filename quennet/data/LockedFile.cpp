@@ -16,7 +16,8 @@ int writeFault = 0;
 int openFlags(LockedFile::Mode mode)
 {
     switch (mode) {
-    case LockedFile::Mode::Read: return O_RDONLY;
+    case LockedFile::Mode::Read:
+    case LockedFile::Mode::Peek: return O_RDONLY;
     case LockedFile::Mode::Write: return O_WRONLY;
     case LockedFile::Mode::ReadWrite: return O_RDWR;
     case LockedFile::Mode::CreateNew: return O_RDWR | O_CREAT | O_EXCL;
@@ -44,7 +45,7 @@ std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, F
         error = {FileError::Kind::NotRegular, 0};
         return std::nullopt;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (mode != Mode::Peek && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, 0} : FileError::system(errno);
         return std::nullopt;
     }

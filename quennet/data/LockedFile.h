@@ -1,6 +1,6 @@
 #pragma once
 // A regular file held exclusively (flock) for as long as this object lives,
-// so no other process can use it meanwhile.
+// so no other process can use it meanwhile (Peek only reads and takes no lock).
 #include "FileError.h"
 
 #include <cstddef>
@@ -17,6 +17,7 @@ public:
         ReadWrite,  // existing file, read and write
         CreateNew,  // a file that does not exist yet, read and write
         Create,     // existing or new file, write only; old bytes stay until they are overwritten
+        Peek,       // existing file, read only, no lock: never in the way of a program holding it
     };
 
     // Opening never waits: not on a pipe, not on a lock another process holds (that is

@@ -79,7 +79,8 @@ private slots:
         putEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
         writeAll(QString::fromStdString(file.filePath()), bytes);
 
-        TimingCheckList list(file, 2);
+        ScriptedDialogs dialogs;
+        TimingCheckList list(file, dialogs, 2);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QCOMPARE(list.windowTitle(), QString(" 定时程序第 3 套,定时信息检查"));
@@ -109,7 +110,7 @@ private slots:
         QVERIFY(!list.isVisible());
 
         DataFile nowhere("/nonexistent");
-        TimingCheckList missing(nowhere, 0);
+        TimingCheckList missing(nowhere, dialogs, 0);
         QCOMPARE(missing.findChild<QTreeWidget*>(kTimingList)->topLevelItemCount(), 0);
     }
 
@@ -159,7 +160,7 @@ private slots:
             putEntry(bytes, 0, n, Entry(n, 23, 59, 97, 100, 100, 100, 100, 0x7F, 0x0F));
         writeAll(QString::fromStdString(file.filePath()), bytes);
         for (int program : {0, 1}) {  // 99 rows and none
-            TimingCheckList list(file, program);
+            TimingCheckList list(file, dialogs, program);
             list.show();
             QVERIFY(QTest::qWaitForWindowExposed(&list));
             auto* view = list.findChild<QTreeWidget*>(kTimingList);

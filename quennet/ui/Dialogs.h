@@ -2,6 +2,7 @@
 // The modal boxes the windows open; tests put a scripted implementation in their place.
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace quennet {
@@ -20,6 +21,8 @@ public:
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
     virtual void showCheckList(QWidget* parent, DataFile& file, int programIndex) = 0;
     virtual void showAbout(QWidget* parent) = 0;
+    // The print dialog; true when the user chose to print (the printer is then set up).
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 }  // namespace quennet

@@ -5,6 +5,7 @@
 #include "TimingCheckList.h"
 
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace quennet {
 
@@ -24,7 +25,7 @@ bool QtDialogs::confirm(QWidget* parent, const QString& text)
 
 void QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex)
 {
-    TimingCheckList list(file, programIndex, parent);
+    TimingCheckList list(file, *this, programIndex, parent);
     list.exec();
 }
 
@@ -32,6 +33,12 @@ void QtDialogs::showAbout(QWidget* parent)
 {
     AboutBox about(parent);
     about.exec();
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace quennet

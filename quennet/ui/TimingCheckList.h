@@ -6,20 +6,20 @@ class QTreeWidget;
 namespace quennet {
 
 class DataFile;
-struct TimingEntry;
+class Dialogs;
 
-// A read-only table of every stored timing of one program.
+// A read-only table of every stored timing of one program; Ctrl+P prints it.
 class TimingCheckList : public QDialog {
     Q_OBJECT
 public:
-    TimingCheckList(DataFile& file, int programIndex, QWidget* parent = nullptr);
-
-    // The six cell texts of the row numbered row.
-    static QStringList rowTexts(int row, const TimingEntry& entry);
+    TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent = nullptr);
 
 private:
     void fitColumns();
+    void printList();  // Ctrl+P
 
+    Dialogs& dialogs_;
+    QString filePath_;
     QTreeWidget* list_;
 };
 

@@ -1,23 +1,33 @@
-// Quennet: the process lives exactly as long as its modal editor window.
+// Quennet: the process lives exactly as long as its modal editor window; --print needs none.
 #include "AppIcon.h"
+#include "CommandLine.h"
 #include "DataFile.h"
 #include "QtDialogs.h"
 #include "QtTranslations.h"
 #include "TimingEditor.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Quennet"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    // Without a window no display is needed: no platform plugin is loaded.
+    if (quennet::needsNoWindow(arguments)) {
+        QCoreApplication app(argc, argv);
+        quennet::installQtTranslations(app, QLocale::system());
+        return quennet::printTimings(quennet::readCommandLine(app).driveFolder);
+    }
+
     QApplication app(argc, argv);
     QApplication::setWindowIcon(quennet::appIcon());
     quennet::installQtTranslations(app, QLocale::system());
-
-    // Drive C: is a folder inside the program's data folder.
-    const QString drive = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/quennet/drive_c");
-    quennet::DataFile file(drive.toStdString());
+    const quennet::CommandLine options = quennet::readCommandLine(app);
+    quennet::DataFile file(options.driveFolder.toStdString());
     quennet::QtDialogs dialogs;
     quennet::TimingEditor editor(file, dialogs);
     editor.exec();

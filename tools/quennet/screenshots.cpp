@@ -148,7 +148,7 @@ int main(int argc, char* argv[])
     click(editor, kAddButton);
     shoot(editor, options, "editor-peripheral");
 
-    TimingCheckList list(file, 0);
+    TimingCheckList list(file, dialogs, 0);
     shoot(list, options, "check-list");
     AboutBox about;
     shoot(about, options, "about");

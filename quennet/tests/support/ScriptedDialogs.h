@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 
 namespace quennet::testing {
@@ -17,7 +18,9 @@ public:
     QList<QString> questions;
     QList<int> checkLists;  // program index of each opened check list
     int abouts = 0;
+    int printRequests = 0;
     bool answer = true;
+    QString printTo;  // the print dialog prints into this PDF file; empty: it is cancelled
 
     void message(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
     bool confirm(QWidget*, const QString& text) override
@@ -30,6 +33,13 @@ public:
         checkLists.append(programIndex);
     }
     void showAbout(QWidget*) override { ++abouts; }
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        ++printRequests;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
 };
 
 }  // namespace quennet::testing

@@ -1,0 +1,25 @@
+#pragma once
+// What the program is asked to do on its command line.
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace quennet {
+
+struct CommandLine {
+    QString driveFolder;  // the folder that stands for drive C:
+};
+
+// True when the arguments are served without a window: --print, --help, --version or a mistake.
+bool needsNoWindow(const QStringList& arguments);
+
+// Reads the options of the running application. --help, --version and an unknown option print
+// their text and end the program; a --drive-c folder that does not exist ends it with status 1.
+CommandLine readCommandLine(const QCoreApplication& app);
+
+// --print: every program that has timings, under the check list's title, one line per timing
+// with the check list's cells separated by tabs. Returns the exit status.
+int printTimings(const QString& driveFolder);
+
+}  // namespace quennet
