@@ -43,7 +43,13 @@ private slots:
             QVERIFY2(label && !label->text().isEmpty(), qPrintable(QString::number(n)));
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
             QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->text()));
+            QVERIFY2(!label->geometry().intersects(about.findChild<QWidget*>(kAboutOkButton)->geometry()),
+                     qPrintable(label->text()));
         }
+        // The maker's last line gives the licence, in the place the layout gives it.
+        auto* licence = about.findChild<QLabel*>(kAboutLicenceLabel);
+        QCOMPARE(licence->text(), QString("MIT许可自由软件"));
+        QCOMPARE(licence->pos(), QPoint(16, 136));
     }
 
     // With two About windows open, "确定" closes the one it was pressed in.

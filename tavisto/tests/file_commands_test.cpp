@@ -169,6 +169,15 @@ void FileCommandsTest::openFailures()
     QVERIFY(!request.save);
     f.click(kOpenFileButton);
     QCOMPARE(f.dialogs.files.last().initialPath, path("missing.mtf"));
+
+    // A file named on the command line fails in the same way, and is then proposed by the dialog.
+    f.dialogs.messages.clear();
+    f.click(kNewFileButton);
+    f.window.openFile(path("gone.mtf"));
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("打开文件失败！")});
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
+    f.click(kOpenFileButton);
+    QCOMPARE(f.dialogs.files.last().initialPath, path("gone.mtf"));
 }
 
 void FileCommandsTest::heldFilesAreNotShared()

@@ -1,6 +1,7 @@
 // The program itself, started as a user starts it.
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
@@ -18,6 +19,12 @@ bool ignores(qint64 pid, int signal)
     return false;
 }
 
+bool lockableByOthers(const QString& path)
+{
+    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
+        == 0;
+}
+
 }  // namespace
 
 class RunProgramTest : public QObject {
@@ -31,6 +38,26 @@ private slots:
         program.start(QStringLiteral(TAVISTO_BINARY), {});
         QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(ignores(program.processId(), SIGXFSZ), 10000);
+        program.kill();
+        program.waitForFinished();
+    }
+
+    // A file named on the command line (as a file manager passes it) is opened as the open
+    // dialog would: it is held, locked against every other program.
+    void opensTheFileItIsGiven()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("given.mtf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(18560, '\xFF')) == 18560);
+        file.close();
+        QVERIFY(lockableByOthers(file.fileName()));
+        QProcess program;
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(TAVISTO_BINARY),
+                      {QStringLiteral("given.mtf")});  // relative to where it starts
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!lockableByOthers(file.fileName()), 10000);
+        QCOMPARE(program.state(), QProcess::Running);
         program.kill();
         program.waitForFinished();
     }

@@ -29,6 +29,9 @@ public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // 打开文件 with `path` chosen in its dialog: the same question, messages and states.
+    void openFile(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;  // the close request
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +105,7 @@ private:
     bool LoadFiletoBuf();
     bool SaveNewSet();
     bool SaveEnquire();
+    void OpenChosenFile(const std::optional<QString>& path);  // nothing: the dialog was cancelled
     void ShowFileState();
 
     // Overview list

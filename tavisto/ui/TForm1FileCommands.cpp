@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 
 namespace tavisto {
 
@@ -102,6 +103,18 @@ void TForm1::Button5Click()
                                                              QStringLiteral("mtf"),
                                                              proposedPath(lastOpenPath_),
                                                              false});
+    OpenChosenFile(path);
+}
+
+void TForm1::openFile(const QString& path)
+{
+    if (!StoreShownTiming() || !SaveEnquire())
+        return;
+    OpenChosenFile(QFileInfo(path).absoluteFilePath());
+}
+
+void TForm1::OpenChosenFile(const std::optional<QString>& path)
+{
     if (path) {
         lastOpenPath_ = *path;
         state_.FileName = *path;

@@ -54,7 +54,7 @@ TForm3::TForm3(QWidget* parent)
     addLabel(this, kAboutReleaseLabel, QStringLiteral("发行版本 1.0"), QRect(176, 96, 87, 13), font);
     addLabel(this, kAboutCopyrightLabel, QStringLiteral("版权所有 © 2026 本程序开发者"),
              QRect(16, 120, 233, 13), font);
-    addLabel(this, kAboutLicenceLabel, QStringLiteral("保留所有权利。"), QRect(16, 136, 86, 13), font);
+    addLabel(this, kAboutLicenceLabel, QStringLiteral("MIT许可自由软件"), QRect(16, 136, 86, 13), font);
 
     auto* image = new QLabel(this);
     image->setObjectName(QLatin1String(kAboutIcon));
