@@ -1,5 +1,7 @@
 // The check list, the About box and the real message boxes.
 #include "AboutBox.h"
+#include "CheckListPrint.h"
+#include "CheckListTexts.h"
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
@@ -17,6 +19,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -59,6 +63,44 @@ TimingEntry Entry(int position, int hour, int minute, int main, int second, int 
     return entry;
 }
 }  // namespace
+
+// A page that keeps the texts painted on it.
+class TextRecorder : public QPaintEngine {
+public:
+    QList<QStringList> pages{QStringList()};
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override { }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+    void drawPath(const QPainterPath&) override { }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+    void drawLines(const QLineF*, int) override { }
+    void drawRects(const QRectF*, int) override { }
+    void drawTextItem(const QPointF&, const QTextItem& item) override { pages.last().append(item.text()); }
+    Type type() const override { return User; }
+};
+
+class RecordingPage : public QPaintDevice {
+public:
+    TextRecorder recorder;
+    QPaintEngine* paintEngine() const override { return const_cast<TextRecorder*>(&recorder); }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 794;  // A4 at 96 dots per inch
+        case PdmHeight: return 1123;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        default: return QPaintDevice::metric(metric);
+        }
+    }
+};
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -190,6 +232,57 @@ private slots:
             [](QMessageBox* box) { QCOMPARE(box->button(QMessageBox::Ok)->text(), QString("确定")); },
             QMessageBox::Ok);
         dialogs.message(nullptr, "?", Dialogs::Icon::Warning);
+    }
+
+    // On paper: the title, the file and the column titles on every page, every row whole and
+    // once; Ctrl+P in the list prints it, to a PDF when the print dialog says so.
+    void checkListPrints()
+    {
+        CheckListDocument document{checkListTitle(0), "/card/dsdata/userds.kqd    2026-12-08 10:00", {}};
+        for (int n = 1; n <= 99; ++n)
+            document.rows.append(checkListRow(n, Entry(n, n % 24, n % 60, n % 95, 2, 3, 10, 20, 0x3E, 0x0F)));
+        RecordingPage device;
+        QPainter painter(&device);
+        const QList<QList<int>> pages = paintCheckList(painter, QRect(40, 40, 714, 1043), document,
+                                                       [&] { device.recorder.pages.append(QStringList()); });
+        painter.end();
+        QVERIFY(pages.size() >= 2);
+        QCOMPARE(device.recorder.pages.size(), pages.size());
+        QList<int> printed;
+        for (int page = 0; page < pages.size(); ++page) {
+            const QStringList& texts = device.recorder.pages[page];
+            QVERIFY(texts.contains("定时程序第 1 套,定时信息检查") && texts.contains(document.source));
+            for (const QString& column : checkListColumns())
+                QVERIFY(texts.contains(column));
+            for (int row : pages[page]) {
+                for (const QString& cell : document.rows[row])
+                    QVERIFY2(texts.contains(cell), qPrintable(cell));
+                printed.append(row);
+            }
+        }
+        QList<int> all;
+        for (int row = 0; row < 99; ++row)
+            all.append(row);
+        QCOMPARE(printed, all);
+
+        QDir().mkpath(drive_.path() + "/dsdata");
+        DataFile file(drive_.path().toStdString());
+        QByteArray bytes = emptyFile(0);
+        for (int n = 1; n <= 99; ++n)
+            putEntry(bytes, 0, n, Entry(n, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x0F));
+        writeAll(QString::fromStdString(file.filePath()), bytes);
+        ScriptedDialogs dialogs;
+        TimingCheckList list(file, dialogs, 0);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);  // cancelled
+        QCOMPARE(dialogs.printRequests, 1);
+        dialogs.printTo = drive_.path() + "/list.pdf";
+        QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);
+        const QByteArray pdf = readAll(dialogs.printTo);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.count("/Type /Page\n") >= 2);  // one per page; the page tree is "/Type /Pages"
+        QVERIFY(list.isVisible() && dialogs.messages.isEmpty());
     }
 
     void aboutBox()

@@ -44,7 +44,8 @@ bool needsNoWindow(const QStringList& arguments)
     if (!parser.parse(arguments))
         return true;
     return parser.isSet(kPrintOption) || parser.isSet(QStringLiteral("help"))
-        || parser.isSet(QStringLiteral("version"));
+        || parser.isSet(QStringLiteral("version"))
+        || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir());
 }
 
 CommandLine readCommandLine(const QCoreApplication& app)

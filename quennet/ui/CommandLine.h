@@ -11,7 +11,8 @@ struct CommandLine {
     QString driveFolder;  // the folder that stands for drive C:
 };
 
-// True when the arguments are served without a window: --print, --help, --version or a mistake.
+// True when the arguments are served without a window: --print, --help, --version or a mistake
+// (an unknown option, a --drive-c that is no folder).
 bool needsNoWindow(const QStringList& arguments);
 
 // Reads the options of the running application. --help, --version and an unknown option print

@@ -1,0 +1,163 @@
+// The real program on its command line, with neither a display nor a platform plugin.
+#include "FileFixtures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+using namespace quennet;
+using namespace quennet::testing;
+
+namespace {
+TimingEntry entry(int position, int hour, int minute, int main, int radio, int from, int to)
+{
+    TimingEntry timing = musicEntry(position);
+    timing.Hour = std::uint8_t(hour);
+    timing.Minute = std::uint8_t(minute);
+    timing.MainTrack = std::uint8_t(main);
+    timing.RadioFlag = std::uint8_t(radio);
+    timing.RangeFromOrEndHour = std::uint8_t(from);
+    timing.RangeToOrEndMinute = std::uint8_t(to);
+    return timing;
+}
+}  // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home_;
+    QString drive_;  // the default drive C: below home_
+    QByteArray out_;
+    QByteArray err_;
+
+    int run(const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert("HOME", home_.path());
+        environment.insert("LANG", "C.UTF-8");
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(QUENNET_BINARY), arguments);
+        if (!process.waitForFinished(20000))
+            qFatal("quennet did not finish");
+        out_ = process.readAllStandardOutput();
+        err_ = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    QString writeData(const QString& folder, const QByteArray& bytes)
+    {
+        QDir().mkpath(folder);
+        writeAll(folder + "/userds.kqd", bytes);
+        return folder + "/userds.kqd";
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(QDir(home_.path()).removeRecursively() && QDir().mkpath(home_.path()));
+        drive_ = home_.path() + "/.local/share/quennet/drive_c";
+    }
+
+    // Each kind, the check list's numbering over gaps, foreign bytes shown as the list shows them,
+    // and a program without timings left out; all while another program holds the file.
+    void printListsEveryProgram()
+    {
+        QByteArray bytes = emptyFile(2);
+        TimingEntry music = entry(1, 7, 30, 1, 0, 10, 20);
+        music.ZoneBits = 0x05;
+        putEntry(bytes, 0, 1, music);
+        putEntry(bytes, 0, 2, entry(2, 6, 0, 5, 1, 6, 30));
+        putEntry(bytes, 0, 3, deletedEntry());
+        putEntry(bytes, 0, 4, entry(4, 12, 0, 229, 0, 12, 5));
+        putEntry(bytes, 0, 5, entry(7, 1, 1, 1, 0, 1, 1));  // not its own position: not a timing
+        TimingEntry foreign = entry(6, 30, 99, 150, 1, 255, 0);
+        foreign.DayBits = 0xFF;
+        foreign.ZoneBits = 0xF0;
+        putEntry(bytes, 0, 6, foreign);
+        putEntry(bytes, 0, 100, entry(100, 1, 1, 1, 0, 1, 1));
+        TimingEntry recording = entry(9, 23, 59, 97, 0, 0, 0);
+        recording.DayBits = 0x41;
+        putEntry(bytes, 2, 9, recording);
+        const QString path = writeData(drive_ + "/dsdata", bytes);
+
+        HeldElsewhere editor(path);
+        QVERIFY(editor.holds());
+        QCOMPARE(run({"--print"}), 0);
+        const QStringList expected = {
+            " 定时程序第 1 套,定时信息检查",
+            "1\t07:30\t音乐\t曲目01-02-03,随机10-20\t12345\t13",
+            "2\t06:00-06:30\tFM收音\t电台05\t12345\t13",
+            "3\t12:00-12:05\t外设\t(外部设备)\t12345\t13",
+            "4\t30:99-255:00\tFM收音\t电台150\t日123456\t",
+            " 定时程序第 3 套,定时信息检查",
+            "1\t23:59\t录音\t曲目97-02-03,随机00-00\t日6\t13",
+            "",
+        };
+        QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
+        QCOMPARE(err_, QByteArray());
+        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(QDir(drive_ + "/dsdata").entryList(QDir::Files), QStringList({"userds.kqd"}));
+    }
+
+    // A file that cannot be read: the path and the reason on standard error, nothing created.
+    void printFailsOnUnreadableFiles()
+    {
+        QCOMPARE(run({"--print"}), 1);
+        QCOMPARE(out_, QByteArray());
+        const QString missing = drive_ + "/dsdata/userds.kqd";
+        QCOMPARE(QString::fromUtf8(err_).trimmed(),
+                 missing + " 定时文件无法读取(" + QString::fromLocal8Bit(std::strerror(ENOENT)) + ")");
+        QVERIFY(!QFileInfo::exists(drive_));
+
+        QByteArray invalid = emptyFile(0);
+        invalid[101] = 7;
+        writeData(drive_ + "/dsdata", invalid);
+        QCOMPARE(run({"--print"}), 1);
+        QCOMPARE(out_, QByteArray());
+        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
+        QCOMPARE(readAll(missing), invalid);
+    }
+
+    // --drive-c: the player's card, its names in the player's spelling.
+    void driveOption()
+    {
+        const QString card = home_.path() + "/card";
+        QByteArray bytes = emptyFile(0);
+        putEntry(bytes, 1, 1, entry(1, 8, 15, 3, 0, 0, 0));
+        const QString path = card + "/DSDATA/UserDS.KQD";
+        QDir().mkpath(card + "/DSDATA");
+        writeAll(path, bytes);
+        QCOMPARE(run({"--print", "--drive-c", card}), 0);
+        QCOMPARE(
+            QString::fromUtf8(out_),
+            QString(" 定时程序第 2 套,定时信息检查\n1\t08:15\t音乐\t曲目03-02-03,随机00-00\t12345\t13\n"));
+
+        QCOMPARE(run({"--print", "--drive-c", card + "/none"}), 1);
+        QVERIFY(err_.contains((card + "/none").toUtf8()));
+        QVERIFY(out_.isEmpty());
+        QCOMPARE(run({"--drive-c", path}), 1);  // a file is no drive, and no window is opened for it
+        QVERIFY(err_.contains(std::strerror(ENOTDIR)));
+    }
+
+    void helpVersionAndMistakes()
+    {
+        QCOMPARE(run({"--help"}), 0);
+        QVERIFY(out_.contains("--print") && out_.contains("--drive-c <folder>")
+                && out_.contains("--version"));
+        QCOMPARE(run({"--version"}), 0);
+        QCOMPARE(out_, QByteArray("Quennet 1.0\n"));
+        QCOMPARE(run({"--bogus"}), 1);
+        QVERIFY(out_.isEmpty());
+        QVERIFY(err_.contains("bogus"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
