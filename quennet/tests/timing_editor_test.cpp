@@ -78,11 +78,13 @@ class TimingEditorTest : public QObject {
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
+    // As a user picks from the list with the arrow keys.
     void selectKind(TimingKind kind)
     {
         auto* list = find<QComboBox>(kTypeList);
-        list->setCurrentIndex(int(kind));
-        emit list->activated(int(kind));
+        list->setFocus();
+        while (list->currentIndex() != int(kind))
+            QTest::keyClick(list, list->currentIndex() < int(kind) ? Qt::Key_Down : Qt::Key_Up);
     }
     TimingEntry storedAt(int program, int position) const
     {
