@@ -39,7 +39,6 @@ const char kTrackCaption[] = "曲    目:";
 const char kMusicTrackCaption[] = "曲    目";
 const char kStationCaption[] = "台    号:";
 
-// Optional blanks, an optional sign, decimal digits, optional blanks, within the int range.
 // The style decides how much room a box needs: it grows to the right and around its middle.
 void growToHint(QWidget* widget)
 {
@@ -73,6 +72,7 @@ int ordinalOf(const std::vector<int>& positions, int position)
     return int(std::lower_bound(positions.begin(), positions.end(), position) - positions.begin()) + 1;
 }
 
+// Optional blanks, an optional sign, decimal digits, optional blanks, within the int range.
 std::optional<int> parseInteger(const QString& text)
 {
     static const QRegularExpression integer(QStringLiteral("^[ \\t]*[+-]?[0-9]+[ \\t]*$"));
@@ -322,6 +322,7 @@ bool TimingEditor::takeNumber(const NumberField& field)
     return false;
 }
 
+// A field the shown kind hides is neither taken nor checked: it keeps the value it was shown with.
 bool TimingEditor::takeFields()
 {
     state_.ProgramIndex = programs_->checkedId();
