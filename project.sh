@@ -97,8 +97,13 @@ case "$command" in
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth
     build build
     cmake --build build --target tavisto_screenshots quennet_screenshots
-    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/tools/tavisto/tavisto_screenshots docs/tavisto
-    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb build/tools/quennet/quennet_screenshots docs/quennet
+    shoot() { xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb "$@"; }
+    shoot build/tools/tavisto/tavisto_screenshots docs/tavisto
+    shoot build/tools/tavisto/tavisto_screenshots --dark docs/tavisto
+    shoot build/tools/tavisto/tavisto_screenshots --scaled docs/tavisto
+    shoot build/tools/quennet/quennet_screenshots docs/quennet
+    shoot build/tools/quennet/quennet_screenshots docs/quennet --dark --suffix -dark
+    shoot build/tools/quennet/quennet_screenshots docs/quennet --scale 2 --suffix -2x
     ;;
   *)
     sed -n '4,11p' "$0"
