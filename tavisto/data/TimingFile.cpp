@@ -47,6 +47,20 @@ bool readUpTo(int fd, std::uint8_t* data, std::size_t size, std::size_t offset)
     return true;
 }
 
+// Reads the settings and tables; see TimingFile::read.
+bool readSet(int fd, TimingSet& set)
+{
+    TimingSet fresh = TimingSet::fresh();
+    bool ok = readUpTo(fd, &fresh.RunProgram, 1, kRunProgramFileOffset);
+    for (int t = 0; ok && t < kProgramTableCount; ++t)
+        ok = readUpTo(fd, fresh.Buffer.table(t), kProgramTableSize, tableFileOffset(t));
+    ok = ok && readUpTo(fd, fresh.Buffer.randomTable(), kRandomTableSize, kRandomTableFileOffset);
+    ok = ok && readUpTo(fd, &fresh.RandomEnabled, 1, kRandomEnabledFileOffset);
+    if (ok)
+        set = fresh;
+    return ok;
+}
+
 bool lock(int fd)
 {
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -217,17 +231,27 @@ bool TimingFile::replaceWith(const std::string& image)
 
 bool TimingFile::read(TimingSet& set) const
 {
-    if (fd_ < 0)
-        return false;
-    TimingSet fresh = TimingSet::fresh();
-    bool ok = readUpTo(fd_, &fresh.RunProgram, 1, kRunProgramFileOffset);
-    for (int t = 0; ok && t < kProgramTableCount; ++t)
-        ok = readUpTo(fd_, fresh.Buffer.table(t), kProgramTableSize, tableFileOffset(t));
-    ok = ok && readUpTo(fd_, fresh.Buffer.randomTable(), kRandomTableSize, kRandomTableFileOffset);
-    ok = ok && readUpTo(fd_, &fresh.RandomEnabled, 1, kRandomEnabledFileOffset);
-    if (ok)
-        set = fresh;
-    return ok;
+    return fd_ >= 0 && readSet(fd_, set);
+}
+
+int readTimingFile(const std::string& path, TimingSet& set)
+{
+    // Non-blocking, so that a FIFO given by mistake cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat found { };
+    int error = 0;
+    if (::fstat(fd, &found) != 0)
+        error = errno;
+    else if (S_ISDIR(found.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(found.st_mode))
+        error = EINVAL;
+    else if (!readSet(fd, set))
+        error = errno ? errno : EIO;
+    ::close(fd);
+    return error;
 }
 
 }  // namespace tavisto

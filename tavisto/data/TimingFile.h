@@ -55,4 +55,8 @@ private:
     std::string path_;
 };
 
+// Reads a timing file as TimingFile::read does, for looking only: without holding or locking it,
+// so that a file another program holds can be read too. Gives 0, or the errno of the failure.
+int readTimingFile(const std::string& path, TimingSet& set);
+
 }  // namespace tavisto

@@ -2,13 +2,18 @@
 // and what its three buttons and its close box report.
 
 #include "ControlNames.h"
+#include "Fonts.h"
+#include "ListPrint.h"
 #include "ScriptedDialogs.h"
 #include "TForm2.h"
 
 #include <QHeaderView>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -57,6 +62,80 @@ struct Overview {
 class OverviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // Ctrl+P asks the print dialog; printed to a file, the list becomes a PDF of as many pages as
+    // the layout gives. Cancelled, nothing is printed.
+    void ctrlPPrintsTheList()
+    {
+        Overview o;
+        QVERIFY(QTest::qWaitForWindowActive(o.window));
+        o.window->setWindowTitle("定时查看－程序（1）－音乐定时");
+        o.window->setFileName("/home/user/TWTIMING.mtf");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("list.pdf");
+        o.dialogs.printAnswers.enqueue(pdf);
+        QTest::keyClick(o.grid, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(o.dialogs.printDialogs, 1);
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        const QByteArray bytes = printed.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        PrintedList list;
+        list.rows = QList<QStringList>(99, QStringList(5, "x"));
+        QFont font = songFont(12);
+        font.setPointSizeF(10);
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type /Page\\b")),
+                 layOutPages(list, page, font, &printer).size());
+        QVERIFY(o.dialogs.messages.isEmpty());
+
+        o.dialogs.printAnswers.enqueue(std::nullopt);
+        QVERIFY(printed.remove());
+        QTest::keyClick(o.window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(o.dialogs.printDialogs, 2);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    // Every page shows the title, the file and date line and the column titles; every row is on
+    // exactly one page, whole, in order, and inside the page.
+    void printedPagesHoldEveryRowWhole()
+    {
+        PrintedList list{"定时查看－程序（2）－外设定时",
+                         "TWTIMING.mtf    2026-12-08",
+                         {"序号", "播放内容", "定时时间", "星期", "分区"},
+                         {40, 240, 240, 110, 110},
+                         {}};
+        for (int row = 1; row <= 99; ++row)
+            list.rows << QStringList{QString::number(row), QString("外设工作 %1").arg(row),
+                                     "从 06:30 到 07:15", "1-2-3-4-5- - ", "1- -3- - - - "};
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+        const QList<PrintedPage> pages = layOutPages(list, page, songFont(12), &printer);
+        QVERIFY(pages.size() >= 2);
+        QList<QStringList> rows;
+        for (const PrintedPage& printedPage : pages) {
+            QStringList heading;
+            for (int i = 0; i < 7; ++i)
+                heading << printedPage.texts[i].text;
+            const QStringList expected = QStringList{list.title, list.subtitle} + list.columns;
+            QCOMPARE(heading, expected);
+            QCOMPARE(printedPage.rules.size(), 1);
+            for (int i = 7; i < printedPage.texts.size(); i += 5) {
+                QStringList cells;
+                for (int column = 0; column < 5; ++column) {
+                    const PrintedPage::Text& cell = printedPage.texts[i + column];
+                    QVERIFY(QRectF(QPointF(), page).contains(cell.box));
+                    QCOMPARE(cell.box.top(), printedPage.texts[i].box.top());
+                    cells << cell.text;
+                }
+                rows << cells;
+            }
+        }
+        QCOMPARE(rows, list.rows);
+    }
+
     void layoutAfterCreation()
     {
         Overview o;

@@ -25,6 +25,50 @@ bool lockableByOthers(const QString& path)
         == 0;
 }
 
+struct Run {
+    int status = -1;
+    QStringList out;  // lines of standard output
+    QString err;
+};
+
+// Runs the program as from a terminal without any display.
+Run run(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAVISTO_BINARY), arguments);
+    Run result;
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.status = program.exitCode();
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    result.out = out.isEmpty() ? QStringList() : out.chopped(out.endsWith('\n') ? 1 : 0).split('\n');
+    result.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return result;
+}
+
+// A set with music timings (one of them with foreign bytes), a peripheral and a random timing.
+QByteArray exampleFile()
+{
+    QByteArray bytes(18560, '\0');
+    for (int t = 0; t < 8; ++t)
+        bytes.replace((t + 1) * 2048, 800, QByteArray(800, '\xFF'));
+    bytes.replace(18432, 100, QByteArray(100, '\xFF'));
+    bytes[0] = 2;
+    bytes[18559] = 0;
+    bytes.replace(2048, 8, QByteArray("\x01\x07\x30\x01\x0C\x03\x1F\x03", 8));
+    bytes.replace(2048 + 4 * 8, 8, QByteArray("\x05\xAB\x5F\xC8\x00\x00\xFF\xFF", 8));
+    bytes.replace(2048 + 5 * 8, 8, QByteArray("\x00\x11\x11\x11\x11\x11\x11\x11", 8));  // empty: Serial 0
+    bytes.replace(2048 + 99 * 8, 8,
+                  QByteArray("\x64\x12\x00\x01\x01\x01\x01\x01", 8));  // slot 100: never listed
+    bytes.replace(12288 + 14 * 8, 8, QByteArray("\x0F\x06\x30\x07\x15\x09\x1F\x05", 8));
+    bytes.replace(18432, 10, QByteArray("\x01\x08\x00\x09\x45\x01\x40\x01\x05\x14", 10));
+    return bytes;
+}
+
 }  // namespace
 
 class RunProgramTest : public QObject {
@@ -60,6 +104,72 @@ private slots:
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
         program.waitForFinished();
+    }
+
+    // --print writes every used timing in the overview's words, table by table, and the settings.
+    void printsTheSchedule()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("print.mtf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(exampleFile()) == 18560);
+        file.close();
+        const Run printed = run({QStringLiteral("--print"), file.fileName()});
+        QCOMPARE(printed.status, 0);
+        QCOMPARE(printed.err, QString());
+        const QStringList expected{
+            "定时查看－程序（1）－音乐定时",
+            "01\t指定曲目 01 - 12 - 03\t07:30\t1-2-3-4-5- - \t1-2- - - - - ",
+            "05\t指定曲目 200 - 00 - 00\tAB:5F\t1-2-3-4-5-6-日\t1-2-3-4-5-6- ",
+            "定时查看－程序（2）－外设定时",
+            "15\t外设工作\t从 06:30 到 07:15\t1-2-3-4-5- - \t1- -3- - - - ",
+            "定时查看－程序（随机定时）－关闭",
+            "01\t曲目范围从 05 到 20 顺序播放\t从 08:00 到 09:45\t - - - - - -日\t1- - - - - - ",
+            "运行设定：程序2",
+            "随机播放：关闭",
+        };
+        QCOMPARE(printed.out.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(printed.out[i], expected[i]);
+
+        // A file another program holds is read all the same; an empty file prints the settings only.
+        QVERIFY(QProcess::startDetached(QStringLiteral("flock"),
+                                        {file.fileName(), QStringLiteral("sleep"), QStringLiteral("3")}));
+        QTRY_VERIFY(!lockableByOthers(file.fileName()));
+        QCOMPARE(run({QStringLiteral("--print"), file.fileName()}).out, printed.out);
+        QFile empty(dir.filePath("empty.mtf"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QCOMPARE(run({QStringLiteral("--print"), empty.fileName()}).out,
+                 (QStringList{"运行设定：程序1", "随机播放：开启"}));
+    }
+
+    // --help and --version answer and end; what cannot be done says why on standard error and
+    // exits with 1, printing nothing.
+    void commandLine()
+    {
+        const Run help = run({QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        for (const char* option : {"--help", "--version", "--print <FILE>", "[FILE]"})
+            QVERIFY2(help.out.join('\n').contains(QLatin1String(option)), option);
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.out, QStringList{"tavisto 1.0"});
+
+        const Run unknown = run({QStringLiteral("--colour")});
+        QCOMPARE(unknown.status, 1);
+        QVERIFY(unknown.out.isEmpty());
+        QVERIFY2(unknown.err.contains("Unknown option 'colour'"), qPrintable(unknown.err));
+
+        QTemporaryDir dir;
+        for (const QString& path : {dir.filePath("missing.mtf"), dir.path()}) {
+            const Run failed = run({QStringLiteral("--print"), path});
+            QCOMPARE(failed.status, 1);
+            QVERIFY(failed.out.isEmpty());
+            QVERIFY2(failed.err.contains(path)
+                         && failed.err.contains(path == dir.path() ? "Is a directory"
+                                                                   : "No such file or directory"),
+                     qPrintable(failed.err));
+        }
     }
 };
 

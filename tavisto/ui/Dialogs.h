@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace tavisto {
@@ -33,6 +34,8 @@ public:
     virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                             const QString& preset) = 0;
     virtual std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) = 0;
+    // The print dialog, which sets up `printer`; false when the user cancels.
+    virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 
 }  // namespace tavisto

@@ -13,6 +13,7 @@ public:
     std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& preset) override;
     std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) override;
+    bool printDialog(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace tavisto

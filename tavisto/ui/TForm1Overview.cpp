@@ -15,6 +15,7 @@ void TForm1::Button11Click()
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
     overview_->setWindowTitle(overviewTitle(state_.Selection(), state_.Timings.RandomEnabled));
+    overview_->setFileName(state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName);
     connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
         state_.CP.Serial = 0;
         ClearCP(state_.CP);

@@ -3,16 +3,20 @@
 #include "ControlNames.h"
 #include "Dialogs.h"
 #include "Fonts.h"
+#include "ListPrint.h"
 #include "WindowSetup.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QWindow>
@@ -92,6 +96,8 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     FormCreate();
     connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
     // The main window's frame tells how much the window manager adds around a window.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+            &TForm2::printList);
     fitToScreen(mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0));
 
     if (mainWindow && mainWindow->windowHandle()) {
@@ -160,6 +166,32 @@ void TForm2::setRow(int row, const OverviewRow& cells)
         else
             StringGrid1->setItem(row, column, new QTableWidgetItem(text));
     }
+}
+
+void TForm2::setFileName(const QString& fileName)
+{
+    fileName_ = fileName;
+}
+
+// The list as it stands, under the window's title, with the file name and today's date.
+void TForm2::printList()
+{
+    PrintedList list;
+    list.title = windowTitle();
+    list.subtitle = QStringLiteral("%1    %2").arg(fileName_, QDate::currentDate().toString(Qt::ISODate));
+    for (int column = 0; column < kOverviewColumns; ++column) {
+        list.columns << HeaderControl1->model()->headerData(column, Qt::Horizontal).toString();
+        list.widths << StringGrid1->columnWidth(column);
+    }
+    for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < kOverviewColumns; ++column)
+            cells << (StringGrid1->item(row, column) ? StringGrid1->item(row, column)->text() : QString());
+        list.rows << cells;
+    }
+    QPrinter printer;
+    if (dialogs_.printDialog(this, printer) && !tavisto::printList(list, printer))
+        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打印失败！"), Dialogs::Buttons::Ok);
 }
 
 int TForm2::currentRow() const

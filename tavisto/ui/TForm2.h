@@ -25,6 +25,8 @@ public:
     void setRow(int row, const OverviewRow& cells);
     // Row of the selected cell; 0 while none is selected.
     int currentRow() const;
+    // The file whose table is listed, named on printed pages.
+    void setFileName(const QString& fileName);
 
 signals:
     // The user confirmed clearing the timing in `row`.
@@ -44,8 +46,10 @@ private:
     void Button1Click();  // 清除定时
     void Button2Click();  // 编辑定时
     void HeaderControl1SectionResize();
+    void printList();  // Ctrl+P
 
     Dialogs& dialogs_;
+    QString fileName_;
     QWidget* Panel1;
     QHeaderView* HeaderControl1;
     QTableWidget* StringGrid1;

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <functional>
 
@@ -28,7 +29,9 @@ public:
     QQueue<Answer> answers;                       // for message boxes; OK/Yes... when empty
     QQueue<std::optional<QString>> inputAnswers;  // nothing = Cancel
     QQueue<std::optional<QString>> fileAnswers;   // nothing = Cancel
-    std::function<void()> duringMessage;          // runs while a box is "open"
+    QQueue<std::optional<QString>> printAnswers;  // a PDF file to print to; nothing = Cancel
+    int printDialogs = 0;
+    std::function<void()> duringMessage;  // runs while a box is "open"
 
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title) override
     {
@@ -49,6 +52,17 @@ public:
     {
         files.append(request);
         return fileAnswers.isEmpty() ? std::optional<QString>() : fileAnswers.dequeue();
+    }
+
+    bool printDialog(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        const std::optional<QString> file = printAnswers.isEmpty() ? std::nullopt : printAnswers.dequeue();
+        if (file) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(*file);
+        }
+        return file.has_value();
     }
 
     QStringList texts() const
