@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -199,6 +201,22 @@ private slots:
         for (const QAction* action : menu->actions())
             entries << action->text();
         QVERIFY2(entries.join(' ').contains("粘贴"), qPrintable(entries.join(' ')));
+    }
+
+    // The system's print dialog, in the user's language; cancelled, it prints nothing.
+    void printDialog()
+    {
+        QtDialogs dialogs;
+        QString title;
+        WhenModal cancel([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QPrintDialog*>(widget);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        QPrinter printer;
+        QVERIFY(!dialogs.printDialog(nullptr, printer));
+        QCOMPARE(title, QString("打印"));
     }
 
     void openDialogCancelled()
