@@ -36,6 +36,7 @@ public:
     // the folder does not exist. Nothing on disk changes before write().
     bool create(const std::string& path);
     void close();
+    // A file is attached: one opened, or a path taken for a new set.
     bool isOpen() const { return !path_.empty(); }
 
     // Writes the complete file into a temporary file beside it, flushes it to the device and

@@ -261,6 +261,16 @@ private slots:
         }
         QCOMPARE(firstDifference(contents(path("moved.mtf")), patternFile(20000)), QString());
 
+        // Saved through a symbolic link, the file it leads to is replaced and the link stays.
+        QVERIFY(QFile::link(file, path("link.mtf")));
+        {
+            TimingFile linked;
+            QVERIFY(linked.open(path("link.mtf").toStdString()));
+            QVERIFY(linked.write(TimingSet::fresh()));
+        }
+        QVERIFY(QFileInfo(path("link.mtf")).isSymLink());
+        QCOMPARE(contents(file).mid(2048, 8), QByteArray(8, '\xFF'));
+
         // A file that another program put at the path of our deleted one, and holds, is not replaced.
         TimingFile timingFile;
         QVERIFY(timingFile.open(name));
