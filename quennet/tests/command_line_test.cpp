@@ -35,15 +35,19 @@ class CommandLineTest : public QObject {
     QByteArray out_;
     QByteArray err_;
 
-    int run(const QStringList& arguments)
+    QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME"})
             environment.remove(QString::fromLatin1(name));
         environment.insert("HOME", home_.path());
         environment.insert("LANG", "C.UTF-8");
+        return environment;
+    }
+    int run(const QStringList& arguments)
+    {
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(environment());
         process.start(QStringLiteral(QUENNET_BINARY), arguments);
         if (!process.waitForFinished(20000))
             qFatal("quennet did not finish");
@@ -156,6 +160,19 @@ private slots:
         QCOMPARE(run({"--bogus"}), 1);
         QVERIFY(out_.isEmpty());
         QVERIFY(err_.contains("bogus"));
+        QCOMPARE(run({"userds.kqd"}), 1);  // no file is opened from here
+        QVERIFY(err_.contains("userds.kqd"));
+
+        // Qt's own options are no mistake, with a window or without.
+        QCOMPARE(run({"-style", "fusion", "-reverse", "--version"}), 0);
+        QCOMPARE(out_, QByteArray("Quennet 1.0\n"));
+        QProcess window;
+        window.setProcessEnvironment(environment());
+        window.start(QStringLiteral(QUENNET_BINARY), {"-platform", "offscreen", "-style=fusion"});
+        QVERIFY(window.waitForStarted() && !window.waitForFinished(1500));
+        window.kill();
+        window.waitForFinished();
+        QCOMPARE(window.readAllStandardError(), QByteArray());
     }
 };
 

@@ -19,8 +19,43 @@ namespace {
 const QString kPrintOption = QStringLiteral("print");
 const QString kDriveOption = QStringLiteral("drive-c");
 
+// Options every Qt program takes ("-style fusion"); the application object uses them up, but
+// they are known here too, so that they are neither refused nor taken for a file name.
+const char* const kQtOptionsWithValue[] = {"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "qwindowicon",
+                                           "qwindowtitle",
+                                           "session",
+                                           "display",
+                                           "geometry",
+                                           "icon",
+                                           "title",
+                                           "name",
+                                           "visual",
+                                           "style",
+                                           "stylesheet",
+                                           "qmljsdebugger"};
+const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void addQtOption(QCommandLineParser& parser, const char* name, bool withValue)
+{
+    QCommandLineOption option(QString::fromLatin1(name), QString(),
+                              withValue ? QStringLiteral("value") : QString());
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+}
+
 void addOptions(QCommandLineParser& parser)
 {
+    // "-style" is one option, as Qt reads it, not the letters s, t, y, l and e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : kQtOptionsWithValue)
+        addQtOption(parser, name, true);
+    for (const char* name : kQtFlagOptions)
+        addQtOption(parser, name, false);
     parser.setApplicationDescription(
         QStringLiteral("Edits the timing programs of the player's data file C:\\DSdata\\UserDS.KQD."));
     parser.addHelpOption();
@@ -41,7 +76,7 @@ bool needsNoWindow(const QStringList& arguments)
 {
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty())
         return true;
     return parser.isSet(kPrintOption) || parser.isSet(QStringLiteral("help"))
         || parser.isSet(QStringLiteral("version"))
@@ -53,6 +88,12 @@ CommandLine readCommandLine(const QCoreApplication& app)
     QCommandLineParser parser;
     addOptions(parser);
     parser.process(app);
+    // The program edits one fixed file; a file named here would silently not be the one edited.
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "%s: 多余的参数“%s”。\n", qPrintable(QCoreApplication::applicationName()),
+                     parser.positionalArguments().constFirst().toLocal8Bit().constData());
+        std::exit(1);
+    }
 
     CommandLine options;
     options.driveFolder = parser.isSet(kDriveOption)

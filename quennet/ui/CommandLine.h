@@ -12,11 +12,12 @@ struct CommandLine {
 };
 
 // True when the arguments are served without a window: --print, --help, --version or a mistake
-// (an unknown option, a --drive-c that is no folder).
+// (an unknown option, an argument that is no option, a --drive-c that is no folder).
 bool needsNoWindow(const QStringList& arguments);
 
 // Reads the options of the running application. --help, --version and an unknown option print
-// their text and end the program; a --drive-c folder that does not exist ends it with status 1.
+// their text and end the program; an argument that is no option, or a --drive-c folder that does
+// not exist, ends it with status 1.
 CommandLine readCommandLine(const QCoreApplication& app);
 
 // --print: every program that has timings, under the check list's title, one line per timing
