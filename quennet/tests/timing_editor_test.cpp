@@ -452,13 +452,14 @@ private slots:
         click(kPreviousButton);
         LockedFile::failReads(EIO);
         for (const char* id : {kAddButton, kModifyButton, kDeleteButton, kFirstButton, kLastButton,
-                               kPreviousButton, kNextButton, kProgram2Radio}) {
+                               kPreviousButton, kNextButton, kCheckListButton, kProgram2Radio}) {
             dialogs_.messages.clear();
             click(id);
             QCOMPARE(dialogs_.messages.size(), 1);
             QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法读取,操作没有完成!");
         }
         LockedFile::failReads(0);
+        QVERIFY(dialogs_.checkLists.isEmpty());  // not an empty list
         QCOMPARE(readAll(path_), timingsFile(0, 3));
         click(kProgram1Radio);
         QCOMPARE(indicator(), QString(" 03 / 03 "));

@@ -61,7 +61,8 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
             &TimingCheckList::printList);
 }
 
-// The columns keep the proportions of their widths in pixels but share the list's own width, room for a scroll bar kept, so that the list never scrolls sideways.
+// The columns keep the proportions of their widths in pixels but share the list's own width,
+// room for a scroll bar kept, so that the list never scrolls sideways.
 void TimingCheckList::fitColumns()
 {
     const int total =
@@ -69,13 +70,14 @@ void TimingCheckList::fitColumns()
     list_->ensurePolished();
     const int room = list_->maximumViewportSize().width()
         - list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_->verticalScrollBar());
+    const int last = int(std::size(kCheckListColumnWidths)) - 1;
     int used = 0;
-    for (int column = 0; column < 5; ++column) {
+    for (int column = 0; column < last; ++column) {
         list_->setColumnWidth(column, kCheckListColumnWidths[column] * room / total);
         used += list_->columnWidth(column);
     }
     list_->header()->setStretchLastSection(false);
-    list_->setColumnWidth(5, room - used);  // the last takes what rounding left
+    list_->setColumnWidth(last, room - used);  // the last takes what rounding left
 }
 
 void TimingCheckList::printList()

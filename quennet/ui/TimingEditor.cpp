@@ -35,6 +35,10 @@ const char kWriteFailedMessage[] = "%1 定时文件无法写入,操作没有完�
 const char kReadFailedMessage[] = "%1 定时文件无法读取,操作没有完成!";
 const char kClearQuestion[] = "全部清空将删除四套定时程序中的所有定时,确定要清空吗?";
 
+// The number fields are taken in the order of numbers_: hour, minute, the three tracks and the
+// random range come before the boxes, the end minute and end hour after them.
+constexpr std::size_t kNumbersBeforeBoxes = 7;
+
 const char kTrackCaption[] = "曲    目:";
 const char kMusicTrackCaption[] = "曲    目";
 const char kStationCaption[] = "台    号:";
@@ -325,19 +329,22 @@ bool TimingEditor::takeNumber(const NumberField& field)
 // A field the shown kind hides is neither taken nor checked: it keeps the value it was shown with.
 bool TimingEditor::takeFields()
 {
+    const auto takeNumbers = [this](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            if (!numbers_[i].edit->isHidden() && !takeNumber(numbers_[i]))
+                return false;
+        }
+        return true;
+    };
     state_.ProgramIndex = programs_->checkedId();
-    for (std::size_t i = 0; i < 7; ++i) {
-        if (!numbers_[i].edit->isHidden() && !takeNumber(numbers_[i]))
-            return false;
-    }
+    if (!takeNumbers(0, kNumbersBeforeBoxes))
+        return false;
     for (int day = 0; day < 7; ++day)
         fields_.days[day] = dayBoxes_[day]->isChecked();
     for (int zone = 0; zone < 4; ++zone)
         fields_.zones[zone] = zoneBoxes_[zone]->isChecked();
-    for (std::size_t i = 7; i < numbers_.size(); ++i) {
-        if (!numbers_[i].edit->isHidden() && !takeNumber(numbers_[i]))
-            return false;
-    }
+    if (!takeNumbers(kNumbersBeforeBoxes, numbers_.size()))
+        return false;
     indicator_ = indicatorEdit_->text();
     return true;
 }
@@ -527,22 +534,21 @@ void TimingEditor::addClick()
             }
         }
     }
-    if (!storeFieldsAt(target))
-        return;
-    const bool replaced = std::binary_search(positions.begin(), positions.end(), target);
-    state_.ShownNo = target;
-    state_.TimingCount = int(positions.size()) + (replaced ? 0 : 1);
-    setIndicator(ordinalOf(positions, target), false);
-    showFields();
+    storeFieldsAt(positions, target);
 }
 
-bool TimingEditor::storeFieldsAt(int position)
+void TimingEditor::storeFieldsAt(const std::vector<int>& positions, int position)
 {
     PackTiming(state_.EntryBuffer, fields_, state_.TimingKind, position);
-    if (file_.StoreTiming(state_.ProgramIndex, position, state_.EntryBuffer))
-        return true;
-    reportFailure(kWriteFailedMessage);
-    return false;
+    if (!file_.StoreTiming(state_.ProgramIndex, position, state_.EntryBuffer)) {
+        reportFailure(kWriteFailedMessage);
+        return;
+    }
+    const bool added = !std::binary_search(positions.begin(), positions.end(), position);
+    state_.ShownNo = position;
+    state_.TimingCount = int(positions.size()) + (added ? 1 : 0);
+    setIndicator(ordinalOf(positions, position), false);
+    showFields();
 }
 
 void TimingEditor::modifyClick()
@@ -553,14 +559,7 @@ void TimingEditor::modifyClick()
     const std::optional<std::vector<int>> positions = validPositions();
     if (!positions)
         return;
-    const int position = std::max(state_.ShownNo, 1);
-    if (!storeFieldsAt(position))
-        return;
-    const bool added = !std::binary_search(positions->begin(), positions->end(), position);
-    state_.ShownNo = position;
-    state_.TimingCount = int(positions->size()) + (added ? 1 : 0);
-    setIndicator(ordinalOf(*positions, position), false);
-    showFields();
+    storeFieldsAt(*positions, std::max(state_.ShownNo, 1));
 }
 
 // After a deletion the previous stored timing is shown, or the next one when none is before.
@@ -650,9 +649,11 @@ void TimingEditor::nextClick()
     showPosition(*positions, after != positions->end() ? *after : state_.ShownNo, false);
 }
 
+// A file that cannot be read is reported rather than shown as an empty list.
 void TimingEditor::checkListClick()
 {
-    dialogs_.showCheckList(this, file_, state_.ProgramIndex);
+    if (validPositions())
+        dialogs_.showCheckList(this, file_, state_.ProgramIndex);
 }
 
 void TimingEditor::okClick()

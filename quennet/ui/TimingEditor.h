@@ -57,8 +57,9 @@ private:
     void setIndicator(int ordinal, bool trailingBlank);
     // Loads and shows the timing at `position`, which becomes the shown one.
     void showPosition(const std::vector<int>& positions, int position, bool trailingBlank);
-    // Packs the fields for `position` and stores them there; a failed write is reported.
-    bool storeFieldsAt(int position);
+    // Packs the fields for `position`, stores them there and counts the timing among `positions`
+    // (the valid ones before); a failed write is reported and changes nothing else.
+    void storeFieldsAt(const std::vector<int>& positions, int position);
     void applyKind(TimingKind kind);
     void setFileButtonsEnabled(bool enabled);
     // Positions of the program's timings; a failed read is reported and gives nothing.
