@@ -164,7 +164,9 @@ std::string DataFile::SaveProgramIndex(int programIndex)
     if (!read || *read != header.bytes.size())
         return withPath(kSaveFailedMessage, path, error);
     header.setProgramIndex(programIndex);
-    if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error))
+    // The card may be pulled once this says 保存成功, so every timing stored since 打开文件 must be
+    // on it by then.
+    if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error) || !file->sync(error))
         return withPath(kSaveFailedMessage, path, error);
     return kSavedMessage;
 }

@@ -45,7 +45,10 @@ std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, F
         error = {FileError::Kind::NotRegular, 0};
         return std::nullopt;
     }
-    if (mode != Mode::Peek && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Readers share the file with one another (a shared lock also needs nothing but read access
+    // on a network file system); whoever writes has it alone.
+    const int lock = mode == Mode::Read ? LOCK_SH : LOCK_EX;
+    if (mode != Mode::Peek && ::flock(fd, lock | LOCK_NB) != 0) {
         error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, 0} : FileError::system(errno);
         return std::nullopt;
     }
@@ -117,6 +120,15 @@ bool LockedFile::writeAt(long offset, const void* data, std::size_t size, FileEr
 bool LockedFile::resize(long size, FileError& error)
 {
     if (writeFault != 0 || ::ftruncate(fd_, size) != 0) {
+        error = FileError::system(writeFault != 0 ? writeFault : errno);
+        return false;
+    }
+    return true;
+}
+
+bool LockedFile::sync(FileError& error)
+{
+    if (writeFault != 0 || ::fsync(fd_) != 0) {
         error = FileError::system(writeFault != 0 ? writeFault : errno);
         return false;
     }

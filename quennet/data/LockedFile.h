@@ -1,6 +1,6 @@
 #pragma once
-// A regular file held exclusively (flock) for as long as this object lives,
-// so no other process can use it meanwhile (Peek only reads and takes no lock).
+// A regular file held (flock) for as long as this object lives: exclusively, so no other
+// process can use it meanwhile, or shared with other readers (Read); Peek takes no lock at all.
 #include "FileError.h"
 
 #include <cstddef>
@@ -12,7 +12,7 @@ namespace quennet {
 class LockedFile {
 public:
     enum class Mode {
-        Read,       // existing file, read only
+        Read,       // existing file, read only, shared with other readers
         Write,      // existing file, write only; never creates it
         ReadWrite,  // existing file, read and write
         CreateNew,  // a file that does not exist yet, read and write
@@ -35,8 +35,11 @@ public:
     std::optional<std::size_t> readAt(long offset, void* data, std::size_t size, FileError& error);
     bool writeAt(long offset, const void* data, std::size_t size, FileError& error);
     bool resize(long size, FileError& error);
+    // Puts what was written on the device; a write the system failed to carry out shows here.
+    bool sync(FileError& error);
 
-    // Tests make every later read or write fail with errorCode, as a failing card would; 0 heals.
+    // Tests make every later read, or write and sync, fail with errorCode, as a failing card
+    // would; 0 heals.
     static void failReads(int errorCode);
     static void failWrites(int errorCode);
 

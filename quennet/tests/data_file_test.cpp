@@ -209,6 +209,13 @@ private slots:
         QCOMPARE(readAll(path_)[101], char(3));
         QVERIFY(file_->OpenDataFile(0).opened);
         QCOMPARE(file_->OpenDataFile(0).programIndex, 3);
+
+        // Readers share the file with one another, never with an editor that holds it.
+        QCOMPARE(file_->SaveProgramIndex(0), std::string("  保存成功! "));
+        FileError error;
+        const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
+        QVERIFY(reader && file_->CountTimings(0));
+        QVERIFY(!file_->OpenDataFile(0).opened);
     }
 
     // Whatever stands at the path and is not a regular file is refused at once.

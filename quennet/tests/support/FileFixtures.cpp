@@ -81,7 +81,8 @@ HeldElsewhere::HeldElsewhere(const QString& path)
     child_ = fork();
     if (child_ == 0) {
         quennet::FileError error;
-        auto lock = quennet::LockedFile::open(path.toStdString(), quennet::LockedFile::Mode::Read, error);
+        auto lock =
+            quennet::LockedFile::open(path.toStdString(), quennet::LockedFile::Mode::ReadWrite, error);
         char signal = lock ? '1' : '0';
         (void)!write(held[1], &signal, 1);
         (void)!read(release[0], &signal, 1);
