@@ -13,20 +13,6 @@
 using namespace quennet;
 using namespace quennet::testing;
 
-namespace {
-TimingEntry entry(int position, int hour, int minute, int main, int radio, int from, int to)
-{
-    TimingEntry timing = musicEntry(position);
-    timing.Hour = std::uint8_t(hour);
-    timing.Minute = std::uint8_t(minute);
-    timing.MainTrack = std::uint8_t(main);
-    timing.RadioFlag = std::uint8_t(radio);
-    timing.RangeFromOrEndHour = std::uint8_t(from);
-    timing.RangeToOrEndMinute = std::uint8_t(to);
-    return timing;
-}
-}  // namespace
-
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -74,21 +60,14 @@ private slots:
     void printListsEveryProgram()
     {
         QByteArray bytes = emptyFile(2);
-        TimingEntry music = entry(1, 7, 30, 1, 0, 10, 20);
-        music.ZoneBits = 0x05;
-        putEntry(bytes, 0, 1, music);
-        putEntry(bytes, 0, 2, entry(2, 6, 0, 5, 1, 6, 30));
+        putEntry(bytes, 0, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
+        putEntry(bytes, 0, 2, timingEntry(2, 6, 0, 5, 2, 3, 6, 30, 0x3E, 0x05, 1));
         putEntry(bytes, 0, 3, deletedEntry());
-        putEntry(bytes, 0, 4, entry(4, 12, 0, 229, 0, 12, 5));
-        putEntry(bytes, 0, 5, entry(7, 1, 1, 1, 0, 1, 1));  // not its own position: not a timing
-        TimingEntry foreign = entry(6, 30, 99, 150, 1, 255, 0);
-        foreign.DayBits = 0xFF;
-        foreign.ZoneBits = 0xF0;
-        putEntry(bytes, 0, 6, foreign);
-        putEntry(bytes, 0, 100, entry(100, 1, 1, 1, 0, 1, 1));
-        TimingEntry recording = entry(9, 23, 59, 97, 0, 0, 0);
-        recording.DayBits = 0x41;
-        putEntry(bytes, 2, 9, recording);
+        putEntry(bytes, 0, 4, timingEntry(4, 12, 0, 229, 2, 3, 12, 5, 0x3E, 0x05));
+        putEntry(bytes, 0, 5, musicEntry(7));  // not its own position: not a timing
+        putEntry(bytes, 0, 6, timingEntry(6, 30, 99, 150, 2, 3, 255, 0, 0xFF, 0xF0, 1));
+        putEntry(bytes, 0, 100, musicEntry(100));
+        putEntry(bytes, 2, 9, timingEntry(9, 23, 59, 97, 2, 3, 0, 0, 0x41, 0x05));
         const QString path = writeData(drive_ + "/dsdata", bytes);
 
         HeldElsewhere editor(path);
@@ -134,7 +113,7 @@ private slots:
     {
         const QString card = home_.path() + "/card";
         QByteArray bytes = emptyFile(0);
-        putEntry(bytes, 1, 1, entry(1, 8, 15, 3, 0, 0, 0));
+        putEntry(bytes, 1, 1, timingEntry(1, 8, 15, 3, 2, 3, 0, 0, 0x3E, 0x05));
         const QString path = card + "/DSDATA/UserDS.KQD";
         QDir().mkpath(card + "/DSDATA");
         writeAll(path, bytes);

@@ -44,24 +44,6 @@ void whenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::Standa
         box->button(button)->click();
     });
 }
-
-TimingEntry Entry(int position, int hour, int minute, int main, int second, int third, int from, int to,
-                  int days, int zones, int radio = 0)
-{
-    TimingEntry entry;
-    entry.EntryNo = std::uint8_t(position);
-    entry.Hour = std::uint8_t(hour);
-    entry.Minute = std::uint8_t(minute);
-    entry.MainTrack = std::uint8_t(main);
-    entry.SecondTrack = std::uint8_t(second);
-    entry.ThirdTrack = std::uint8_t(third);
-    entry.RangeFromOrEndHour = std::uint8_t(from);
-    entry.RangeToOrEndMinute = std::uint8_t(to);
-    entry.DayBits = std::uint8_t(days);
-    entry.ZoneBits = std::uint8_t(zones);
-    entry.RadioFlag = std::uint8_t(radio);
-    return entry;
-}
 }  // namespace
 
 // A page that keeps the texts painted on it.
@@ -113,12 +95,12 @@ private slots:
         DataFile file(drive_.path().toStdString());
         QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
         QByteArray bytes = emptyFile(0);
-        putEntry(bytes, 2, 1, Entry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
+        putEntry(bytes, 2, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
         putEntry(bytes, 2, 2, deletedEntry());
-        putEntry(bytes, 2, 3, Entry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
-        putEntry(bytes, 2, 4, Entry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
-        putEntry(bytes, 2, 5, Entry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
-        putEntry(bytes, 2, 6, Entry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
+        putEntry(bytes, 2, 3, timingEntry(3, 6, 0, 5, 0, 0, 6, 30, 0x7F, 0x0F, 1));
+        putEntry(bytes, 2, 4, timingEntry(4, 12, 0, 229, 0, 0, 12, 5, 0x00, 0x00));
+        putEntry(bytes, 2, 5, timingEntry(5, 23, 59, 97, 100, 0, 0, 0, 0x41, 0x08));
+        putEntry(bytes, 2, 6, timingEntry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
         writeAll(QString::fromStdString(file.filePath()), bytes);
 
         ScriptedDialogs dialogs;
@@ -199,7 +181,7 @@ private slots:
         QDir().mkpath(drive_.path() + "/dsdata");
         QByteArray bytes = emptyFile(0);
         for (int n = 1; n <= 99; ++n)
-            putEntry(bytes, 0, n, Entry(n, 23, 59, 97, 100, 100, 100, 100, 0x7F, 0x0F));
+            putEntry(bytes, 0, n, timingEntry(n, 23, 59, 97, 100, 100, 100, 100, 0x7F, 0x0F));
         writeAll(QString::fromStdString(file.filePath()), bytes);
         for (int program : {0, 1}) {  // 99 rows and none
             TimingCheckList list(file, dialogs, program);
@@ -240,7 +222,8 @@ private slots:
     {
         CheckListDocument document{checkListTitle(0), "/card/dsdata/userds.kqd    2026-12-08 10:00", {}};
         for (int n = 1; n <= 99; ++n)
-            document.rows.append(checkListRow(n, Entry(n, n % 24, n % 60, n % 95, 2, 3, 10, 20, 0x3E, 0x0F)));
+            document.rows.append(
+                checkListRow(n, timingEntry(n, n % 24, n % 60, n % 95, 2, 3, 10, 20, 0x3E, 0x0F)));
         RecordingPage device;
         QPainter painter(&device);
         const QList<QList<int>> pages = paintCheckList(painter, QRect(40, 40, 714, 1043), document,
@@ -269,7 +252,7 @@ private slots:
         DataFile file(drive_.path().toStdString());
         QByteArray bytes = emptyFile(0);
         for (int n = 1; n <= 99; ++n)
-            putEntry(bytes, 0, n, Entry(n, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x0F));
+            putEntry(bytes, 0, n, timingEntry(n, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x0F));
         writeAll(QString::fromStdString(file.filePath()), bytes);
         ScriptedDialogs dialogs;
         TimingCheckList list(file, dialogs, 0);

@@ -416,6 +416,14 @@ std::optional<std::vector<int>> TimingEditor::validPositions()
     return positions;
 }
 
+std::optional<std::vector<int>> TimingEditor::takeFieldsAndRead()
+{
+    if (!takeFields())
+        return std::nullopt;
+    showFields();
+    return validPositions();
+}
+
 void TimingEditor::reportFailure(const char* message)
 {
     dialogs_.message(this, QString::fromUtf8(message).arg(QString::fromStdString(file_.filePath())),
@@ -517,10 +525,7 @@ void TimingEditor::spinScrolled(const NumberField& field, int position)
 // with position 99 taken it fills the first gap, and with 99 timings it replaces timing 99.
 void TimingEditor::addClick()
 {
-    if (!takeFields())
-        return;
-    showFields();
-    const std::optional<std::vector<int>> valid = validPositions();
+    const std::optional<std::vector<int>> valid = takeFieldsAndRead();
     if (!valid)
         return;
     const std::vector<int>& positions = *valid;
@@ -553,25 +558,15 @@ void TimingEditor::storeFieldsAt(const std::vector<int>& positions, int position
 
 void TimingEditor::modifyClick()
 {
-    if (!takeFields())
-        return;
-    showFields();
-    const std::optional<std::vector<int>> positions = validPositions();
-    if (!positions)
-        return;
-    storeFieldsAt(*positions, std::max(state_.ShownNo, 1));
+    if (const auto positions = takeFieldsAndRead())
+        storeFieldsAt(*positions, std::max(state_.ShownNo, 1));
 }
 
 // After a deletion the previous stored timing is shown, or the next one when none is before.
 void TimingEditor::deleteClick()
 {
-    if (!takeFields())
-        return;
-    showFields();
-    if (state_.ShownNo == 0)
-        return;
-    std::optional<std::vector<int>> valid = validPositions();
-    if (!valid)
+    std::optional<std::vector<int>> valid = takeFieldsAndRead();
+    if (!valid || state_.ShownNo == 0)
         return;
     const int deleted = state_.ShownNo;
     if (!file_.DeleteTiming(state_.ProgramIndex, deleted)) {

@@ -64,6 +64,8 @@ private:
     void setFileButtonsEnabled(bool enabled);
     // Positions of the program's timings; a failed read is reported and gives nothing.
     std::optional<std::vector<int>> validPositions();
+    // The first steps of the storing commands: take and show the fields, then read the positions.
+    std::optional<std::vector<int>> takeFieldsAndRead();
     void reportFailure(const char* message);
     void countProgram();
     void showLastTiming();

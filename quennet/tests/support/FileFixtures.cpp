@@ -48,6 +48,24 @@ quennet::TimingEntry musicEntry(int position)
     return entry;
 }
 
+quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, int second, int third,
+                                 int from, int to, int days, int zones, int radio)
+{
+    quennet::TimingEntry entry;
+    entry.EntryNo = std::uint8_t(position);
+    entry.Hour = std::uint8_t(hour);
+    entry.Minute = std::uint8_t(minute);
+    entry.MainTrack = std::uint8_t(main);
+    entry.SecondTrack = std::uint8_t(second);
+    entry.ThirdTrack = std::uint8_t(third);
+    entry.RangeFromOrEndHour = std::uint8_t(from);
+    entry.RangeToOrEndMinute = std::uint8_t(to);
+    entry.DayBits = std::uint8_t(days);
+    entry.ZoneBits = std::uint8_t(zones);
+    entry.RadioFlag = std::uint8_t(radio);
+    return entry;
+}
+
 quennet::TimingEntry deletedEntry()
 {
     quennet::TimingEntry entry;

@@ -15,6 +15,9 @@ QByteArray emptyFile(int programIndex);
 
 // A music timing at position with distinct values in every field.
 quennet::TimingEntry musicEntry(int position);
+// A timing at position with exactly these bytes (radio: 1 for a radio timing), all others zero.
+quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, int second, int third,
+                                 int from, int to, int days, int zones, int radio = 0);
 quennet::TimingEntry deletedEntry();
 
 void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
