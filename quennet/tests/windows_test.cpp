@@ -271,7 +271,7 @@ private slots:
     void aboutBox()
     {
         AboutBox about;
-        QCOMPARE(about.objectName(), QString("AboutBox"));
+        QCOMPARE(about.objectName(), QString(kAboutWindow));
         QCOMPARE(about.windowTitle(), QString("关于 Quennet"));
         QStringList texts;
         for (QLabel* label : about.findChildren<QLabel*>())

@@ -24,6 +24,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    // Lets the desktop find the window's entry and icon (the Wayland application id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Quennet"));
     QApplication::setWindowIcon(quennet::appIcon());
     quennet::installQtTranslations(app, QLocale::system());
     const quennet::CommandLine options = quennet::readCommandLine(app);
