@@ -66,16 +66,32 @@ bool lock(int fd)
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
-int openLocked(const std::string& path, int flags)
+// 0 for a regular file; otherwise why it cannot be a timing file.
+int notRegular(int fd)
 {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    struct stat found { };
+    if (::fstat(fd, &found) != 0)
+        return errno;
+    if (S_ISDIR(found.st_mode))
+        return EISDIR;
+    return S_ISREG(found.st_mode) ? 0 : EINVAL;
+}
+
+// A regular file, read and write, locked; errno tells why not. Opened non-blocking, so that a
+// FIFO or device named by mistake can neither hang the program nor be replaced by a save.
+int openLocked(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    if (!lock(fd)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    int error = notRegular(fd);
+    if (error == 0 && !lock(fd))
+        error = errno;
+    if (error == 0)
+        return fd;
+    ::close(fd);
+    errno = error;
+    return -1;
 }
 
 std::string folderOf(const std::string& path)
@@ -140,7 +156,7 @@ bool syncFolder(const std::string& folder)
 bool TimingFile::open(const std::string& path)
 {
     close();
-    fd_ = openLocked(path, O_RDWR);
+    fd_ = openLocked(path);
     if (fd_ >= 0)
         path_ = path;
     return isOpen();
@@ -150,14 +166,10 @@ bool TimingFile::create(const std::string& path)
 {
     close();
     // A file that is there already is held from now on, but not emptied: the save replaces it.
-    fd_ = openLocked(path, O_RDWR | O_NONBLOCK);
-    const int openError = errno;
-    struct stat found { };
-    if (fd_ >= 0 && (::fstat(fd_, &found) != 0 || !S_ISREG(found.st_mode)))
-        close();
-    else if (fd_ >= 0
-             || (openError == ENOENT && ::stat(folderOf(path).c_str(), &found) == 0
-                 && S_ISDIR(found.st_mode))) {
+    fd_ = openLocked(path);
+    struct stat folder { };
+    if (fd_ >= 0
+        || (errno == ENOENT && ::stat(folderOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode))) {
         path_ = path;
         fresh_ = true;
     }
@@ -240,15 +252,8 @@ int readTimingFile(const std::string& path, TimingSet& set)
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    struct stat found { };
-    int error = 0;
-    if (::fstat(fd, &found) != 0)
-        error = errno;
-    else if (S_ISDIR(found.st_mode))
-        error = EISDIR;
-    else if (!S_ISREG(found.st_mode))
-        error = EINVAL;
-    else if (!readSet(fd, set))
+    int error = notRegular(fd);
+    if (error == 0 && !readSet(fd, set))
         error = errno ? errno : EIO;
     ::close(fd);
     return error;

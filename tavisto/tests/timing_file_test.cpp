@@ -185,6 +185,11 @@ private slots:
         QVERIFY(!QFile::exists(path("missing.mtf")));
         QVERIFY(!timingFile.create(path("no/such/dir.mtf").toStdString()));
         QVERIFY(!timingFile.open(dir_.path().toStdString()));
+        // A FIFO named by mistake is refused at once: neither waited on nor replaced by a save.
+        const std::string fifo = path("fifo.mtf").toStdString();
+        QVERIFY(::mkfifo(fifo.c_str(), 0644) == 0);
+        QVERIFY(!timingFile.open(fifo));
+        QVERIFY(!timingFile.create(fifo));
 
         // Permission bits do not stop root: try as an ordinary user in a child process.
         const QString file = path("readonly.mtf");

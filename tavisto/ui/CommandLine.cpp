@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -57,11 +58,14 @@ int printSchedule(const QString& path)
         return 1;
     }
     const QByteArray text = scheduleLines(timings).join(QLatin1Char('\n')).toUtf8() + '\n';
-    return std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout)
-                == static_cast<std::size_t>(text.size())
-            && std::fflush(stdout) == 0
-        ? 0
-        : 1;
+    if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout)
+            == static_cast<std::size_t>(text.size())
+        && std::fflush(stdout) == 0)
+        return 0;
+    // A full disk, say: the schedule did not arrive whole.
+    std::fprintf(stderr, "%s: cannot write the schedule: %s\n",
+                 qPrintable(QCoreApplication::applicationName()), std::strerror(errno));
+    return 1;
 }
 
 }  // namespace

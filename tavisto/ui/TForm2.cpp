@@ -95,9 +95,9 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
 
     FormCreate();
     connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
-    // The main window's frame tells how much the window manager adds around a window.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
             &TForm2::printList);
+    // The main window's frame tells how much the window manager adds around a window.
     fitToScreen(mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0));
 
     if (mainWindow && mainWindow->windowHandle()) {
