@@ -266,6 +266,9 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(pdf.count("/Type /Page\n") >= 2);  // one per page; the page tree is "/Type /Pages"
         QVERIFY(list.isVisible() && dialogs.messages.isEmpty());
+        dialogs.printTo = drive_.path() + "/no such folder/list.pdf";
+        QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialogs.messages.size(), 1);  // a print that fails says so
     }
 
     void aboutBox()

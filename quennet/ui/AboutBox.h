@@ -1,9 +1,9 @@
 #pragma once
+// The About box: icon, name and version, and 确定.
 #include <QDialog>
 
 namespace quennet {
 
-// The About box: icon, name and version, and 确定.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ class DataFile;
 
 class Dialogs {
 public:
-    enum class Icon { None, Warning, Question };
+    enum class Icon { None, Warning };
 
     virtual ~Dialogs() = default;
 

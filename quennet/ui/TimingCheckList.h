@@ -1,4 +1,5 @@
 #pragma once
+// A read-only table of every stored timing of one program; Ctrl+P prints it.
 #include <QDialog>
 
 class QTreeWidget;
@@ -8,7 +9,6 @@ namespace quennet {
 class DataFile;
 class Dialogs;
 
-// A read-only table of every stored timing of one program; Ctrl+P prints it.
 class TimingCheckList : public QDialog {
     Q_OBJECT
 public:
