@@ -235,47 +235,38 @@ private slots:
         verifyRefused(QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
 
-    // A failing device is reported, never taken for an empty or an invalid file.
-    void failedReadsAreReported()
+    // A failing device is reported, never taken for an empty or an invalid file; the close
+    // command says so when the header cannot be read whole or written.
+    void failingDeviceIsReported()
     {
         prepareFolder();
         QByteArray bytes = emptyFile(0);
         putEntry(bytes, 0, 1, musicEntry(1));
         writeAll(path_, bytes);
+        const auto saveFailed = [this](const QString& reason) {
+            return (path_ + " 定时文件保存失败(" + reason + ")!").toStdString();
+        };
 
         LockedFile::failReads(EIO);
         verifyRefused(QString::fromLocal8Bit(std::strerror(EIO)));
-        QVERIFY(!file_->CountTimings(0));
         QVERIFY(!file_->LoadTiming(0, 1, TimingEntry{}));
-        QVERIFY(!file_->ListTimings(0));
-
         LockedFile::failReads(0);
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failReads(EIO);
-        QVERIFY(!file_->ListTimings(0));
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
-                 path_ + " 定时文件保存失败(" + QString::fromLocal8Bit(std::strerror(EIO)) + ")!");
+        QCOMPARE(file_->SaveProgramIndex(2), saveFailed(QString::fromLocal8Bit(std::strerror(EIO))));
         LockedFile::failReads(0);
-        QCOMPARE(readAll(path_), bytes);
-    }
 
-    // The close command says so when the header cannot be read whole or written.
-    void failedCloseIsReported()
-    {
-        prepareFolder();
-        writeAll(path_, emptyFile(0));
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failWrites(ENOSPC);
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
-                 path_ + " 定时文件保存失败(" + QString::fromLocal8Bit(std::strerror(ENOSPC)) + ")!");
-        QVERIFY(!file_->StoreTiming(0, 1, musicEntry(1)));
+        QCOMPARE(file_->SaveProgramIndex(2), saveFailed(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        QVERIFY(!file_->StoreTiming(0, 2, musicEntry(2)));
         LockedFile::failWrites(0);
+        QCOMPARE(readAll(path_), bytes);
 
         QVERIFY(file_->OpenDataFile(0).opened);
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2)),
-                 path_ + " 定时文件保存失败(文件不完整)!");
-        QCOMPARE(readAll(path_), emptyFile(0).left(300));
+        QCOMPARE(file_->SaveProgramIndex(2), saveFailed("文件不完整"));
+        QCOMPARE(readAll(path_), bytes.left(300));
     }
 
     // The player's own spelling of the names reaches the file that is there.
