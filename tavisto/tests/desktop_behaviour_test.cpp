@@ -1,6 +1,7 @@
 // What a user of a desktop program expects beyond the window's own commands: an idle cursor is
 // no edit, the wheel leaves lists alone that have no focus, Escape closes the secondary windows,
 // the About text in the status bar lasts, the keyboard shortcuts, and a dark palette.
+#include "DarkPalette.h"
 #include "MainWindowFixture.h"
 
 #include "TForm3.h"
@@ -52,18 +53,6 @@ QColor backgroundOf(const QWidget* widget)
         if (w->autoFillBackground() || w->isWindow())
             return w->palette().color(QPalette::Window);
     return {};
-}
-
-QPalette darkPalette()
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 45));
-    dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Text, QColor(220, 220, 220));
-    dark.setColor(QPalette::Button, QColor(60, 60, 60));
-    dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
-    return dark;
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
-// Pictures of Tavisto's windows for the documentation. The main window is driven through its states
-// (no file, a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
-// program); the overview, About and relation-diagram windows are shown with example contents.
-// --dark takes the main and About windows in the Fusion style with a dark palette, --scaled the main
-// window and the overview at scale factor 2 (on a 1920 x 1080 screen the overview must fit).
-// Run under an X server (xvfb-run -a -s "-screen 0 1920x1080x24"), QT_QPA_PLATFORM=xcb.
-// Usage: tavisto_screenshots [--dark | --scaled] OUTPUT_DIRECTORY
+// Pictures of Tavisto's windows for the documentation, under a real display (e.g. xvfb-run):
+//   tavisto_screenshots <folder> [--style NAME] [--dark] [--scale FACTOR] [--suffix TEXT]
+// The main window is driven through its states (no file, a new set in the music layout, an opened
+// file at program 2 peripheral timing 15, the random program); the overview, About and
+// relation-diagram windows are shown with example contents. --dark gives the windows a dark
+// palette (in Fusion unless --style names another style), --scale sets QT_SCALE_FACTOR, and every
+// picture's name ends in the suffix ("music-dark.png").
 
 #include "AppSetup.h"
 #include "AppTexts.h"
 #include "ControlNames.h"
+#include "DarkPalette.h"
 #include "OverviewText.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
@@ -20,24 +21,49 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cstdio>
 
 using namespace tavisto;
 
 namespace {
 
-bool save(QWidget& window, const QString& path)
+struct Options {
+    QString folder = QStringLiteral(".");
+    QString style;
+    bool dark = false;
+    QString suffix;
+};
+
+Options parse(int argc, char* argv[])
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const QString value = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (arg == QLatin1String("--style"))
+            options.style = value, ++i;
+        else if (arg == QLatin1String("--dark"))
+            options.dark = true;
+        else if (arg == QLatin1String("--scale"))
+            qputenv("QT_SCALE_FACTOR", value.toLocal8Bit()), ++i;  // read when the application starts
+        else if (arg == QLatin1String("--suffix"))
+            options.suffix = value, ++i;
+        else
+            options.folder = arg;
+    }
+    return options;
+}
+
+bool shoot(QWidget& window, const Options& options, const char* name)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
     QTest::qWait(200);  // let fonts and the paint settle
-    return window.grab().save(path);
+    return window.grab().save(options.folder + QLatin1Char('/') + QLatin1String(name) + options.suffix
+                              + QStringLiteral(".png"));
 }
 
 // A music table with a morning, a noon and an evening timing on most days.
@@ -97,36 +123,28 @@ void showMusicTiming(TForm1& window)
         click(window, box);
 }
 
-QPalette darkPalette()
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(53, 53, 53));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 53));
-    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Mid, QColor(110, 110, 110));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 130, 130));
-    return dark;
-}
+}  // namespace
 
-// The windows in their states, in the default style.
-bool takeStandardPictures(const QDir& out, const QString& example)
+int main(int argc, char* argv[])
 {
+    const Options options = parse(argc, argv);
+    QApplication app(argc, argv);
+    setUpApplication();
+    if (!options.style.isEmpty() || options.dark)
+        QApplication::setStyle(options.style.isEmpty() ? QStringLiteral("Fusion") : options.style);
+    if (options.dark)
+        QApplication::setPalette(darkPalette());
+
+    QTemporaryDir files;
+    const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
+    if (!writeExample(example))
+        return 1;
     ScriptedDialogs dialogs;
     TForm1 window(dialogs);
-    bool saved = save(window, out.filePath("no-file.png"));
+    bool saved = shoot(window, options, "no-file");
 
     showMusicTiming(window);
-    saved = saved && save(window, out.filePath("music.png"));
+    saved = saved && shoot(window, options, "music");
 
     dialogs.answers.enqueue(Dialogs::Answer::No);  // the set is dropped unsaved, the example file opened
     dialogs.fileAnswers.enqueue(example);
@@ -135,7 +153,7 @@ bool takeStandardPictures(const QDir& out, const QString& example)
     click(window, kPeripheralOrOffButton);
     dialogs.inputAnswers.enqueue(QStringLiteral("15"));
     click(window, kJumpButton);
-    saved = saved && save(window, out.filePath("peripheral.png"));
+    saved = saved && shoot(window, options, "peripheral");
 
     click(window, kRandomProgramButton);
     set(window, kTrack1Edit, "05");
@@ -143,62 +161,16 @@ bool takeStandardPictures(const QDir& out, const QString& example)
     set(window, kEndHourEdit, "22");
     click(window, kWeekdayBoxes[5]);
     click(window, kWeekdayBoxes[6]);
-    saved = saved && save(window, out.filePath("random.png"));
+    saved = saved && shoot(window, options, "random");
 
-    TForm2 overview(dialogs);
+    // On a screen smaller than the overview (at a large scale) it fits itself to the screen.
+    TForm2 overview(dialogs, &window);
     overview.setWindowTitle(overviewTitle({}, 1));
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
-    return saved && save(overview, out.filePath("overview.png")) && save(about, out.filePath("about.png"))
-        && save(diagram, out.filePath("diagram.png"));
-}
-
-// The main window and the About window in the Fusion style with a dark palette.
-bool takeDarkPictures(const QDir& out)
-{
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(darkPalette());
-    ScriptedDialogs dialogs;
-    TForm1 window(dialogs);
-    showMusicTiming(window);
-    TForm3 about;
-    return save(window, out.filePath("music-dark.png")) && save(about, out.filePath("about-dark.png"));
-}
-
-// The main window and the overview at twice the size; the overview fits the screen.
-bool takeScaledPictures(const QDir& out)
-{
-    ScriptedDialogs dialogs;
-    TForm1 window(dialogs);
-    showMusicTiming(window);
-    bool saved = save(window, out.filePath("music-2x.png"));
-    TForm2 overview(dialogs, &window);
-    overview.setWindowTitle(overviewTitle({}, 1));
-    fillMusicTable(overview);
-    return saved && save(overview, out.filePath("overview-2x.png"));
-}
-
-}  // namespace
-
-int main(int argc, char* argv[])
-{
-    const QStringList modes{QStringLiteral("--dark"), QStringLiteral("--scaled")};
-    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if ((argc != 2 && argc != 3) || (argc == 3 && !modes.contains(mode))) {
-        std::fprintf(stderr, "usage: %s [--dark | --scaled] OUTPUT_DIRECTORY\n", argv[0]);
-        return 2;
-    }
-    if (mode == modes[1])
-        qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    setUpApplication();
-    const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
-    if (mode == modes[0])
-        return takeDarkPictures(out) ? 0 : 1;
-    if (mode == modes[1])
-        return takeScaledPictures(out) ? 0 : 1;
-    QTemporaryDir files;
-    const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
-    return writeExample(example) && takeStandardPictures(out, example) ? 0 : 1;
+    return saved && shoot(overview, options, "overview") && shoot(about, options, "about")
+            && shoot(diagram, options, "diagram")
+        ? 0
+        : 1;
 }
