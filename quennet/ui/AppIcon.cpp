@@ -1,12 +1,17 @@
 #include "AppIcon.h"
 
+#include <QDirIterator>
+
 namespace quennet {
 
+// Every size the icon generator drew and the build put into the resources.
 QIcon appIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/quennet/icons/%1x%1/apps/org.mp3timing.Quennet.png").arg(size));
+    QDirIterator sizes(QStringLiteral(":/quennet/icons"), {QStringLiteral("org.mp3timing.Quennet.png")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
     return icon;
 }
 
