@@ -38,9 +38,11 @@ private slots:
         QCOMPARE(about.findChild<QPushButton*>(kAboutOkButton)->text(), QString("确定"));
 
         // Every line is shown whole and inside the window.
-        for (int n = 1; n <= 8; ++n) {
-            auto* label = about.findChild<QLabel*>(QString("Label%1").arg(n));
-            QVERIFY2(label && !label->text().isEmpty(), qPrintable(QString::number(n)));
+        for (const char* name :
+             {kAboutNameLabel, kAboutVersionLabel, kAboutPurposeLabel, kAboutReleaseLabel,
+              kAboutCopyrightLabel, kAboutLicenceLabel, kAboutFileTypeLabel, kAboutModelLabel}) {
+            auto* label = about.findChild<QLabel*>(name);
+            QVERIFY2(label && !label->text().isEmpty(), name);
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
             QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->text()));
             QVERIFY2(!label->geometry().intersects(about.findChild<QWidget*>(kAboutOkButton)->geometry()),

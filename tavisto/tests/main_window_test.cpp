@@ -62,26 +62,30 @@ void MainWindowTest::newSetShowsMusicLayoutOfProgramOne()
 void MainWindowTest::modeLayouts()
 {
     MainWindowFixture f;
+    // The track and end-time controls that are shown, in this order.
     auto layout = [&] {
-        QStringList shown;
+        QList<const char*> shown;
         for (const char* name :
              {kTrack1Edit, kTrack2Edit, kTrack3Edit, kTrack1Label, kTrack2Label, kTrack3Label, kFromLabel,
               kToLabel, kEndHourEdit, kEndHourLabel, kEndMinuteEdit, kEndMinuteLabel})
             if (f.shown(name))
-                shown << QLatin1String(name);
-        return shown.join(' ');
+                shown << name;
+        return shown;
     };
+    using Names = QList<const char*>;
     f.click(kNewFileButton);
     QCOMPARE(f.get<QGroupBox>(kTypeGroup)->title(), QStringLiteral("程序类型"));
     QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("音乐定时编辑"));
     QCOMPARE(f.text(kContentLabel), QStringLiteral("指定曲目"));
-    QCOMPARE(layout(), QStringLiteral("Edit4 Edit8 Edit9 StaticText11 StaticText12 StaticText13"));
+    QCOMPARE(layout(),
+             (Names{kTrack1Edit, kTrack2Edit, kTrack3Edit, kTrack1Label, kTrack2Label, kTrack3Label}));
     QVERIFY(!f.get(kSequentialButton)->isEnabled());
 
     f.click(kPeripheralOrOffButton);
     QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("外设定时编辑"));
     QCOMPARE(f.text(kContentLabel), QStringLiteral("外设工作"));
-    QCOMPARE(layout(), QStringLiteral("StaticText6 StaticText9 Edit6 StaticText7 Edit7 StaticText8"));
+    QCOMPARE(layout(),
+             (Names{kFromLabel, kToLabel, kEndHourEdit, kEndHourLabel, kEndMinuteEdit, kEndMinuteLabel}));
 
     f.click(kRandomProgramButton);
     QCOMPARE(f.get<QGroupBox>(kTypeGroup)->title(), QStringLiteral("随机播放"));
@@ -92,8 +96,8 @@ void MainWindowTest::modeLayouts()
     QCOMPARE(f.text(kTrack1Label), QStringLiteral("起始曲目"));
     QCOMPARE(f.text(kTrack3Label), QStringLiteral("终止曲目"));
     QCOMPARE(layout(),
-             QStringLiteral("Edit4 Edit9 StaticText11 StaticText13 StaticText6 StaticText9 Edit6 "
-                            "StaticText7 Edit7 StaticText8"));
+             (Names{kTrack1Edit, kTrack3Edit, kTrack1Label, kTrack3Label, kFromLabel, kToLabel, kEndHourEdit,
+                    kEndHourLabel, kEndMinuteEdit, kEndMinuteLabel}));
     QVERIFY(f.get(kSequentialButton)->isEnabled() && f.checked(kMusicOrOnButton));
 
     // A new set always starts in program 1's music layout.
