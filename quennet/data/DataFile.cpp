@@ -91,7 +91,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
     std::filesystem::create_directories(hostPath(driveFolder_, kDirectoryName), ignored);
 
     const std::string path = filePath();
-    OpenResult result{true, programIndex, {}};
+    OpenResult result{true, false, programIndex, {}};
     FileError error;
     auto file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
     if (!file && error.isMissing()) {
@@ -104,6 +104,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
         } else {
             if (file)
                 ::unlink(path.c_str());  // our own half-written file
+            result.failed = true;
             result.message = withPath(kCreateFailed001, path);
         }
         return result;
@@ -113,6 +114,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
         file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
     if (!read) {
         result.opened = false;
+        result.failed = true;
         result.message = withPath(kRefusedMessage, path, error);
         return result;
     }
@@ -123,6 +125,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
         // Replacing loses the old content, so it survives beside the file first.
         result.message = withPath(kCreatedMessage, path);
     } else {
+        result.failed = true;
         result.message = withPath(kCreateFailed002, path);
         return result;
     }
@@ -146,7 +149,7 @@ bool DataFile::CreateDataFile(int programIndex)
     });
 }
 
-std::string DataFile::SaveProgramIndex(int programIndex)
+DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
 {
     const std::string path = filePath();
     std::optional<LockedFile> file = std::exchange(held_, std::nullopt);
@@ -154,7 +157,7 @@ std::string DataFile::SaveProgramIndex(int programIndex)
     if (!file) {
         file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
         if (!file)
-            return kOpenErrorMessage;
+            return {false, kOpenErrorMessage};
     }
     // A header that could not be read whole is never written back.
     DataFileHeader header;
@@ -162,13 +165,13 @@ std::string DataFile::SaveProgramIndex(int programIndex)
     if (read && *read != header.bytes.size())
         error = {FileError::Kind::TooShort, 0};
     if (!read || *read != header.bytes.size())
-        return withPath(kSaveFailedMessage, path, error);
+        return {false, withPath(kSaveFailedMessage, path, error)};
     header.setProgramIndex(programIndex);
     // The card may be pulled once this says 保存成功, so every timing stored since 打开文件 must be
     // on it by then.
     if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error) || !file->sync(error))
-        return withPath(kSaveFailedMessage, path, error);
-    return kSavedMessage;
+        return {false, withPath(kSaveFailedMessage, path, error)};
+    return {true, kSavedMessage};
 }
 
 std::optional<ProgramTable> DataFile::readProgram(int programIndex)

@@ -19,7 +19,13 @@ class DataFile {
 public:
     struct OpenResult {
         bool opened = false;   // false: the file was refused, nothing was changed and nothing is held
+        bool failed = false;   // the message tells of a failure: refused, or no file could be made
         int programIndex = 0;  // the stored program of a valid file, else the one asked for
+        std::string message;
+    };
+
+    struct CloseResult {
+        bool saved = false;
         std::string message;
     };
 
@@ -43,9 +49,9 @@ public:
     // Writes a complete empty file selecting programIndex; true when every byte was written.
     bool CreateDataFile(int programIndex);
 
-    // The close command: writes the selected program into the header and lets go of the file.
-    // Returns the message.
-    std::string SaveProgramIndex(int programIndex);
+    // The close command: writes the selected program into the header, puts the file on the
+    // device and lets go of it.
+    CloseResult SaveProgramIndex(int programIndex);
 
     // Nothing when the file cannot be read.
     std::optional<ProgramCount> CountTimings(int programIndex);

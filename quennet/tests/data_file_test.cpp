@@ -184,7 +184,7 @@ private slots:
         HeldElsewhere other(path_);
         QVERIFY(other.holds());
         verifyRefused("另一个程序正在使用这个文件");
-        QCOMPARE(file_->SaveProgramIndex(1), std::string("o err"));
+        QCOMPARE(file_->SaveProgramIndex(1).message, std::string("o err"));
         QVERIFY(!file_->CreateDataFile(1));
         QVERIFY(!file_->StoreTiming(1, 2, musicEntry(2)));
         QVERIFY(!file_->ListTimings(1));
@@ -203,7 +203,7 @@ private slots:
 
         QVERIFY(file_->StoreTiming(0, 1, musicEntry(1)));  // the held file serves every operation
         QCOMPARE(positionsOf(0), QList<int>({1}));
-        QCOMPARE(file_->SaveProgramIndex(3), std::string("  保存成功! "));
+        QCOMPARE(file_->SaveProgramIndex(3).message, std::string("  保存成功! "));
         QVERIFY(!file_->holdsFile());
         QVERIFY(lockableElsewhere(path_));
         QCOMPARE(readAll(path_)[101], char(3));
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(file_->OpenDataFile(0).programIndex, 3);
 
         // Readers share the file with one another, never with an editor that holds it.
-        QCOMPARE(file_->SaveProgramIndex(0), std::string("  保存成功! "));
+        QCOMPARE(file_->SaveProgramIndex(0).message, std::string("  保存成功! "));
         FileError error;
         const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
         QVERIFY(reader && file_->CountTimings(0));
@@ -253,19 +253,20 @@ private slots:
         LockedFile::failReads(0);
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failReads(EIO);
-        QCOMPARE(file_->SaveProgramIndex(2), saveFailed(QString::fromLocal8Bit(std::strerror(EIO))));
+        QCOMPARE(file_->SaveProgramIndex(2).message, saveFailed(QString::fromLocal8Bit(std::strerror(EIO))));
         LockedFile::failReads(0);
 
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failWrites(ENOSPC);
-        QCOMPARE(file_->SaveProgramIndex(2), saveFailed(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        QCOMPARE(file_->SaveProgramIndex(2).message,
+                 saveFailed(QString::fromLocal8Bit(std::strerror(ENOSPC))));
         QVERIFY(!file_->StoreTiming(0, 2, musicEntry(2)));
         LockedFile::failWrites(0);
         QCOMPARE(readAll(path_), bytes);
 
         QVERIFY(file_->OpenDataFile(0).opened);
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
-        QCOMPARE(file_->SaveProgramIndex(2), saveFailed("文件不完整"));
+        QCOMPARE(file_->SaveProgramIndex(2).message, saveFailed("文件不完整"));
         QCOMPARE(readAll(path_), bytes.left(300));
     }
 
@@ -284,7 +285,7 @@ private slots:
         QCOMPARE(QString::fromStdString(file_->filePath()), mixed);
         QCOMPARE(QDir(drive_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList({"DSdata"}));
-        QCOMPARE(file_->SaveProgramIndex(2), std::string("  保存成功! "));
+        QCOMPARE(file_->SaveProgramIndex(2).message, std::string("  保存成功! "));
         QCOMPARE(readAll(mixed), bytes);
 
         // An exact lower-case spelling wins; a missing name is made in lower case.

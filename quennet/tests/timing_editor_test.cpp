@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace quennet;
@@ -142,6 +143,7 @@ private slots:
         click(kProgram2Radio);
         click(kOpenCloseButton);
         QCOMPARE(dialogs_.messages.last().text, QString("  保存成功! "));
+        QCOMPARE(dialogs_.messages.last().icon, Dialogs::Icon::None);
         QCOMPARE(readAll(path_)[101], char(1));
         QVERIFY(!find(kNextButton)->isEnabled());
     }
@@ -414,10 +416,14 @@ private slots:
         openEditor(timingsFile(0, 3));
         LockedFile::failWrites(ENOSPC);
         click(kAddButton);
+        click(kOpenCloseButton);  // 关闭文件 cannot save either, and says so as a warning
         LockedFile::failWrites(0);
-        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages.size(), 2);
         QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法写入,操作没有完成!");
         QCOMPARE(indicator(), QString(" 03 / 03 "));
+        QVERIFY(dialogs_.messages[1].text.endsWith("定时文件保存失败("
+                                                   + QString::fromLocal8Bit(std::strerror(ENOSPC)) + ")!"));
+        QCOMPARE(dialogs_.messages[1].icon, Dialogs::Icon::Warning);
         QCOMPARE(readAll(path_), timingsFile(0, 3));
     }
 

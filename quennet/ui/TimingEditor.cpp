@@ -442,22 +442,24 @@ void TimingEditor::openCloseClick()
 {
     if (state_.FileClosed) {
         const DataFile::OpenResult result = file_.OpenDataFile(state_.ProgramIndex);
+        const Dialogs::Icon icon = result.failed ? Dialogs::Icon::Warning : Dialogs::Icon::None;
         if (!result.opened) {
-            dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::Warning);
+            dialogs_.message(this, QString::fromStdString(result.message), icon);
             return;
         }
         state_.FileClosed = false;
         state_.ProgramIndex = result.programIndex;
         showLastTiming();
-        dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::None);
+        dialogs_.message(this, QString::fromStdString(result.message), icon);
         openButton_->setText(QStringLiteral("关闭文件"));
         setFileButtonsEnabled(true);
     } else {
         state_.FileClosed = true;
         openButton_->setText(QStringLiteral("打开文件"));
         setFileButtonsEnabled(false);
-        dialogs_.message(this, QString::fromStdString(file_.SaveProgramIndex(state_.ProgramIndex)),
-                         Dialogs::Icon::None);
+        const DataFile::CloseResult result = file_.SaveProgramIndex(state_.ProgramIndex);
+        dialogs_.message(this, QString::fromStdString(result.message),
+                         result.saved ? Dialogs::Icon::None : Dialogs::Icon::Warning);
     }
 }
 
