@@ -46,7 +46,7 @@ void whenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::Standa
 }
 }  // namespace
 
-// A page that keeps the texts painted on it.
+// Keeps the texts painted, page by page.
 class TextRecorder : public QPaintEngine {
 public:
     QList<QStringList> pages{QStringList()};
@@ -63,25 +63,12 @@ public:
     Type type() const override { return User; }
 };
 
-class RecordingPage : public QPaintDevice {
+// An A4 page at 96 dots per inch that keeps the texts painted on it.
+class RecordingPage : public QImage {
 public:
-    TextRecorder recorder;
-    QPaintEngine* paintEngine() const override { return const_cast<TextRecorder*>(&recorder); }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth: return 794;  // A4 at 96 dots per inch
-        case PdmHeight: return 1123;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 96;
-        case PdmDepth: return 32;
-        default: return QPaintDevice::metric(metric);
-        }
-    }
+    RecordingPage() : QImage(794, 1123, QImage::Format_RGB32) { }
+    mutable TextRecorder recorder;
+    QPaintEngine* paintEngine() const override { return &recorder; }
 };
 
 class WindowsTest : public QObject {
