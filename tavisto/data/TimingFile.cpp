@@ -225,7 +225,7 @@ bool TimingFile::replaceWith(const std::string& image)
     // The files travel to the players on removable cards: nothing may stay in a cache.
     const bool ok = othersFree
         && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0)
-        && ::fsync(fd) == 0 && takeOverAttributes(fd, fd_) && lock(fd)
+        && takeOverAttributes(fd, fd_) && ::fsync(fd) == 0 && lock(fd)
         && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (other >= 0)
         ::close(other);

@@ -68,25 +68,23 @@ private slots:
     void idleCursorIsNoEdit()
     {
         writeFileBytes(path(), emptyFile());
-        for (const char* how : {"idle", "typed", "left"}) {
+        enum { Idle, Typed, Left };
+        for (int how : {Idle, Typed, Left}) {
             MainWindowFixture f;
             f.dialogs.fileAnswers.enqueue(path());
             f.click(kOpenFileButton);
             QLineEdit* field = f.edit(kStartMinuteEdit);
             QTest::mouseClick(field, Qt::LeftButton);
             QVERIFY(field->hasFocus());
-            if (qstrcmp(how, "typed") == 0)
-                QTest::keyClick(field, Qt::Key_End);
-            if (qstrcmp(how, "typed") == 0)
+            if (how == Typed)
                 QTest::keyClicks(field, "0");
-            if (qstrcmp(how, "left") == 0)
+            if (how == Left)
                 QTest::keyClick(field, Qt::Key_Tab);
             f.dialogs.answers.enqueue(Dialogs::Answer::No);
             QVERIFY(f.window.close());
             QCOMPARE(f.dialogs.texts(),
-                     qstrcmp(how, "idle") == 0
-                         ? QStringList()
-                         : QStringList{QStringLiteral("是否保存对当前定时数据的修改？")});
+                     how == Idle ? QStringList()
+                                 : QStringList{QStringLiteral("是否保存对当前定时数据的修改？")});
         }
     }
 
@@ -149,9 +147,7 @@ private slots:
         QApplication::sendEvent(&f.window, &emptyTip);
         QCOMPARE(bar->currentMessage(), QStringLiteral("TALWEN STUDIO"));
 
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String(kAboutWindow) && window->isVisible())
-                QTest::mouseClick(window->findChild<QWidget*>(kAboutOkButton), Qt::LeftButton);
+        QTest::mouseClick(shownWindow(kAboutWindow)->findChild<QWidget*>(kAboutOkButton), Qt::LeftButton);
         QVERIFY(bar->currentMessage().isEmpty());
         QApplication::sendEvent(&f.window, &emptyTip);
         QVERIFY(bar->currentMessage().isEmpty());
@@ -171,11 +167,9 @@ private slots:
         QCOMPARE(f.dialogs.files.last().title, QStringLiteral("打开现有定时文件"));
         QCOMPARE(f.dialogs.files.size(), 2);
         QTest::keyClick(&f.window, Qt::Key_F1);
-        QTRY_VERIFY(diagramOpen());
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String(kDiagramWindow))
-                window->close();
-        QTRY_VERIFY(!diagramOpen());
+        QTRY_VERIFY(shownWindow(kDiagramWindow));
+        shownWindow(kDiagramWindow)->close();
+        QTRY_VERIFY(!shownWindow(kDiagramWindow));
 
         f.click(kNewFileButton);
         f.click(kOverviewButton);  // the main window takes no input meanwhile
@@ -183,7 +177,7 @@ private slots:
             QTest::keyClick(&f.window, key, Qt::ControlModifier);
         QTest::keyClick(&f.window, Qt::Key_F1);
         QCOMPARE(f.dialogs.files.size(), 2);
-        QVERIFY(!diagramOpen());
+        QVERIFY(!shownWindow(kDiagramWindow));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
         f.overview()->close();
     }
@@ -219,12 +213,12 @@ private slots:
 
 private:
     QString path() const { return dir.filePath(QStringLiteral("desk.mtf")); }
-    static bool diagramOpen()
+    static QWidget* shownWindow(const char* name)
     {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String(kDiagramWindow) && window->isVisible())
-                return true;
-        return false;
+            if (window->objectName() == QLatin1String(name) && window->isVisible())
+                return window;
+        return nullptr;
     }
     QTemporaryDir dir;
 };

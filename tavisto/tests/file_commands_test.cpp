@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tavisto;
@@ -247,12 +248,14 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
     QCOMPARE(f.state().Modified, 0);
 }
 
-// Edits saved after another program deleted or renamed the open file reach the file's path.
+// Edits saved after another program deleted or renamed the open file reach the file's path, with
+// the unused bytes and the permission bits of the file that was open.
 void FileCommandsTest::openFileDeletedOrRenamed()
 {
     const QString file = path("gone.mtf");
     for (bool renamed : {false, true}) {
         writeFileBytes(file, pattern(20000));
+        QVERIFY(::chmod(qPrintable(file), 0640) == 0);
         MainWindowFixture f;
         open(f, file);
         f.type(kStartHourEdit, "09");
@@ -264,6 +267,8 @@ void FileCommandsTest::openFileDeletedOrRenamed()
         QCOMPARE(saved.size(), 20000);
         QCOMPARE(saved[2049], '\x09');
         QCOMPARE(saved.mid(2056), pattern(20000).mid(2056));
+        struct stat st { };
+        QVERIFY(::stat(qPrintable(file), &st) == 0 && (st.st_mode & 07777) == 0640);
         QVERIFY(!lockableByOthers(file));
     }
     QCOMPARE(fileBytes(path("elsewhere.mtf")), pattern(20000));
