@@ -86,6 +86,7 @@ private slots:
 
         QCOMPARE(file_->CountTimings(2)->timings, 0);
         QCOMPARE(path_, drive_.path() + "/dsdata/userds.kqd");
+        QVERIFY(!lockableElsewhere(path_));  // held from its creation on
     }
 
     void invalidHeaderIsReplacedAndKept_data()
@@ -173,45 +174,34 @@ private slots:
                  QByteArray("01 00 00 00 0f 00 00 00 3e 00 00 00 00"));
     }
 
-    // Another copy of the program holds the file: it is refused, and nothing touches it.
-    void fileHeldByAnotherProcessIsUntouched()
+    // From the open command to the close command the file is one editor's alone: held by another
+    // copy it is refused and nothing touches it. Readers share it with one another.
+    void fileIsHeldFromOpenToClose()
     {
         prepareFolder();
         QByteArray bytes = emptyFile(1);
         putEntry(bytes, 1, 1, musicEntry(1));
         writeAll(path_, bytes);
+        {
+            HeldElsewhere other(path_);
+            QVERIFY(other.holds());
+            verifyRefused("另一个程序正在使用这个文件");
+            QCOMPARE(file_->SaveProgramIndex(1).message, std::string("o err"));
+            QVERIFY(!file_->CreateDataFile(1));
+            QVERIFY(!file_->StoreTiming(1, 2, musicEntry(2)));
+            QVERIFY(!file_->ListTimings(1) && !file_->CountTimings(1) && !file_->LoadTiming(1, 1, {}));
+            QCOMPARE(readAll(path_), bytes);
+        }
 
-        HeldElsewhere other(path_);
-        QVERIFY(other.holds());
-        verifyRefused("另一个程序正在使用这个文件");
-        QCOMPARE(file_->SaveProgramIndex(1).message, std::string("o err"));
-        QVERIFY(!file_->CreateDataFile(1));
-        QVERIFY(!file_->StoreTiming(1, 2, musicEntry(2)));
-        QVERIFY(!file_->ListTimings(1));
-        QVERIFY(!file_->CountTimings(1));
-        QVERIFY(!file_->LoadTiming(1, 1, TimingEntry{}));
-        QCOMPARE(readAll(path_), bytes);
-    }
-
-    // From the open command to the close command the file is ours alone.
-    void openFileIsHeldUntilClosed()
-    {
-        QVERIFY(file_->OpenDataFile(0).opened);
+        QCOMPARE(file_->OpenDataFile(0).programIndex, 1);
         QVERIFY(!lockableElsewhere(path_));
-        DataFile second(drive_.path().toStdString());
-        QVERIFY(!second.OpenDataFile(0).opened);
-
-        QVERIFY(file_->StoreTiming(0, 1, musicEntry(1)));  // the held file serves every operation
-        QCOMPARE(positionsOf(0), QList<int>({1}));
+        QVERIFY(!DataFile(drive_.path().toStdString()).OpenDataFile(0).opened);
+        QVERIFY(file_->StoreTiming(1, 2, musicEntry(2)));  // the held file serves every operation
+        QCOMPARE(positionsOf(1), QList<int>({1, 2}));
         QCOMPARE(file_->SaveProgramIndex(3).message, std::string("  保存成功! "));
-        QVERIFY(!file_->holdsFile());
-        QVERIFY(lockableElsewhere(path_));
+        QVERIFY(!file_->holdsFile() && lockableElsewhere(path_));
         QCOMPARE(readAll(path_)[101], char(3));
-        QVERIFY(file_->OpenDataFile(0).opened);
-        QCOMPARE(file_->OpenDataFile(0).programIndex, 3);
 
-        // Readers share the file with one another, never with an editor that holds it.
-        QCOMPARE(file_->SaveProgramIndex(0).message, std::string("  保存成功! "));
         FileError error;
         const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
         QVERIFY(reader && file_->CountTimings(0));
