@@ -1,6 +1,7 @@
 #pragma once
 // The program's main window: picks a program, walks through its timings, and edits,
-// adds, deletes and clears them directly in the data file.
+// adds, deletes and clears them directly in the data file. Its controls are made in
+// TimingEditorLayout.cpp, its commands are in TimingEditorCommands.cpp.
 #include "EditorState.h"
 #include "TimingFields.h"
 
