@@ -52,7 +52,7 @@ std::optional<std::uint8_t> MyStrToBcd(const std::string& text)
     return static_cast<std::uint8_t>(high << 4 | *nibbleOf(text[first + 1]));
 }
 
-std::optional<std::uint8_t> TrackTextToByte(const std::string& text)
+std::optional<std::uint8_t> trackTextToByte(const std::string& text)
 {
     if (text.empty())
         return std::nullopt;

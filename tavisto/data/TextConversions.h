@@ -25,7 +25,7 @@ constexpr std::uint8_t toBcd(int value)
 std::optional<std::uint8_t> MyStrToBcd(const std::string& text);
 
 // A track field's text as a byte: decimal digits only, the low 8 bits of their value.
-std::optional<std::uint8_t> TrackTextToByte(const std::string& text);
+std::optional<std::uint8_t> trackTextToByte(const std::string& text);
 
 // The value of a text of ASCII digits within lo..hi, or -1 when the text is rejected.
 long long NumberChecK(const std::string& text, std::int32_t lo, std::int32_t hi);

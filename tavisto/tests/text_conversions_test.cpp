@@ -72,7 +72,7 @@ private slots:
         QFETCH(int, bcd);
         QFETCH(int, track);
         QCOMPARE(orRejected(MyStrToBcd(text.toStdString())), bcd);
-        QCOMPARE(orRejected(TrackTextToByte(text.toStdString())), track);
+        QCOMPARE(orRejected(trackTextToByte(text.toStdString())), track);
     }
 
     // A field the user does not touch stores back the byte that was loaded, whatever a file held.
@@ -80,7 +80,7 @@ private slots:
     {
         for (int b = 0; b < 256; ++b) {
             QCOMPARE(orRejected(MyStrToBcd(MyBcdToStr(std::uint8_t(b)))), b);
-            QCOMPARE(orRejected(TrackTextToByte(MyIntToStr(b))), b);
+            QCOMPARE(orRejected(trackTextToByte(MyIntToStr(b))), b);
         }
     }
 

@@ -21,7 +21,7 @@ struct EditorState {
     tavisto::CP CP;
 
     // Where every new or opened set begins: program 1, music timing 01, nothing changed yet.
-    void StartEditing()
+    void startEditing()
     {
         Modified = 0;
         EditObject = 1;
@@ -29,9 +29,9 @@ struct EditorState {
         SlotNo = 1;
     }
     bool FileAttached() const { return File.isOpen(); }
-    bool HasFile() const { return NewFile == 1 || FileAttached(); }
-    bool RandomProgram() const { return EditObject == kRandomProgram; }
-    SlotSelection Selection() const { return {EditObject, Type, SlotNo}; }
+    bool hasFile() const { return NewFile == 1 || FileAttached(); }
+    bool randomProgram() const { return EditObject == kRandomProgram; }
+    SlotSelection selection() const { return {EditObject, Type, SlotNo}; }
 };
 
 }  // namespace tavisto

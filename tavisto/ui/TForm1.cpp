@@ -153,7 +153,7 @@ void TForm1::FormCreate()
     state_.File.close();
     RedrawEdit();
     ReStateBar();
-    state_.StartEditing();
+    state_.startEditing();
     state_.Timings.RandomEnabled = 1;  // the tables stay all 0x00 until a set is made or opened
     state_.Timings.RunProgram = 1;
     state_.CP = tavisto::CP{};
@@ -172,7 +172,7 @@ std::array<QCheckBox*, 6> TForm1::zoneBoxes() const
 
 void TForm1::RedrawEdit()
 {
-    const bool hasFile = state_.HasFile();
+    const bool hasFile = state_.hasFile();
     for (QRadioButton* button : {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4,
                                  ui->RadioButton7, ui->RadioButton6, ui->RadioButton5})
         button->setEnabled(hasFile);
@@ -190,10 +190,10 @@ void TForm1::RedrawEdit()
     ui->Panel1->setText(QString::fromStdString(MyIntToStr(state_.SlotNo)));
     const int run = state_.Timings.RunProgram;
     ui->ComboBox3->setCurrentIndex(run >= 1 && run <= kProgramCount ? run - 1 : -1);
-    ShowFileState();
+    showFileState();
 }
 
-void TForm1::ShowFileState()
+void TForm1::showFileState()
 {
     setWindowTitle(state_.NewFile == 1 ? kProductName + QStringLiteral("---新文件 ")
                                        : kProductName + QStringLiteral("---") + state_.FileName);
@@ -206,13 +206,13 @@ void TForm1::checkModeButtons()
     if (state_.EditObject >= 1 && state_.EditObject <= kRandomProgram)
         programs[state_.EditObject - 1]->setChecked(true);
     const bool first =
-        state_.RandomProgram() ? state_.Timings.RandomEnabled == 1 : state_.Type == TimingType::Music;
+        state_.randomProgram() ? state_.Timings.RandomEnabled == 1 : state_.Type == TimingType::Music;
     (first ? ui->RadioButton6 : ui->RadioButton5)->setChecked(true);
 }
 
 void TForm1::applyModeLayout()
 {
-    const ModeLayout& layout = state_.RandomProgram() ? kRandomLayout
+    const ModeLayout& layout = state_.randomProgram() ? kRandomLayout
         : state_.Type == TimingType::Music            ? kMusicLayout
                                                       : kPeripheralLayout;
     ui->GroupBox3->setTitle(QString::fromUtf8(layout.typeGroup));
@@ -237,7 +237,7 @@ void TForm1::applyModeLayout()
 
 void TForm1::CheckBGM()
 {
-    if (!StoreShownTiming()) {
+    if (!storeShownTiming()) {
         checkModeButtons();
         return;
     }
@@ -249,27 +249,27 @@ void TForm1::CheckBGM()
             break;
         }
     }
-    state_.SlotNo = static_cast<std::uint8_t>(std::min<int>(state_.SlotNo, lastSlot(state_.Selection())));
+    state_.SlotNo = static_cast<std::uint8_t>(std::min<int>(state_.SlotNo, lastSlot(state_.selection())));
     checkModeButtons();
     applyModeLayout();
-    ShowSlotNo();
+    showSlotNo();
 }
 
 void TForm1::CheckType()
 {
-    if (state_.RandomProgram()) {
+    if (state_.randomProgram()) {
         state_.Timings.RandomEnabled = ui->RadioButton6->isChecked() ? 1 : 0;
         state_.Modified = 1;
         ReStateBar();
         return;
     }
-    if (!StoreShownTiming()) {
+    if (!storeShownTiming()) {
         checkModeButtons();
         return;
     }
     state_.Type = ui->RadioButton6->isChecked() ? TimingType::Music : TimingType::Peripheral;
     applyModeLayout();
-    ShowSlotNo();
+    showSlotNo();
 }
 
 void TForm1::CheckMode()

@@ -81,8 +81,8 @@ private:
     std::array<QCheckBox*, 6> zoneBoxes() const;
 
     // Control transfer: the store step and the load step
-    bool StoreShownTiming();
-    void LoadShownTiming();
+    bool storeShownTiming();
+    void loadShownTiming();
     QLineEdit* TransCtrltoCP();
     void TransCPtoCtrl();
     void LoadBuftoCP(std::uint8_t slot);
@@ -93,20 +93,20 @@ private:
     bool EditCheck(QLineEdit* edit, int lo, int hi);
     // focusLeft: the focus really left the field; otherwise a command finishes the field first.
     bool EditExit(QLineEdit* edit, bool focusLeft);
-    bool FinishFieldEdit();
+    bool finishFieldEdit();
     void EffectCheck();
 
     // Navigation and status bar
-    void ShowSlotNo();
+    void showSlotNo();
     void ReStateBar();
 
     // File commands
     bool SaveBuftoFile();
     bool LoadFiletoBuf();
-    bool SaveNewSet();
+    bool saveNewSet();
     bool SaveEnquire();
-    void OpenChosenFile(const std::optional<QString>& path);  // nothing: the dialog was cancelled
-    void ShowFileState();
+    void openChosenFile(const std::optional<QString>& path);  // nothing: the dialog was cancelled
+    void showFileState();
 
     // Overview list
     void CreatList();

@@ -35,7 +35,7 @@ bool TForm1::LoadFiletoBuf()
     return state_.File.read(state_.Timings);
 }
 
-bool TForm1::SaveNewSet()
+bool TForm1::saveNewSet()
 {
     const std::optional<QString> path = dialogs_.fileDialog(this,
                                                             {QStringLiteral("创建新定时文件"),
@@ -68,7 +68,7 @@ bool TForm1::SaveEnquire()
                                  QStringLiteral("是否保存对当前定时数据的修改？"),
                                  Dialogs::Buttons::YesNoCancel)) {
         case Dialogs::Answer::Yes:
-            if (state_.NewFile == 1 ? !SaveNewSet() : state_.FileAttached() && !SaveBuftoFile())
+            if (state_.NewFile == 1 ? !saveNewSet() : state_.FileAttached() && !SaveBuftoFile())
                 return false;
             break;
         case Dialogs::Answer::No: break;
@@ -83,19 +83,19 @@ bool TForm1::SaveEnquire()
 
 void TForm1::Button8Click()
 {
-    if (!StoreShownTiming() || !SaveEnquire())
+    if (!storeShownTiming() || !SaveEnquire())
         return;
     state_.NewFile = 1;
-    state_.StartEditing();
+    state_.startEditing();
     state_.Timings = TimingSet::fresh();
     RedrawEdit();
     ReStateBar();
-    LoadShownTiming();
+    loadShownTiming();
 }
 
 void TForm1::Button5Click()
 {
-    if (!StoreShownTiming() || !SaveEnquire())
+    if (!storeShownTiming() || !SaveEnquire())
         return;
     const std::optional<QString> path = dialogs_.fileDialog(this,
                                                             {QStringLiteral("打开现有定时文件"),
@@ -103,17 +103,17 @@ void TForm1::Button5Click()
                                                              QStringLiteral("mtf"),
                                                              proposedPath(lastOpenPath_),
                                                              false});
-    OpenChosenFile(path);
+    openChosenFile(path);
 }
 
 void TForm1::openFile(const QString& path)
 {
-    if (!StoreShownTiming() || !SaveEnquire())
+    if (!storeShownTiming() || !SaveEnquire())
         return;
-    OpenChosenFile(QFileInfo(path).absoluteFilePath());
+    openChosenFile(QFileInfo(path).absoluteFilePath());
 }
 
-void TForm1::OpenChosenFile(const std::optional<QString>& path)
+void TForm1::openChosenFile(const std::optional<QString>& path)
 {
     if (path) {
         lastOpenPath_ = *path;
@@ -129,19 +129,19 @@ void TForm1::OpenChosenFile(const std::optional<QString>& path)
         ReStateBar();
         return;
     }
-    state_.StartEditing();  // the two settings are the file's own
+    state_.startEditing();  // the two settings are the file's own
     RedrawEdit();
     ReStateBar();
-    LoadShownTiming();
+    loadShownTiming();
 }
 
 void TForm1::Button4Click()
 {
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
     if (state_.NewFile == 1) {
-        if (SaveNewSet())
-            ShowFileState();
+        if (saveNewSet())
+            showFileState();
     } else if (state_.FileAttached() && SaveBuftoFile()) {
         state_.Modified = 0;
     }
@@ -150,7 +150,7 @@ void TForm1::Button4Click()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // While the overview is open the main window takes no input, its close box included.
-    if (overview_ || !StoreShownTiming() || !SaveEnquire()) {
+    if (overview_ || !storeShownTiming() || !SaveEnquire()) {
         event->ignore();
         return;
     }

@@ -9,58 +9,58 @@
 
 namespace tavisto {
 
-void TForm1::ShowSlotNo()
+void TForm1::showSlotNo()
 {
     ui->Panel1->setText(QString::fromStdString(MyIntToStr(state_.SlotNo)));
     ReStateBar();
-    LoadShownTiming();
+    loadShownTiming();
 }
 
 void TForm1::Button3Click()
 {
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
     if (state_.SlotNo > 1)
         --state_.SlotNo;
-    ShowSlotNo();
+    showSlotNo();
 }
 
 void TForm1::Button6Click()
 {
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
-    if (state_.SlotNo < lastSlot(state_.Selection()))
+    if (state_.SlotNo < lastSlot(state_.selection()))
         ++state_.SlotNo;
-    ShowSlotNo();
+    showSlotNo();
 }
 
 void TForm1::Button10Click()
 {
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
     const QString answer = dialogs_
                                .inputBox(this, QStringLiteral("指定定时序号"),
                                          QStringLiteral("请输入01到99之间的序号："), QStringLiteral("01"))
                                .value_or(QStringLiteral("01"))
                                .left(9);
-    const long long slot = NumberChecK(answer.toStdString(), 1, lastSlot(state_.Selection()));
+    const long long slot = NumberChecK(answer.toStdString(), 1, lastSlot(state_.selection()));
     if (slot < 0) {
         dialogs_.message(this, Dialogs::Kind::Warning, QStringLiteral("所输入的数值无效！"),
                          Dialogs::Buttons::Ok);
         return;
     }
     state_.SlotNo = static_cast<std::uint8_t>(slot);
-    ShowSlotNo();
+    showSlotNo();
 }
 
 void TForm1::ReStateBar()
 {
-    if (!state_.HasFile()) {
+    if (!state_.hasFile()) {
         statusPanels_[1]->setText(QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
         return;
     }
     QString text = QStringLiteral("正在编辑：程序（%1）").arg(programLabel(state_.EditObject));
-    if (state_.RandomProgram())
+    if (state_.randomProgram())
         text += state_.Timings.RandomEnabled == 1 ? QStringLiteral("  状态：开启")
                                                   : QStringLiteral("  状态：关闭");
     else

@@ -9,24 +9,24 @@ namespace tavisto {
 void TForm1::Button11Click()
 {
     // The shown timing is stored first, so the list shows it as it stands.
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
     overview_ = new TForm2(dialogs_, this);
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
-    overview_->setWindowTitle(overviewTitle(state_.Selection(), state_.Timings.RandomEnabled));
+    overview_->setWindowTitle(overviewTitle(state_.selection(), state_.Timings.RandomEnabled));
     overview_->setFileName(state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName);
     connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
         state_.CP.Serial = 0;
         ClearCP(state_.CP);
         SaveCPtoBuf(static_cast<std::uint8_t>(row + 1));
         ReListCell(row);
-        LoadShownTiming();
+        loadShownTiming();
         state_.Modified = 1;
     });
     connect(overview_, &TForm2::editTimingRequested, this, [this](int row) {
         state_.SlotNo = static_cast<std::uint8_t>(row + 1);
-        ShowSlotNo();
+        showSlotNo();
     });
     connect(overview_, &TForm2::closed, this, [this] {
         overview_ = nullptr;
@@ -38,7 +38,7 @@ void TForm1::Button11Click()
 
 void TForm1::CreatList()
 {
-    const int rows = lastSlot(state_.Selection());
+    const int rows = lastSlot(state_.selection());
     overview_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         LoadBuftoCP(static_cast<std::uint8_t>(row + 1));
@@ -50,7 +50,7 @@ void TForm1::CreatList()
 
 void TForm1::ReListCell(int row)
 {
-    overview_->setRow(row, overviewRow(state_.Selection(), row + 1, state_.CP));
+    overview_->setRow(row, overviewRow(state_.selection(), row + 1, state_.CP));
 }
 
 }  // namespace tavisto

@@ -20,7 +20,7 @@ public:
     {
         window_.state_.Timings = timings;
         window_.RedrawEdit();
-        window_.LoadShownTiming();
+        window_.loadShownTiming();
     }
 
 private:

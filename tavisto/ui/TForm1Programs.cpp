@@ -27,7 +27,7 @@ bool TForm1::confirm(const QString& text)
 void TForm1::Button2Click()
 {
     // A copy of the edited program carries the edit in progress.
-    if (!StoreShownTiming())
+    if (!storeShownTiming())
         return;
     const int from = programIn(ui->ComboBox1);
     const int to = programIn(ui->ComboBox2);
@@ -43,7 +43,7 @@ void TForm1::Button2Click()
     }
     if (confirm(QStringLiteral("确认覆盖程序（%1）的定时信息？").arg(ui->ComboBox2->currentText()))) {
         state_.Timings.Buffer.copyProgram(from, to);
-        LoadShownTiming();
+        loadShownTiming();
     }
     state_.Modified = 1;
 }
@@ -52,11 +52,11 @@ void TForm1::Button7Click()
 {
     if (!confirm(QStringLiteral("确认清除程序（%1）的所有定时信息？").arg(programLabel(state_.EditObject))))
         return;
-    if (state_.RandomProgram())
+    if (state_.randomProgram())
         state_.Timings.Buffer.clearRandomTable();
     else
         state_.Timings.Buffer.clearProgram(state_.EditObject);
-    LoadShownTiming();
+    loadShownTiming();
     state_.Modified = 1;
 }
 

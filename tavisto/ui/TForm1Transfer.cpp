@@ -35,12 +35,12 @@ std::optional<TForm1::FieldRange> TForm1::rangeOf(QObject* object) const
 
 void TForm1::LoadBuftoCP(std::uint8_t slot)
 {
-    tavisto::LoadBuftoCP(state_.Timings.Buffer, state_.Selection(), slot, state_.CP);
+    tavisto::LoadBuftoCP(state_.Timings.Buffer, state_.selection(), slot, state_.CP);
 }
 
 void TForm1::SaveCPtoBuf(std::uint8_t slot)
 {
-    tavisto::SaveCPtoBuf(state_.Timings.Buffer, state_.Selection(), slot, state_.CP);
+    tavisto::SaveCPtoBuf(state_.Timings.Buffer, state_.selection(), slot, state_.CP);
 }
 
 QLineEdit* TForm1::TransCtrltoCP()
@@ -61,7 +61,7 @@ QLineEdit* TForm1::TransCtrltoCP()
     }
     for (const TimeField& track : {TimeField{ui->Edit4, &CP::Track1}, TimeField{ui->Edit8, &CP::Track2},
                                    TimeField{ui->Edit9, &CP::Track3}}) {
-        const std::optional<std::uint8_t> number = TrackTextToByte(textOf(track.edit));
+        const std::optional<std::uint8_t> number = trackTextToByte(textOf(track.edit));
         if (!number)
             return track.edit;
         cp.*track.field = *number;
@@ -89,7 +89,7 @@ void TForm1::TransCPtoCtrl()
     ui->Edit5->setText(QString::fromStdString(MyBcdToStr(cp.StartMinute)));
     ui->Edit6->setText(QString::fromStdString(MyBcdToStr(cp.EndHour)));
     ui->Edit7->setText(QString::fromStdString(MyBcdToStr(cp.EndMinute)));
-    if (state_.RandomProgram()) {
+    if (state_.randomProgram()) {
         ui->Edit4->setText(QString::fromStdString(MyIntToStr(cp.FirstTrack)));
         ui->Edit9->setText(QString::fromStdString(MyIntToStr(cp.LastTrack)));
     } else {
@@ -106,9 +106,9 @@ void TForm1::TransCPtoCtrl()
     (cp.PlayMode == 1 ? ui->RadioButton9 : ui->RadioButton8)->setChecked(true);
 }
 
-bool TForm1::StoreShownTiming()
+bool TForm1::storeShownTiming()
 {
-    if (!FinishFieldEdit())
+    if (!finishFieldEdit())
         return false;
     if (QLineEdit* field = TransCtrltoCP()) {
         // Only a field the user chose to re-enter can get here: nothing is stored and the command stops.
@@ -121,14 +121,14 @@ bool TForm1::StoreShownTiming()
     return true;
 }
 
-void TForm1::LoadShownTiming()
+void TForm1::loadShownTiming()
 {
     LoadBuftoCP(0);
     TransCPtoCtrl();
     EffectCheck();
 }
 
-bool TForm1::FinishFieldEdit()
+bool TForm1::finishFieldEdit()
 {
     const std::optional<FieldRange> field = rangeOf(focusWidget());
     return !field || !field->edit->isVisible() || EditExit(field->edit, false);
@@ -176,7 +176,7 @@ void TForm1::EffectCheck()
     bool effective = false;
     for (const QCheckBox* box : weekdayBoxes())
         effective = effective || box->isChecked();
-    const bool standard = !state_.RandomProgram();
+    const bool standard = !state_.randomProgram();
     if (!standard || state_.Type == TimingType::Peripheral) {
         // A span that starts where it ends does nothing.
         if (startHour->text() == endHour->text() && startMinute->text() == endMinute->text())
