@@ -48,6 +48,7 @@ private:
     void buildLayout();
     NumberField addNumberField(int TimingFields::*value, const char* editId, QRect editRect,
                                const char* spinId, QRect spinRect, int high, bool rangeChecked);
+    QCheckBox* addFlagBox(const QString& caption, const char* id, QRect rect, bool& flag);
     QLabel* addLabel(const QString& text, QRect rect, const char* id = nullptr);
     QPushButton* addButton(const QString& text, QRect rect, const char* id);
 

@@ -141,27 +141,13 @@ void TimingEditor::buildLayout()
     addLabel(QStringLiteral("星期:"), du.rect(13, 143, 21, 8), kDaysLabel);
     const char* dayNames[] = {"日", "一", "二", "三", "四", "五", "六"};
     const int boxX[] = {38, 70, 101, 134, 166, 198, 230};
-    for (int day = 0; day < 7; ++day) {
-        dayBoxes_[day] = new QCheckBox(QString::fromUtf8(dayNames[day]), this);
-        dayBoxes_[day]->setObjectName(QString::fromLatin1(kDayBoxes[day]));
-        dayBoxes_[day]->setGeometry(du.rect(boxX[day], 141, 24, 10));
-        growToHint(dayBoxes_[day]);
-        connect(dayBoxes_[day], &QCheckBox::clicked, this, [this, day](bool checked) {
-            fields_.days[day] = checked;
-            showFields();
-        });
-    }
+    for (int day = 0; day < 7; ++day)
+        dayBoxes_[day] = addFlagBox(QString::fromUtf8(dayNames[day]), kDayBoxes[day],
+                                    du.rect(boxX[day], 141, 24, 10), fields_.days[day]);
     addLabel(QStringLiteral("分区:"), du.rect(13, 159, 21, 8), kZonesLabel);
-    for (int zone = 0; zone < 4; ++zone) {
-        zoneBoxes_[zone] = new QCheckBox(QString::number(zone + 1), this);
-        zoneBoxes_[zone]->setObjectName(QString::fromLatin1(kZoneBoxes[zone]));
-        zoneBoxes_[zone]->setGeometry(du.rect(boxX[zone], 158, 24, 10));
-        growToHint(zoneBoxes_[zone]);
-        connect(zoneBoxes_[zone], &QCheckBox::clicked, this, [this, zone](bool checked) {
-            fields_.zones[zone] = checked;
-            showFields();
-        });
-    }
+    for (int zone = 0; zone < 4; ++zone)
+        zoneBoxes_[zone] = addFlagBox(QString::number(zone + 1), kZoneBoxes[zone],
+                                      du.rect(boxX[zone], 158, 24, 10), fields_.zones[zone]);
 
     const struct {
         const char* caption;
@@ -215,6 +201,20 @@ TimingEditor::NumberField TimingEditor::addNumberField(int TimingFields::*value,
     spin->setGeometry(spinRect);
     spin->setRange(0, high);
     return {edit, spin, value, 0, high, rangeChecked};
+}
+
+// A click flips the box's flag and shows the fields.
+QCheckBox* TimingEditor::addFlagBox(const QString& caption, const char* id, QRect rect, bool& flag)
+{
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(QString::fromLatin1(id));
+    box->setGeometry(rect);
+    growToHint(box);
+    connect(box, &QCheckBox::clicked, this, [this, &flag](bool checked) {
+        flag = checked;
+        showFields();
+    });
+    return box;
 }
 
 QLabel* TimingEditor::addLabel(const QString& text, QRect rect, const char* id)
