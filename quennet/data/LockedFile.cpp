@@ -128,8 +128,13 @@ bool LockedFile::resize(long size, FileError& error)
 
 bool LockedFile::sync(FileError& error)
 {
-    if (writeFault != 0 || ::fsync(fd_) != 0) {
-        error = FileError::system(writeFault != 0 ? writeFault : errno);
+    if (writeFault != 0) {
+        error = FileError::system(writeFault);
+        return false;
+    }
+    // A file system that cannot sync at all is no failure of this file.
+    if (::fsync(fd_) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        error = FileError::system(errno);
         return false;
     }
     return true;
