@@ -18,13 +18,6 @@ using namespace tavisto;
 
 namespace {
 
-QByteArray emptyFile()
-{
-    QByteArray bytes(18560, '\xFF');
-    bytes[0] = bytes[18559] = 1;
-    return bytes;
-}
-
 // Notches of the wheel rolled towards the user (down a list), over the middle of `widget`.
 void wheel(QWidget* widget, int notches)
 {
@@ -67,7 +60,7 @@ private slots:
     // focus out of the field, counts as an edit.
     void idleCursorIsNoEdit()
     {
-        writeFileBytes(path(), emptyFile());
+        writeFileBytes(path(), QByteArray(18560, '\xFF'));
         enum { Idle, Typed, Left };
         for (int how : {Idle, Typed, Left}) {
             MainWindowFixture f;

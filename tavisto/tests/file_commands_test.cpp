@@ -1,7 +1,6 @@
 // New, open, save and close of timing files, navigation and the jump box, checked on the bytes on disk.
 #include "MainWindowFixture.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <fcntl.h>
@@ -33,13 +32,6 @@ QByteArray pattern(int size)
     for (int i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 37 + i / 251) & 0xFF);
     return bytes;
-}
-
-// Whether another process could take the file's lock right now.
-bool lockableByOthers(const QString& path)
-{
-    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
-        == 0;
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The program itself, started as a user starts it.
+#include "FileChecks.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+
+using namespace tavisto;
 
 namespace {
 
@@ -17,12 +21,6 @@ bool ignores(qint64 pid, int signal)
         if (line.startsWith("SigIgn:"))
             return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     return false;
-}
-
-bool lockableByOthers(const QString& path)
-{
-    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
-        == 0;
 }
 
 struct Run {
@@ -83,16 +81,15 @@ private slots:
     void opensTheFileItIsGiven()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath("given.mtf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(18560, '\xFF')) == 18560);
-        file.close();
-        QVERIFY(lockableByOthers(file.fileName()));
+        const QString file = dir.filePath("given.mtf");
+        writeFileBytes(file, QByteArray(18560, '\xFF'));
+        QVERIFY(lockableByOthers(file));
         QProcess program;
         program.setWorkingDirectory(dir.path());
         program.start(QStringLiteral(TAVISTO_BINARY),
                       {QStringLiteral("given.mtf")});  // relative to where it starts
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(!lockableByOthers(file.fileName()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!lockableByOthers(file), 10000);
         QCOMPARE(program.state(), QProcess::Running);
         QVERIFY(ignores(program.processId(), SIGXFSZ));
         program.kill();
@@ -103,10 +100,9 @@ private slots:
     void printsTheSchedule()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath("print.mtf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(exampleFile()) == 18560);
-        file.close();
-        const Run printed = run({QStringLiteral("--print"), file.fileName()});
+        const QString file = dir.filePath("print.mtf");
+        writeFileBytes(file, exampleFile());
+        const Run printed = run({QStringLiteral("--print"), file});
         QCOMPARE(printed.status, 0);
         QCOMPARE(printed.err, QString());
         const QStringList expected{
@@ -126,16 +122,14 @@ private slots:
 
         // A file another program holds is read all the same; an empty file prints the settings only.
         QVERIFY(QProcess::startDetached(QStringLiteral("flock"),
-                                        {file.fileName(), QStringLiteral("sleep"), QStringLiteral("3")}));
-        QTRY_VERIFY(!lockableByOthers(file.fileName()));
-        QCOMPARE(run({QStringLiteral("--print"), file.fileName()}).out, printed.out);
-        QFile empty(dir.filePath("empty.mtf"));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QCOMPARE(run({QStringLiteral("--print"), empty.fileName()}).out,
+                                        {file, QStringLiteral("sleep"), QStringLiteral("3")}));
+        QTRY_VERIFY(!lockableByOthers(file));
+        QCOMPARE(run({QStringLiteral("--print"), file}).out, printed.out);
+        writeFileBytes(dir.filePath("empty.mtf"), {});
+        QCOMPARE(run({QStringLiteral("--print"), dir.filePath("empty.mtf")}).out,
                  (QStringList{"运行设定：程序1", "随机播放：开启"}));
         // Output that cannot be written is a failure too, and says why.
-        const Run full = run({QStringLiteral("--print"), file.fileName()}, QStringLiteral("/dev/full"));
+        const Run full = run({QStringLiteral("--print"), file}, QStringLiteral("/dev/full"));
         QCOMPARE(full.status, 1);
         QVERIFY2(full.err.contains("No space left on device"), qPrintable(full.err));
     }

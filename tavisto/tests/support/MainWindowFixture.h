@@ -2,6 +2,7 @@
 // A shown main window with scripted dialogs, and the gestures the tests drive it with.
 
 #include "ControlNames.h"
+#include "FileChecks.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
 #include "TForm1Probe.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,18 +90,5 @@ struct MainWindowFixture {
     }
     QString panel(int i) const { return text(i == 0 ? kEffectPanel : kEditingPanel); }
 };
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeFileBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 }  // namespace tavisto
