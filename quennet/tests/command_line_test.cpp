@@ -134,6 +134,8 @@ private slots:
         QCOMPARE(run({"--help"}), 0);
         QVERIFY(out_.contains("--print") && out_.contains("--drive-c <folder>")
                 && out_.contains("--version"));
+        QCOMPARE(run({"--help-all"}), 0);
+        QVERIFY(out_.contains("--print"));  // no display needed for it either
         QCOMPARE(run({"--version"}), 0);
         QCOMPARE(out_, QByteArray("Quennet 1.0\n"));
         QCOMPARE(run({"--bogus"}), 1);

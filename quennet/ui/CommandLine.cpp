@@ -79,7 +79,7 @@ bool needsNoWindow(const QStringList& arguments)
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty())
         return true;
     return parser.isSet(kPrintOption) || parser.isSet(QStringLiteral("help"))
-        || parser.isSet(QStringLiteral("version"))
+        || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"))
         || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir());
 }
 

@@ -11,7 +11,7 @@ struct CommandLine {
     QString driveFolder;  // the folder that stands for drive C:
 };
 
-// True when the arguments are served without a window: --print, --help, --version or a mistake
+// True when the arguments are served without a window: --print, --help, --help-all, --version or a mistake
 // (an unknown option, an argument that is no option, a --drive-c that is no folder).
 bool needsNoWindow(const QStringList& arguments);
 
