@@ -20,42 +20,30 @@ const QString kPrintOption = QStringLiteral("print");
 const QString kDriveOption = QStringLiteral("drive-c");
 
 // Options every Qt program takes ("-style fusion"); the application object uses them up, but
-// they are known here too, so that they are neither refused nor taken for a file name.
-const char* const kQtOptionsWithValue[] = {"platform",
-                                           "platformpluginpath",
-                                           "platformtheme",
-                                           "plugin",
-                                           "qwindowgeometry",
-                                           "qwindowicon",
-                                           "qwindowtitle",
-                                           "session",
-                                           "display",
-                                           "geometry",
-                                           "icon",
-                                           "title",
-                                           "name",
-                                           "visual",
-                                           "style",
-                                           "stylesheet",
-                                           "qmljsdebugger"};
-const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// they are known here too, so that they are neither refused nor taken for a file name. A
+// trailing "=" marks an option with a value.
+const char kQtOptions[] =
+    "platform= platformpluginpath= platformtheme= plugin= qwindowgeometry= qwindowicon= "
+    "qwindowtitle= session= display= geometry= icon= title= name= visual= style= "
+    "stylesheet= qmljsdebugger= reverse widgetcount nograb dograb sync";
 
-void addQtOption(QCommandLineParser& parser, const char* name, bool withValue)
+QString defaultDriveFolder()
 {
-    QCommandLineOption option(QString::fromLatin1(name), QString(),
-                              withValue ? QStringLiteral("value") : QString());
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(option);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/quennet/drive_c");
 }
 
 void addOptions(QCommandLineParser& parser)
 {
     // "-style" is one option, as Qt reads it, not the letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char* name : kQtOptionsWithValue)
-        addQtOption(parser, name, true);
-    for (const char* name : kQtFlagOptions)
-        addQtOption(parser, name, false);
+    for (const QString& name : QString::fromLatin1(kQtOptions).split(QLatin1Char(' '))) {
+        const bool withValue = name.endsWith(QLatin1Char('='));
+        QCommandLineOption option(withValue ? name.chopped(1) : name, QString(),
+                                  withValue ? QStringLiteral("value") : QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.setApplicationDescription(
         QStringLiteral("Edits the timing programs of the player's data file C:\\DSdata\\UserDS.KQD."));
     parser.addHelpOption();
@@ -65,9 +53,7 @@ void addOptions(QCommandLineParser& parser)
                                      "The data file is only read.")});
     parser.addOption({kDriveOption,
                       QStringLiteral("Use <folder> as drive C: (default: %1).")
-                          .arg(QDir::toNativeSeparators(
-                              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                              + QStringLiteral("/quennet/drive_c"))),
+                          .arg(QDir::toNativeSeparators(defaultDriveFolder())),
                       QStringLiteral("folder")});
 }
 }  // namespace
@@ -96,10 +82,7 @@ CommandLine readCommandLine(const QCoreApplication& app)
     }
 
     CommandLine options;
-    options.driveFolder = parser.isSet(kDriveOption)
-        ? parser.value(kDriveOption)
-        : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-            + QStringLiteral("/quennet/drive_c");
+    options.driveFolder = parser.isSet(kDriveOption) ? parser.value(kDriveOption) : defaultDriveFolder();
     const QFileInfo drive(options.driveFolder);
     if (parser.isSet(kDriveOption) && !drive.isDir()) {
         std::fprintf(stderr, "%s: %s: %s\n", qPrintable(QCoreApplication::applicationName()),
