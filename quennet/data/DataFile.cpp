@@ -77,8 +77,9 @@ TimingEntry DataFile::deletedEntry()
 template<class Work>
 bool DataFile::withFile(LockedFile::Mode mode, Work work)
 {
+    // A write into a held file that was deleted or renamed meanwhile would be lost with it.
     if (held_)
-        return work(*held_);
+        return work(*held_) && (mode == LockedFile::Mode::Read || held_->isAt(heldPath_));
     FileError error;
     auto file = LockedFile::open(filePath(), mode, error);
     return file && work(*file);
@@ -171,6 +172,8 @@ DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
     // on it by then.
     if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error) || !file->sync(error))
         return {false, withPath(kSaveFailedMessage, path, error)};
+    if (!file->isAt(path))
+        return {false, withPath(kSaveFailedMessage, path, {FileError::Kind::Gone, 0})};
     return {true, kSavedMessage};
 }
 

@@ -12,6 +12,7 @@ struct FileError {
         NotRegular,   // a folder, a pipe or a device where the file should be
         TooShort,     // the file ends before the block that was asked for
         NotDataFile,  // its header is not the one of a data file
+        Gone,         // deleted, renamed or replaced by another program while held
     };
     Kind kind = Kind::None;
     int code = 0;

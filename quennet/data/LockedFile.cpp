@@ -126,6 +126,14 @@ bool LockedFile::resize(long size, FileError& error)
     return true;
 }
 
+bool LockedFile::isAt(const std::string& path) const
+{
+    struct stat held { };
+    struct stat there { };
+    return ::fstat(fd_, &held) == 0 && ::stat(path.c_str(), &there) == 0 && held.st_dev == there.st_dev
+        && held.st_ino == there.st_ino;
+}
+
 bool LockedFile::sync(FileError& error)
 {
     if (writeFault != 0) {

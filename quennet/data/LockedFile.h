@@ -35,6 +35,9 @@ public:
     std::optional<std::size_t> readAt(long offset, void* data, std::size_t size, FileError& error);
     bool writeAt(long offset, const void* data, std::size_t size, FileError& error);
     bool resize(long size, FileError& error);
+    // Whether path still names this file: false once another program deleted, renamed or
+    // replaced it.
+    bool isAt(const std::string& path) const;
     // Puts what was written on the device; a write the system failed to carry out shows here.
     bool sync(FileError& error);
 

@@ -202,10 +202,19 @@ private slots:
         QVERIFY(!file_->holdsFile() && lockableElsewhere(path_));
         QCOMPARE(readAll(path_)[101], char(3));
 
-        FileError error;
-        const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
-        QVERIFY(reader && file_->CountTimings(0));
-        QVERIFY(!file_->OpenDataFile(0).opened);
+        {
+            FileError error;
+            const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
+            QVERIFY(reader && file_->CountTimings(0));
+            QVERIFY(!file_->OpenDataFile(0).opened);
+        }
+
+        // Deleted by another program while held: no write counts as done, and 关闭文件 says so.
+        QVERIFY(file_->OpenDataFile(0).opened);
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(!file_->StoreTiming(1, 3, musicEntry(3)));
+        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(0).message),
+                 path_ + " 定时文件保存失败(文件已被别的程序删除或改名)!");
     }
 
     // Whatever stands at the path and is not a regular file is refused at once.
