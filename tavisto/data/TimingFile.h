@@ -30,10 +30,11 @@ public:
     TimingFile& operator=(const TimingFile&) = delete;
     ~TimingFile() { close(); }
 
-    // An existing file, read and write; fails when another process holds it.
+    // An existing regular file, read and write; fails when another process holds it.
     bool open(const std::string& path);
-    // The path a new set will be saved to. Fails when another process holds a file there or
-    // the folder does not exist. Nothing on disk changes before write().
+    // The path a new set will be saved to. Fails when another process holds a file there, when
+    // something other than a regular file is there, or when the folder does not exist. Nothing on
+    // disk changes before write().
     bool create(const std::string& path);
     void close();
     // A file is attached: one opened, or a path taken for a new set.
