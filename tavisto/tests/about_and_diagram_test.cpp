@@ -104,14 +104,15 @@ private slots:
         QCOMPARE(diagram.childAt(close->geometry().center()), close);
     }
 
-    void diagramClosesWithButtonAndCloseBox()
+    void diagramClosesWithButtonCloseBoxAndEscape()
     {
-        QPointer<TForm4> byButton = new TForm4, byCloseBox = new TForm4;
-        byButton->show();
-        byCloseBox->show();
+        QPointer<TForm4> byButton = new TForm4, byCloseBox = new TForm4, byEscape = new TForm4;
+        for (TForm4* diagram : {byButton.data(), byCloseBox.data(), byEscape.data()})
+            diagram->show();
         byButton->findChild<QPushButton*>(kDiagramCloseButton)->click();
         byCloseBox->close();
-        QTRY_VERIFY(byButton.isNull() && byCloseBox.isNull());
+        QTest::keyClick(byEscape->findChild<QWidget*>(kDiagramMemo), Qt::Key_Escape);
+        QTRY_VERIFY(byButton.isNull() && byCloseBox.isNull() && byEscape.isNull());
     }
 };
 

@@ -1,6 +1,6 @@
 // What a user of a desktop program expects beyond the window's own commands: an idle cursor is
-// no edit, the wheel leaves lists alone that have no focus, Escape closes the secondary windows,
-// the About text in the status bar lasts, the keyboard shortcuts, and a dark palette.
+// no edit, the wheel leaves lists alone that have no focus, the keyboard shortcuts, and a dark
+// palette. (Escape and the lasting About text are tested with their windows.)
 #include "DarkPalette.h"
 #include "MainWindowFixture.h"
 
@@ -8,8 +8,6 @@
 #include "TForm4.h"
 
 #include <QApplication>
-#include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cmath>
@@ -101,49 +99,6 @@ private slots:
         wheel(run, 1);
         QCOMPARE(run->currentIndex(), 1);
         QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("机器实际运行程序2")});
-    }
-
-    // Escape closes the overview and the diagram window, as 返回 and 关闭 do.
-    void escapeClosesTheSecondaryWindows()
-    {
-        MainWindowFixture f;
-        f.click(kNewFileButton);
-        f.click(kOverviewButton);
-        QPointer<TForm2> overview = f.overview();
-        QVERIFY(overview && !f.window.isEnabled());
-        QTest::keyClick(overview->findChild<QWidget*>(kOverviewGrid), Qt::Key_Escape);
-        QTRY_VERIFY(overview.isNull());
-        QVERIFY(f.window.isEnabled());
-
-        QPointer<TForm4> diagram = new TForm4;
-        diagram->show();
-        QVERIFY(QTest::qWaitForWindowExposed(diagram));
-        QTest::keyClick(diagram->findChild<QWidget*>(kDiagramMemo), Qt::Key_Escape);
-        QTRY_VERIFY(diagram.isNull());
-    }
-
-    // While an About window is open the status bar keeps "TALWEN STUDIO", whatever happens to the
-    // main window meanwhile.
-    void aboutTextInTheStatusBarLasts()
-    {
-        MainWindowFixture f;
-        QStatusBar* bar = f.get<QStatusBar>(kStatusBar);
-        f.click(kAboutButton);
-        QStatusTipEvent emptyTip{QString()};  // what a context menu or a hovered control sends
-        QApplication::sendEvent(&f.window, &emptyTip);
-        QCOMPARE(bar->currentMessage(), QStringLiteral("TALWEN STUDIO"));
-        f.window.showMinimized();
-        f.window.showNormal();
-        f.window.hide();
-        f.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        QApplication::sendEvent(&f.window, &emptyTip);
-        QCOMPARE(bar->currentMessage(), QStringLiteral("TALWEN STUDIO"));
-
-        QTest::mouseClick(shownWindow(kAboutWindow)->findChild<QWidget*>(kAboutOkButton), Qt::LeftButton);
-        QVERIFY(bar->currentMessage().isEmpty());
-        QApplication::sendEvent(&f.window, &emptyTip);
-        QVERIFY(bar->currentMessage().isEmpty());
     }
 
     // Ctrl+N, Ctrl+O, Ctrl+S and F1 act as their buttons, and not while the buttons cannot be used.
