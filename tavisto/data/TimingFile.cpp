@@ -167,13 +167,16 @@ bool TimingFile::create(const std::string& path)
     close();
     // A file that is there already is held from now on, but not emptied: the save replaces it.
     fd_ = openLocked(path);
-    struct stat folder { };
-    if (fd_ >= 0
-        || (errno == ENOENT && ::stat(folderOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode))) {
-        path_ = path;
-        fresh_ = true;
+    if (fd_ < 0 && errno != ENOENT)
+        return false;
+    // The save makes its file in the folder: without the right to write there, nothing is created.
+    if (::faccessat(AT_FDCWD, folderOf(resolved(path)).c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        close();
+        return false;
     }
-    return isOpen();
+    path_ = path;
+    fresh_ = true;
+    return true;
 }
 
 void TimingFile::close()

@@ -198,14 +198,20 @@ private slots:
         if (root)
             QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0
                     && ::chown(qPrintable(file), 65534, 65534) == 0);
-        auto openAsUser = [root, name = file.toStdString()] {
-            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                return 2;
-            return TimingFile().open(name) ? 1 : 0;
+        auto asUser = [root](auto body) {
+            return inChild(
+                [&] { return root && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : body(); });
         };
-        QCOMPARE(inChild(openAsUser), 1);  // writable: opens
+        auto openFile = [name = file.toStdString()] { return TimingFile().open(name) ? 1 : 0; };
+        QCOMPARE(asUser(openFile), 1);  // writable: opens
         QVERIFY(::chmod(qPrintable(file), 0444) == 0);
-        QCOMPARE(inChild(openAsUser), 0);
+        QCOMPARE(asUser(openFile), 0);
+        // A save makes its file in the folder: where the user may not write, nothing can be created.
+        QVERIFY(QDir(dir_.path()).mkdir("locked") && ::chmod(qPrintable(path("locked")), 0555) == 0);
+        QCOMPARE(asUser([name = path("locked/new.mtf").toStdString()] {
+                     return TimingFile().create(name) ? 1 : 0;
+                 }),
+                 0);
     }
 
     // A full device, simulated by a file size limit: the write fails and says so, and whatever was at
