@@ -21,8 +21,6 @@
 #include <QToolButton>
 
 #include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -36,11 +34,6 @@ class TimingEditorTest : public QObject {
     ScriptedDialogs dialogs_;
     std::unique_ptr<TimingEditor> editor_;
 
-    void writeFile(const QByteArray& bytes)
-    {
-        QDir().mkpath(drive_.path() + "/dsdata");
-        writeAll(path_, bytes);
-    }
     void startEditor()
     {
         editor_ = std::make_unique<TimingEditor>(*file_, dialogs_);
@@ -50,7 +43,7 @@ class TimingEditorTest : public QObject {
     // Starts the editor on the given file and presses 打开文件.
     void openEditor(const QByteArray& bytes)
     {
-        writeFile(bytes);
+        writeDataFile(drive_.path(), bytes);
         startEditor();
         click(kOpenCloseButton);
         dialogs_.messages.clear();
@@ -79,6 +72,16 @@ class TimingEditorTest : public QObject {
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
+    void fill(std::initializer_list<std::pair<const char*, QString>> texts)
+    {
+        for (const auto& [id, text] : texts)
+            typeInto(id, text);
+    }
+    void pressEnter(const char* id)
+    {
+        find(id)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(id), Qt::Key_Return);
+    }
     // As a user picks from the list with the arrow keys.
     void selectKind(TimingKind kind)
     {
@@ -91,21 +94,23 @@ class TimingEditorTest : public QObject {
     {
         return entryAt(readAll(path_), program, position);
     }
-    static QByteArray timingsFile(int program, int count)
+    QByteArray hexAt(int program, int position) const
     {
-        QByteArray bytes = emptyFile(program);
-        for (int n = 1; n <= count; ++n)
-            putEntry(bytes, program, n, musicEntry(n));
-        return bytes;
+        return bytesOf(storedAt(program, position)).toHex(' ');
     }
-    static TimingEntry radioEntry(int position)
+    QStringList messageTexts() const
     {
-        TimingEntry entry = musicEntry(position);
-        entry.RadioFlag = 1;
-        entry.MainTrack = 12;
-        entry.RangeFromOrEndHour = 8;
-        entry.RangeToOrEndMinute = 45;
-        return entry;
+        QStringList texts;
+        for (const ScriptedDialogs::Shown& shown : dialogs_.messages)
+            texts << shown.text;
+        return texts;
+    }
+    // The caption of the open/close button and the buttons that need an open file.
+    void verifyOpen(bool open)
+    {
+        QCOMPARE(find<QPushButton>(kOpenCloseButton)->text(), QString(open ? "关闭文件" : "打开文件"));
+        for (const char* id : kFileButtons)
+            QVERIFY2(find(id)->isEnabled() == open, id);
     }
 
 private slots:
@@ -126,33 +131,32 @@ private slots:
         QCOMPARE(editor_->windowTitle(), QString("dedododi--zivoveD1.0"));
         QCOMPARE(indicator(), QString(" 00 / 00"));
         QCOMPARE(textOf(kTrack1Edit), QString("1"));
-        for (const char* id : kFileButtons)
-            QVERIFY2(!find(id)->isEnabled(), id);
+        verifyOpen(false);
         QVERIFY(!find(kEndHourEdit)->isVisible() && find(kTrack2Edit)->isVisible());
         click(kProgram3Radio);
         click(kOpenCloseButton);
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件创建成功,可以开始输入定时!");
+        QCOMPARE(messageTexts(), QStringList(path_ + " 定时文件创建成功,可以开始输入定时!"));
         QCOMPARE(readAll(path_).size(), 16896);
         QCOMPARE(indicator(), QString(" 00 / 00 "));
         QCOMPARE(textOf(kTrack1Edit), QString("0"));
-        QCOMPARE(find<QPushButton>(kOpenCloseButton)->text(), QString("关闭文件"));
-        for (const char* id : kFileButtons)
-            QVERIFY2(find(id)->isEnabled(), id);
+        verifyOpen(true);
 
         click(kProgram2Radio);
         click(kOpenCloseButton);
         QCOMPARE(dialogs_.messages.last().text, QString("  保存成功! "));
         QCOMPARE(dialogs_.messages.last().icon, Dialogs::Icon::None);
         QCOMPARE(readAll(path_)[101], char(1));
-        QVERIFY(!find(kNextButton)->isEnabled());
+        verifyOpen(false);
     }
 
-    // The whole stored timing is shown, its kind and end time included.
-    void openShowsLastTimingOfStoredProgram()
+    // The whole stored timing is shown, its kind and end time included, and a program switch shows
+    // the last timing of that program.
+    void openAndProgramSwitchShowTheLastTiming()
     {
         QByteArray bytes = timingsFile(2, 2);
-        putEntry(bytes, 2, 3, radioEntry(3));
+        putEntry(bytes, 2, 3, timingEntry(3, 7, 3, 12, 2, 3, 8, 45, 0x3E, 0x05, 1));
+        for (int n = 1; n <= 4; ++n)
+            putEntry(bytes, 3, n, musicEntry(n));
         openEditor(bytes);
         QVERIFY(find<QRadioButton>(kProgram3Radio)->isChecked());
         QCOMPARE(indicator(), QString(" 03 / 03 "));
@@ -161,9 +165,15 @@ private slots:
         QCOMPARE(textOf(kEndHourEdit), QString("8"));
         QCOMPARE(textOf(kEndMinuteEdit), QString("45"));
         QVERIFY(find(kEndHourEdit)->isVisible() && !find(kTrack2Edit)->isVisible());
-
         click(kModifyButton);  // storing it unchanged writes back the same bytes
         QCOMPARE(readAll(path_), bytes);
+
+        click(kProgram4Radio);
+        QCOMPARE(editor_->state().ProgramIndex, 3);
+        QCOMPARE(indicator(), QString(" 04 / 04 "));
+        QCOMPARE(textOf(kMinuteEdit), QString("4"));
+        click(kCheckListButton);
+        QCOMPARE(dialogs_.checkLists, QList<int>({3}));
     }
 
     void takingStopsAtTheFirstFailingField()
@@ -173,26 +183,20 @@ private slots:
 
         typeInto(kHourEdit, "24");
         click(kAddButton);
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QCOMPARE(dialogs_.messages[0].text, QString("“请填入一个在0和23之间的整数。”"));
+        QCOMPARE(messageTexts(), QStringList("“请填入一个在0和23之间的整数。”"));
         QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
         QVERIFY(find(kHourEdit)->hasFocus());
         QCOMPARE(find<QLineEdit>(kHourEdit)->selectedText(), QString("24"));
-        QCOMPARE(readAll(path_), before);
         QCOMPARE(indicator(), QString(" 00 / 00 "));
 
-        typeInto(kHourEdit, " +5 ");
-        typeInto(kMinuteEdit, "3x");
-        typeInto(kTrack1Edit, "42");
+        fill({{kHourEdit, " +5 "}, {kMinuteEdit, "3x"}, {kTrack1Edit, "42"}});
         click(kModifyButton);
         QCOMPARE(dialogs_.messages.last().text, QString("请键入一个整数。"));
         QCOMPARE(dialogs_.messages.last().icon, Dialogs::Icon::None);
         QVERIFY(find(kMinuteEdit)->hasFocus());
-        QCOMPARE(readAll(path_), before);
         click(kSundayBox);  // showing the fields reveals what was taken
-        QCOMPARE(textOf(kHourEdit), QString("5"));
-        QCOMPARE(textOf(kMinuteEdit), QString("0"));
-        QCOMPARE(textOf(kTrack1Edit), QString("0"));
+        QCOMPARE(QStringList({textOf(kHourEdit), textOf(kMinuteEdit), textOf(kTrack1Edit)}),
+                 QStringList({"5", "0", "0"}));
 
         for (const QString& bad : {QString(), QString("99999999999"), QString("1 2"), QString("0x10")}) {
             typeInto(kTrack3Edit, bad);
@@ -205,8 +209,7 @@ private slots:
         typeInto(kEndMinuteEdit, "60");
         click(kAddButton);
         QCOMPARE(dialogs_.messages.last().text, QString("“请填入一个在0和59之间的整数。”"));
-        typeInto(kEndMinuteEdit, "0");
-        typeInto(kEndHourEdit, "25");
+        fill({{kEndMinuteEdit, "0"}, {kEndHourEdit, "25"}});
         click(kAddButton);
         QCOMPARE(dialogs_.messages.last().text, QString("“请填入一个在0和23之间的整数。”"));
         QCOMPARE(readAll(path_), before);
@@ -224,31 +227,26 @@ private slots:
         click(kSundayBox);  // Sunday on
         click(kZone1Box);   // zone 1 off
         click(kZone4Box);   // zone 4 on
-        typeInto(kHourEdit, "7");
-        typeInto(kMinuteEdit, "30");
-        typeInto(kTrack1Edit, "1");
-        typeInto(kTrack2Edit, "2");
-        typeInto(kTrack3Edit, "3");
-        typeInto(kRandomFromEdit, "10");
-        typeInto(kRandomToEdit, "20");
+        fill({{kHourEdit, "7"},
+              {kMinuteEdit, "30"},
+              {kTrack1Edit, "1"},
+              {kTrack2Edit, "2"},
+              {kTrack3Edit, "3"},
+              {kRandomFromEdit, "10"},
+              {kRandomToEdit, "20"}});
         click(kAddButton);
         QCOMPARE(indicator(), QString(" 02 / 02"));
-        QCOMPARE(bytesOf(storedAt(0, 2)).toHex(' '),
-                 QByteArray("02 07 1e 33 0c 01 00 02 3d 00 0a 14 03 00 00 00"));
+        QCOMPARE(hexAt(0, 2), QByteArray("02 07 1e 33 0c 01 00 02 3d 00 0a 14 03 00 00 00"));
 
         selectKind(TimingKind::Radio);
-        typeInto(kTrack1Edit, "120");
-        typeInto(kEndHourEdit, "8");
-        typeInto(kEndMinuteEdit, "15");
+        fill({{kTrack1Edit, "120"}, {kEndHourEdit, "8"}, {kEndMinuteEdit, "15"}});
         click(kAddButton);
-        QCOMPARE(bytesOf(storedAt(0, 3)).toHex(' '),
-                 QByteArray("03 07 1e 33 0c 63 00 02 3d 01 08 0f 03 00 00 00"));
+        QCOMPARE(hexAt(0, 3), QByteArray("03 07 1e 33 0c 63 00 02 3d 01 08 0f 03 00 00 00"));
 
         selectKind(TimingKind::Peripheral);
         QVERIFY(!find(kTrack1Edit)->isVisible() && !find(kTrackLabel)->isVisible());
         click(kAddButton);
-        QCOMPARE(bytesOf(storedAt(0, 4)).toHex(' '),
-                 QByteArray("04 07 1e 33 0c e5 00 02 3d 00 08 0f 03 00 00 00"));
+        QCOMPARE(hexAt(0, 4), QByteArray("04 07 1e 33 0c e5 00 02 3d 00 08 0f 03 00 00 00"));
 
         selectKind(TimingKind::Music);
         QCOMPARE(find<QLabel>(kTrackLabel)->text(), QString("曲    目"));
@@ -298,16 +296,37 @@ private slots:
         QCOMPARE(textOf(kMinuteEdit), QString("1"));
     }
 
-    void addWithNinetyNineTimingsReplacesTheLast()
+    // The new timing goes after the highest, whichever is shown; with position 99 taken it fills the
+    // first gap, and with 99 timings it replaces the last. Nothing else is written.
+    void addPicksThePosition_data()
     {
-        openEditor(timingsFile(0, 99));
-        QCOMPARE(indicator(), QString(" 99 / 99 "));
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("position");
+        QByteArray gaps = timingsFile(0, 6);
+        putEntry(gaps, 0, 1, deletedEntry());
+        putEntry(gaps, 0, 4, deletedEntry());
+        QByteArray fullToTheEnd = timingsFile(0, 99);
+        putEntry(fullToTheEnd, 0, 40, deletedEntry());
+        putEntry(fullToTheEnd, 0, 41, deletedEntry());
+        QTest::newRow("after the highest") << gaps << " 05 / 05" << 7;
+        QTest::newRow("into the first gap") << fullToTheEnd << " 40 / 98" << 40;
+        QTest::newRow("over the last") << timingsFile(0, 99) << " 99 / 99" << 99;
+    }
+    void addPicksThePosition()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        QFETCH(int, position);
+        openEditor(file);
+        click(kFirstButton);
         typeInto(kHourEdit, "21");
         click(kAddButton);
-        QCOMPARE(indicator(), QString(" 99 / 99"));
-        QCOMPARE(storedAt(0, 99).Hour, 21);
-        QCOMPARE(storedAt(0, 99).EntryNo, 99);
-        QCOMPARE(storedAt(0, 98).Hour, 7);
+        QCOMPARE(indicator(), shown);
+        QCOMPARE(storedAt(0, position).Hour, 21);
+        QCOMPARE(storedAt(0, position).EntryNo, position);
+        const int slot = entryOffset(0, position);
+        QCOMPARE(readAll(path_).replace(slot, 16, file.mid(slot, 16)), file);
     }
 
     void clearAllEmptiesEveryProgramAfterAsking()
@@ -340,55 +359,27 @@ private slots:
         QByteArray bytes = timingsFile(0, 6);
         putEntry(bytes, 0, 1, deletedEntry());
         putEntry(bytes, 0, 4, deletedEntry());
-        writeFile(bytes);  // valid: 2, 3, 5, 6, numbered 1..4 as the check list does
+        writeDataFile(drive_.path(), bytes);  // valid: 2, 3, 5, 6, numbered 1..4 as the check list does
         startEditor();
         QCOMPARE(indicator(), QString(" 04 / 04"));
         click(kOpenCloseButton);
+        QVERIFY(find(kIndicator)->isEnabled());
+        typeInto(kIndicator, "12");
         QCOMPARE(indicator(), QString(" 04 / 04 "));
-        auto* indicatorEdit = find<QLineEdit>(kIndicator);  // readable, but not for typing
-        QVERIFY(indicatorEdit->isEnabled() && indicatorEdit->isReadOnly());
-        indicatorEdit->setFocus();
-        QTest::keyClicks(indicatorEdit, "12");
-        QCOMPARE(indicator(), QString(" 04 / 04 "));
-        click(kFirstButton);
-        QCOMPARE(indicator(), QString(" 01 / 04"));
-        QCOMPARE(textOf(kMinuteEdit), QString("2"));
-        click(kPreviousButton);
-        QCOMPARE(indicator(), QString(" 01 / 04"));
-        click(kNextButton);
-        click(kNextButton);
-        QCOMPARE(indicator(), QString(" 03 / 04"));
-        QCOMPARE(textOf(kMinuteEdit), QString("5"));
-        click(kPreviousButton);
-        QCOMPARE(indicator(), QString(" 02 / 04"));
-        QCOMPARE(editor_->state().ShownNo, 3);
-        click(kLastButton);
-        QCOMPARE(indicator(), QString(" 04 / 04 "));
-        QCOMPARE(editor_->state().ShownNo, 6);
-        click(kNextButton);
-        QCOMPARE(indicator(), QString(" 04 / 04"));
-
-        click(kFirstButton);
-        typeInto(kHourEdit, "13");
-        click(kAddButton);  // after the highest, not over timing 3
-        QCOMPARE(indicator(), QString(" 05 / 05"));
-        QCOMPARE(storedAt(0, 7).Hour, 13);
-        QCOMPARE(bytesOf(storedAt(0, 3)), bytesOf(musicEntry(3)));
-    }
-
-    void addWithLastPositionTakenFillsFirstGap()
-    {
-        QByteArray bytes = timingsFile(1, 99);
-        putEntry(bytes, 1, 40, deletedEntry());
-        putEntry(bytes, 1, 41, deletedEntry());
-        openEditor(bytes);
-        click(kFirstButton);
-        typeInto(kHourEdit, "22");
-        click(kAddButton);
-        QCOMPARE(indicator(), QString(" 40 / 98"));
-        QCOMPARE(storedAt(1, 40).Hour, 22);
-        QCOMPARE(storedAt(1, 40).EntryNo, 40);
-        QCOMPARE(bytesOf(storedAt(1, 1)), bytesOf(musicEntry(1)));
+        const struct {
+            const char* button;
+            const char* shown;
+            int position;
+        } steps[] = {{kFirstButton, " 01 / 04", 2},    {kPreviousButton, " 01 / 04", 2},
+                     {kNextButton, " 02 / 04", 3},     {kNextButton, " 03 / 04", 5},
+                     {kPreviousButton, " 02 / 04", 3}, {kLastButton, " 04 / 04 ", 6},
+                     {kNextButton, " 04 / 04", 6}};
+        for (const auto& step : steps) {
+            click(step.button);
+            QCOMPARE(indicator(), QString(step.shown));
+            QCOMPARE(editor_->state().ShownNo, step.position);
+            QCOMPARE(textOf(kMinuteEdit), QString::number(step.position));
+        }
     }
 
     void deletionShowsNeighbour()
@@ -411,50 +402,9 @@ private slots:
         QCOMPARE(textOf(kTrack1Edit), QString("0"));
     }
 
-    void failedWriteIsReportedAndCountsStay()
-    {
-        openEditor(timingsFile(0, 3));
-        LockedFile::failWrites(ENOSPC);
-        click(kAddButton);
-        click(kOpenCloseButton);  // 关闭文件 cannot save either, and says so as a warning
-        LockedFile::failWrites(0);
-        QCOMPARE(dialogs_.messages.size(), 2);
-        QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法写入,操作没有完成!");
-        QCOMPARE(indicator(), QString(" 03 / 03 "));
-        QVERIFY(dialogs_.messages[1].text.endsWith("定时文件保存失败("
-                                                   + QString::fromLocal8Bit(std::strerror(ENOSPC)) + ")!"));
-        QCOMPARE(dialogs_.messages[1].icon, Dialogs::Icon::Warning);
-        QCOMPARE(readAll(path_), timingsFile(0, 3));
-    }
-
-    // A file another copy of the program holds reads as none at start and is refused at 打开文件:
-    // nothing changes and the file stays closed until the other lets it go.
-    void openRefusedKeepsTheFileClosed()
-    {
-        writeFile(timingsFile(0, 5));
-        {
-            HeldElsewhere other(path_);
-            QVERIFY(other.holds());
-            startEditor();
-            QCOMPARE(indicator(), QString(" 00 / 00"));
-            click(kProgram3Radio);  // no message while the file is closed
-            click(kOpenCloseButton);
-        }
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QCOMPARE(dialogs_.messages[0].text,
-                 path_ + " 定时文件无法打开(另一个程序正在使用这个文件),文件没有任何改动!");
-        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
-        QCOMPARE(find<QPushButton>(kOpenCloseButton)->text(), QString("打开文件"));
-        for (const char* id : kFileButtons)
-            QVERIFY2(!find(id)->isEnabled(), id);
-        QCOMPARE(readAll(path_), timingsFile(0, 5));
-        QVERIFY(!QFile::exists(path_ + ".bak"));
-        click(kOpenCloseButton);
-        QCOMPARE(indicator(), QString(" 05 / 05 "));
-    }
-
-    // A file that cannot be read is never taken for one without timings.
-    void failedReadWritesNothing()
+    // A failing device is reported by every command and never taken for a file without timings:
+    // nothing is written, nothing is listed, and the counts stay.
+    void failingDeviceWritesNothing()
     {
         openEditor(timingsFile(0, 3));
         click(kPreviousButton);
@@ -463,14 +413,46 @@ private slots:
                                kPreviousButton, kNextButton, kCheckListButton, kProgram2Radio}) {
             dialogs_.messages.clear();
             click(id);
-            QCOMPARE(dialogs_.messages.size(), 1);
-            QCOMPARE(dialogs_.messages[0].text, path_ + " 定时文件无法读取,操作没有完成!");
+            QCOMPARE(messageTexts(), QStringList(path_ + " 定时文件无法读取,操作没有完成!"));
         }
         LockedFile::failReads(0);
-        QVERIFY(dialogs_.checkLists.isEmpty());  // not an empty list
-        QCOMPARE(readAll(path_), timingsFile(0, 3));
+        QVERIFY(dialogs_.checkLists.isEmpty());
         click(kProgram1Radio);
         QCOMPARE(indicator(), QString(" 03 / 03 "));
+
+        dialogs_.messages.clear();
+        LockedFile::failWrites(ENOSPC);
+        click(kAddButton);
+        click(kOpenCloseButton);  // 关闭文件 cannot save either, and says so as a warning
+        LockedFile::failWrites(0);
+        QCOMPARE(messageTexts(),
+                 QStringList({path_ + " 定时文件无法写入,操作没有完成!",
+                              path_ + " 定时文件保存失败(" + reasonOf(ENOSPC) + ")!"}));
+        QCOMPARE(dialogs_.messages[1].icon, Dialogs::Icon::Warning);
+        QCOMPARE(indicator(), QString(" 03 / 03 "));
+        QCOMPARE(readAll(path_), timingsFile(0, 3));
+    }
+
+    // A file another copy of the program holds reads as none at start and is refused at 打开文件:
+    // nothing changes and the file stays closed until the other lets it go.
+    void openRefusedKeepsTheFileClosed()
+    {
+        writeDataFile(drive_.path(), timingsFile(0, 5));
+        {
+            HeldElsewhere other(path_);
+            QVERIFY(other.holds());
+            startEditor();
+            QCOMPARE(indicator(), QString(" 00 / 00"));
+            click(kProgram3Radio);  // no message while the file is closed
+            click(kOpenCloseButton);
+        }
+        QCOMPARE(messageTexts(),
+                 QStringList(path_ + " 定时文件无法打开(另一个程序正在使用这个文件),文件没有任何改动!"));
+        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
+        verifyOpen(false);
+        QCOMPARE(readAll(path_), timingsFile(0, 5));
+        click(kOpenCloseButton);
+        QCOMPARE(indicator(), QString(" 05 / 05 "));
     }
 
     // Only the fields the shown kind displays are taken and checked.
@@ -506,25 +488,8 @@ private slots:
         QCOMPARE(editor_->result(), int(QDialog::Accepted));
     }
 
-    void programSwitchShowsLastTimingOfThatProgram()
-    {
-        QByteArray bytes = timingsFile(0, 2);
-        for (int n = 1; n <= 4; ++n) {
-            TimingEntry entry = musicEntry(n);
-            entry.Minute = std::uint8_t(n + 10);
-            putEntry(bytes, 3, n, entry);
-        }
-        openEditor(bytes);
-        click(kProgram4Radio);
-        QCOMPARE(editor_->state().ProgramIndex, 3);
-        QCOMPARE(indicator(), QString(" 04 / 04 "));
-        QCOMPARE(textOf(kMinuteEdit), QString("14"));
-        click(kCheckListButton);
-        QCOMPARE(dialogs_.checkLists, QList<int>({3}));
-    }
-
     // The window menu (right click, Alt+Space) and F1 open About. Enter presses the focused button;
-    // in a field, or on 确定, it takes the fields and ends.
+    // on 确定, or in a field, it takes the fields and ends.
     void keyboardAndWindowMenu()
     {
         openEditor(emptyFile(0));
@@ -548,23 +513,20 @@ private slots:
         QTest::keyClick(find(kFridayBox), Qt::Key_F1);
         QCOMPARE(dialogs_.abouts, 3);
 
-        find(kAddButton)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(find(kAddButton), Qt::Key_Return);
+        pressEnter(kAddButton);
         QTest::keyClick(find(kAddButton), Qt::Key_Enter);
         QVERIFY(editor_->isVisible());
         QCOMPARE(indicator(), QString(" 02 / 02"));
         QCOMPARE(storedAt(0, 2).EntryNo, 2);
-        find(kOpenCloseButton)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(find(kOpenCloseButton), Qt::Key_Return);
-        QCOMPARE(find<QPushButton>(kOpenCloseButton)->text(), QString("打开文件"));
-        find(kMinuteEdit)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(find(kMinuteEdit), Qt::Key_Return);
+        pressEnter(kOpenCloseButton);
+        verifyOpen(false);
+        pressEnter(kDefaultButton);
         QCOMPARE(editor_->result(), int(QDialog::Accepted));
     }
 
     void okClosesOnlyWithValidFields()
     {
-        writeFile(emptyFile(0));
+        writeDataFile(drive_.path(), emptyFile(0));
         startEditor();
         click(kProgram2Radio);
         typeInto(kMinuteEdit, "61");

@@ -3,6 +3,7 @@
 #include "DataFileLayout.h"
 #include "LockedFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <cstring>
 #include <sys/wait.h>
@@ -23,29 +24,24 @@ void writeAll(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+QString writeDataFile(const QString& drive, const QByteArray& bytes)
+{
+    QDir().mkpath(drive + "/dsdata");
+    writeAll(drive + "/dsdata/userds.kqd", bytes);
+    return drive + "/dsdata/userds.kqd";
+}
+
+QString reasonOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 QByteArray emptyFile(int programIndex)
 {
     QByteArray bytes(quennet::kDataFileSize, '\0');
     bytes[100] = 0x5A;
     bytes[101] = char(programIndex);
     return bytes;
-}
-
-quennet::TimingEntry musicEntry(int position)
-{
-    quennet::TimingEntry entry;
-    entry.EntryNo = std::uint8_t(position);
-    entry.Hour = 7;
-    entry.Minute = std::uint8_t(position % 60);
-    entry.Reserved3 = 0x33;
-    entry.ZoneBits = 0x05;
-    entry.MainTrack = std::uint8_t(position % 90);
-    entry.SecondTrack = 2;
-    entry.DayBits = 0x3E;
-    entry.RangeFromOrEndHour = 10;
-    entry.RangeToOrEndMinute = 20;
-    entry.ThirdTrack = 3;
-    return entry;
 }
 
 quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, int second, int third,
@@ -66,11 +62,27 @@ quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, i
     return entry;
 }
 
+quennet::TimingEntry musicEntry(int position)
+{
+    quennet::TimingEntry entry =
+        timingEntry(position, 7, position % 60, position % 90, 2, 3, 10, 20, 0x3E, 0x05);
+    entry.Reserved3 = 0x33;
+    return entry;
+}
+
 quennet::TimingEntry deletedEntry()
 {
     quennet::TimingEntry entry;
     entry.EntryNo = quennet::kDeletedEntryNo;
     return entry;
+}
+
+QByteArray timingsFile(int program, int count, quennet::TimingEntry (*make)(int))
+{
+    QByteArray bytes = emptyFile(program);
+    for (int n = 1; n <= count; ++n)
+        putEntry(bytes, program, n, make(n));
+    return bytes;
 }
 
 void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)

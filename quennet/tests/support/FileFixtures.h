@@ -9,6 +9,10 @@ namespace quennet::testing {
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);
+// Writes the data file below the drive folder, its folder made as needed; gives its path.
+QString writeDataFile(const QString& drive, const QByteArray& bytes);
+// What the system says about an error number.
+QString reasonOf(int error);
 
 // A complete file with a valid header selecting programIndex and empty tables.
 QByteArray emptyFile(int programIndex);
@@ -19,6 +23,8 @@ quennet::TimingEntry musicEntry(int position);
 quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, int second, int third,
                                  int from, int to, int days, int zones, int radio = 0);
 quennet::TimingEntry deletedEntry();
+// emptyFile(program) with make(n) at positions 1..count of that program.
+QByteArray timingsFile(int program, int count, quennet::TimingEntry (*make)(int) = musicEntry);
 
 void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
 quennet::TimingEntry entryAt(const QByteArray& file, int program, int position);
