@@ -7,12 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,7 +26,6 @@ class DataFileTest : public QObject {
     std::unique_ptr<DataFile> file_;
 
     QString message(const char* text) const { return path_ + QString::fromUtf8(text); }
-    void prepareFolder() { QVERIFY(QDir().mkpath(drive_.path() + "/dsdata")); }
     QString Open(int programIndex = 0)
     {
         return QString::fromStdString(file_->OpenDataFile(programIndex).message);
@@ -70,19 +68,8 @@ private slots:
         QCOMPARE(result.programIndex, 2);
         QCOMPARE(QString::fromStdString(result.message), message(" 定时文件创建成功,可以开始输入定时!"));
 
-        const QByteArray bytes = readAll(path_);
-        QCOMPARE(bytes.size(), 16896);
-        const int lineEnd = bytes.indexOf('\0');
-        QVERIFY(lineEnd > 0 && lineEnd <= 100);
-        QStringDecoder gbk("GBK");
-        QVERIFY(gbk.isValid());
-        const QString makerLine = gbk(bytes.left(lineEnd));
-        QVERIFY(!gbk.hasError());
-        QCOMPARE(makerLine, QString::fromUtf8("Quennet 定时数据文件"));
-        QCOMPARE(bytes.mid(lineEnd, 100 - lineEnd), QByteArray(100 - lineEnd, '\0'));
-        QCOMPARE(bytes[100], char(0x5A));
-        QCOMPARE(bytes[101], char(2));
-        QCOMPARE(bytes.mid(102), QByteArray(16896 - 102, '\0'));
+        const QByteArray makerLine = QStringEncoder("GBK")(QString("Quennet 定时数据文件"));
+        QCOMPARE(readAll(path_), emptyFile(2).replace(0, makerLine.size(), makerLine));
 
         QCOMPARE(file_->CountTimings(2)->timings, 0);
         QCOMPARE(path_, drive_.path() + "/dsdata/userds.kqd");
@@ -107,8 +94,7 @@ private slots:
     void invalidHeaderIsReplacedAndKept()
     {
         QFETCH(QByteArray, old);
-        prepareFolder();
-        writeAll(path_, old);
+        writeDataFile(drive_.path(), old);
         writeAll(path_ + ".bak", "an older backup");
 
         QCOMPARE(Open(3), message(" 定时文件创建成功,可以开始输入定时!"));
@@ -118,10 +104,9 @@ private slots:
 
     void fileIsLeftAloneWhenNoBackupCanBeKept()
     {
-        prepareFolder();
         QByteArray old = emptyFile(0);
         old[101] = 9;
-        writeAll(path_, old);
+        writeDataFile(drive_.path(), old);
         QVERIFY(QDir().mkpath(path_ + ".bak"));  // a folder where the backup should go
 
         QCOMPARE(Open(), message(" 定时文件创建失败002,不能输入定时!"));
@@ -131,15 +116,12 @@ private slots:
 
     void countAndListSkipGapsAndForeignSlots()
     {
-        prepareFolder();
-        QByteArray bytes = emptyFile(0);
-        for (int n = 1; n <= 10; ++n)
-            putEntry(bytes, 1, n, musicEntry(n));
+        QByteArray bytes = timingsFile(1, 10);
         putEntry(bytes, 1, 5, deletedEntry());
         putEntry(bytes, 1, 8, musicEntry(7));  // EntryNo 7 at position 8
         putEntry(bytes, 1, 100, musicEntry(100));
         putEntry(bytes, 0, 1, musicEntry(1));
-        writeAll(path_, bytes);
+        writeDataFile(drive_.path(), bytes);
 
         QCOMPARE(file_->CountTimings(1)->timings, 8);
         QCOMPARE(file_->CountTimings(1)->lastPosition, 10);
@@ -151,13 +133,12 @@ private slots:
 
     void loadTimingGivesSlotOrDefault()
     {
-        prepareFolder();
         QByteArray bytes = emptyFile(0);
         TimingEntry stored = musicEntry(2);
         stored.Reserved13[0] = 0x77;  // bytes 13..15 are never loaded
         putEntry(bytes, 0, 2, stored);
         putEntry(bytes, 0, 4, musicEntry(3));
-        writeAll(path_, bytes);
+        writeDataFile(drive_.path(), bytes);
 
         TimingEntry buffer;
         buffer.Reserved13[2] = 0x44;
@@ -178,10 +159,8 @@ private slots:
     // copy it is refused and nothing touches it. Readers share it with one another.
     void fileIsHeldFromOpenToClose()
     {
-        prepareFolder();
-        QByteArray bytes = emptyFile(1);
-        putEntry(bytes, 1, 1, musicEntry(1));
-        writeAll(path_, bytes);
+        const QByteArray bytes = timingsFile(1, 1);
+        writeDataFile(drive_.path(), bytes);
         {
             HeldElsewhere other(path_);
             QVERIFY(other.holds());
@@ -220,7 +199,7 @@ private slots:
     // Whatever stands at the path and is not a regular file is refused at once.
     void specialFilesAreRefusedWithoutWaiting()
     {
-        prepareFolder();
+        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
         QVERIFY(mkfifo(path_.toLocal8Bit().constData(), 0644) == 0);
         verifyRefused("这不是普通文件");
         QVERIFY(!file_->CountTimings(0));  // would block for ever on the pipe
@@ -231,34 +210,31 @@ private slots:
         QVERIFY(QFile::remove(path_));
 
         QVERIFY(QDir().mkpath(path_));
-        verifyRefused(QString::fromLocal8Bit(std::strerror(EISDIR)));
+        verifyRefused(reasonOf(EISDIR));
     }
 
     // A failing device is reported, never taken for an empty or an invalid file; the close
     // command says so when the header cannot be read whole or written.
     void failingDeviceIsReported()
     {
-        prepareFolder();
-        QByteArray bytes = emptyFile(0);
-        putEntry(bytes, 0, 1, musicEntry(1));
-        writeAll(path_, bytes);
+        const QByteArray bytes = timingsFile(0, 1);
+        writeDataFile(drive_.path(), bytes);
         const auto saveFailed = [this](const QString& reason) {
             return (path_ + " 定时文件保存失败(" + reason + ")!").toStdString();
         };
 
         LockedFile::failReads(EIO);
-        verifyRefused(QString::fromLocal8Bit(std::strerror(EIO)));
+        verifyRefused(reasonOf(EIO));
         QVERIFY(!file_->LoadTiming(0, 1, TimingEntry{}));
         LockedFile::failReads(0);
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failReads(EIO);
-        QCOMPARE(file_->SaveProgramIndex(2).message, saveFailed(QString::fromLocal8Bit(std::strerror(EIO))));
+        QCOMPARE(file_->SaveProgramIndex(2).message, saveFailed(reasonOf(EIO)));
         LockedFile::failReads(0);
 
         QVERIFY(file_->OpenDataFile(0).opened);
         LockedFile::failWrites(ENOSPC);
-        QCOMPARE(file_->SaveProgramIndex(2).message,
-                 saveFailed(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        QCOMPARE(file_->SaveProgramIndex(2).message, saveFailed(reasonOf(ENOSPC)));
         QVERIFY(!file_->StoreTiming(0, 2, musicEntry(2)));
         LockedFile::failWrites(0);
         QCOMPARE(readAll(path_), bytes);
@@ -290,7 +266,7 @@ private slots:
         // An exact lower-case spelling wins; a missing name is made in lower case.
         writeAll(drive_.path() + "/DSdata/userds.kqd", emptyFile(1));
         QCOMPARE(QString::fromStdString(file_->filePath()), drive_.path() + "/DSdata/userds.kqd");
-        prepareFolder();
+        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
         QCOMPARE(QString::fromStdString(file_->filePath()), path_);
         QVERIFY(QDir(drive_.path()).removeRecursively());
         QVERIFY(file_->OpenDataFile(0).opened);
