@@ -41,12 +41,6 @@ class CommandLineTest : public QObject {
         err_ = process.readAllStandardError();
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
-    QString writeData(const QString& folder, const QByteArray& bytes)
-    {
-        QDir().mkpath(folder);
-        writeAll(folder + "/userds.kqd", bytes);
-        return folder + "/userds.kqd";
-    }
 
 private slots:
     void init()
@@ -68,7 +62,7 @@ private slots:
         putEntry(bytes, 0, 6, timingEntry(6, 30, 99, 150, 2, 3, 255, 0, 0xFF, 0xF0, 1));
         putEntry(bytes, 0, 100, musicEntry(100));
         putEntry(bytes, 2, 9, timingEntry(9, 23, 59, 97, 2, 3, 0, 0, 0x41, 0x05));
-        const QString path = writeData(drive_ + "/dsdata", bytes);
+        const QString path = writeDataFile(drive_, bytes);
 
         HeldElsewhere editor(path);
         QVERIFY(editor.holds());
@@ -95,13 +89,12 @@ private slots:
         QCOMPARE(run({"--print"}), 1);
         QCOMPARE(out_, QByteArray());
         const QString missing = drive_ + "/dsdata/userds.kqd";
-        QCOMPARE(QString::fromUtf8(err_).trimmed(),
-                 missing + " 定时文件无法读取(" + QString::fromLocal8Bit(std::strerror(ENOENT)) + ")");
+        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(" + reasonOf(ENOENT) + ")");
         QVERIFY(!QFileInfo::exists(drive_));
 
         QByteArray invalid = emptyFile(0);
         invalid[101] = 7;
-        writeData(drive_ + "/dsdata", invalid);
+        writeDataFile(drive_, invalid);
         QCOMPARE(run({"--print"}), 1);
         QCOMPARE(out_, QByteArray());
         QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
@@ -123,8 +116,7 @@ private slots:
             QString(" 定时程序第 2 套,定时信息检查\n1\t08:15\t音乐\t曲目03-02-03,随机00-00\t12345\t13\n"));
 
         QCOMPARE(run({"--print", "--drive-c", card + "/none"}), 1);
-        QVERIFY(err_.contains((card + "/none").toUtf8()));
-        QVERIFY(out_.isEmpty());
+        QVERIFY(err_.contains((card + "/none").toUtf8()) && out_.isEmpty());
         QCOMPARE(run({"--drive-c", path}), 1);  // a file is no drive, and no window is opened for it
         QVERIFY(err_.contains(std::strerror(ENOTDIR)));
     }
