@@ -128,17 +128,18 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-// Gives the replacement the owner and permission bits of the file it replaces.
-bool takeOverAttributes(int replacement, int replaced)
+// Gives the replacement the owner and permission bits of the file it replaces, or those of a new
+// file. Only as far as the file system can carry them: a FAT card or a player mounted over MTP
+// keeps its own, and the schedule is saved all the same (the temporary file's 0600 errs on the
+// safe side).
+void takeOverAttributes(int replacement, int replaced)
 {
-    if (replaced < 0)
-        return ::fchmod(replacement, newFileMode()) == 0;
     struct stat old { };
-    if (::fstat(replaced, &old) != 0)
-        return false;
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+    if (replaced >= 0 && ::fstat(replaced, &old) != 0)
+        return;
+    if (replaced >= 0 && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
         (void)!::fchown(replacement, old.st_uid, old.st_gid);  // only root may, and only root needs to
-    return ::fchmod(replacement, old.st_mode & 07777) == 0;
+    (void)!::fchmod(replacement, replaced >= 0 ? old.st_mode & 07777 : newFileMode());
 }
 
 bool syncFolder(const std::string& folder)
@@ -223,13 +224,14 @@ bool TimingFile::replaceWith(const std::string& image)
         return false;
     // A file at the path that is not ours (ours was deleted or renamed) is replaced only
     // when no other program holds it.
-    int other = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int other = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     const bool othersFree = other < 0 || (fd_ >= 0 && sameFile(other, fd_)) || lock(other);
+    bool ok =
+        othersFree && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0);
+    if (ok)
+        takeOverAttributes(fd, fd_);
     // The files travel to the players on removable cards: nothing may stay in a cache.
-    const bool ok = othersFree
-        && writeAll(fd, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), 0)
-        && takeOverAttributes(fd, fd_) && ::fsync(fd) == 0 && lock(fd)
-        && ::rename(temporary.c_str(), target.c_str()) == 0;
+    ok = ok && ::fsync(fd) == 0 && lock(fd) && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (other >= 0)
         ::close(other);
     if (!ok) {
