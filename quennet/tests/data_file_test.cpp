@@ -72,8 +72,7 @@ private slots:
         QCOMPARE(readAll(path_), emptyFile(2).replace(0, makerLine.size(), makerLine));
 
         QCOMPARE(file_->CountTimings(2)->timings, 0);
-        QCOMPARE(path_, drive_.path() + "/dsdata/userds.kqd");
-        QVERIFY(!lockableElsewhere(path_));  // held from its creation on
+        QVERIFY(!HeldElsewhere(path_).holds());  // held from its creation on
     }
 
     void invalidHeaderIsReplacedAndKept_data()
@@ -173,12 +172,12 @@ private slots:
         }
 
         QCOMPARE(file_->OpenDataFile(0).programIndex, 1);
-        QVERIFY(!lockableElsewhere(path_));
+        QVERIFY(!HeldElsewhere(path_).holds());
         QVERIFY(!DataFile(drive_.path().toStdString()).OpenDataFile(0).opened);
         QVERIFY(file_->StoreTiming(1, 2, musicEntry(2)));  // the held file serves every operation
         QCOMPARE(positionsOf(1), QList<int>({1, 2}));
         QCOMPARE(file_->SaveProgramIndex(3).message, std::string("  保存成功! "));
-        QVERIFY(!file_->holdsFile() && lockableElsewhere(path_));
+        QVERIFY(!file_->holdsFile() && HeldElsewhere(path_).holds());
         QCOMPARE(readAll(path_)[101], char(3));
 
         {
@@ -250,8 +249,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(drive_.path() + "/DSdata"));
         const QString mixed = drive_.path() + "/DSdata/UserDS.KQD";
-        QByteArray bytes = emptyFile(2);
-        putEntry(bytes, 2, 1, musicEntry(1));
+        const QByteArray bytes = timingsFile(2, 1);
         writeAll(mixed, bytes);
 
         const DataFile::OpenResult result = file_->OpenDataFile(0);

@@ -133,9 +133,4 @@ HeldElsewhere::~HeldElsewhere()
     waitpid(child_, &status, 0);
 }
 
-bool lockableElsewhere(const QString& path)
-{
-    return HeldElsewhere(path).holds();
-}
-
 }  // namespace quennet::testing

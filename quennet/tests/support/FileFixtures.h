@@ -44,7 +44,4 @@ private:
     bool holds_ = false;
 };
 
-// Whether a process of its own could lock the file now.
-bool lockableElsewhere(const QString& path);
-
 }  // namespace quennet::testing
