@@ -193,6 +193,7 @@ private slots:
     void applicationSetUp()
     {
         QCOMPARE(QGuiApplication::applicationDisplayName(), QString("MP3自动播放机"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.mp3timing.Tavisto"));
         QCOMPARE(QLocale::system().name(), QString("zh_CN"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QString("打开(&O)"));
         QLineEdit field;

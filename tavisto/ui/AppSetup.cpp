@@ -14,6 +14,8 @@ namespace tavisto {
 void setUpApplication()
 {
     QApplication::setApplicationDisplayName(kApplicationTitle);
+    // Lets the desktop find the window's entry and icon (the Wayland application id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Tavisto"));
     QApplication::setFont(windowFont());
     QApplication::setWindowIcon(appIcon());
     auto* translator = new QTranslator(qApp);
