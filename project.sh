@@ -98,12 +98,19 @@ case "$command" in
     build build
     cmake --build build --target tavisto_screenshots quennet_screenshots
     shoot() { xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb "$@"; }
-    shoot build/tools/tavisto/tavisto_screenshots docs/tavisto
-    shoot build/tools/tavisto/tavisto_screenshots --dark docs/tavisto
-    shoot build/tools/tavisto/tavisto_screenshots --scaled docs/tavisto
-    shoot build/tools/quennet/quennet_screenshots docs/quennet
-    shoot build/tools/quennet/quennet_screenshots docs/quennet --dark --suffix -dark
-    shoot build/tools/quennet/quennet_screenshots docs/quennet --scale 2 --suffix -2x
+    variants=$(mktemp -d)
+    for program in tavisto quennet; do
+      tool=build/tools/$program/${program}_screenshots
+      shoot "$tool" "docs/$program"
+      shoot "$tool" "$variants" --dark --suffix -dark
+      shoot "$tool" "$variants" --scale 2 --suffix -2x
+    done
+    # Only the variants the README shows are kept.
+    for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x} \
+                   quennet/{editor-music-dark,check-list-dark,editor-radio-2x}; do
+      cp "$variants/${picture#*/}.png" "docs/$picture.png"
+    done
+    rm -rf "$variants"
     ;;
   *)
     sed -n '4,11p' "$0"
