@@ -50,7 +50,8 @@ private slots:
     }
 
     // Each kind, the check list's numbering over gaps, foreign bytes shown as the list shows them,
-    // and a program without timings left out; all while another program holds the file.
+    // and a program without timings left out; all while another program holds the file. With
+    // --drive-c the same from the player's card, its names in the player's spelling.
     void printListsEveryProgram()
     {
         QByteArray bytes = emptyFile(2);
@@ -81,9 +82,15 @@ private slots:
         QCOMPARE(err_, QByteArray());
         QCOMPARE(readAll(path), bytes);
         QCOMPARE(QDir(drive_ + "/dsdata").entryList(QDir::Files), QStringList({"userds.kqd"}));
+
+        const QString card = home_.path() + "/card";
+        QVERIFY(QDir().mkpath(card + "/DSDATA") && QFile::rename(path, card + "/DSDATA/UserDS.KQD"));
+        QCOMPARE(run({"--print", "--drive-c", card}), 0);
+        QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
     }
 
-    // A file that cannot be read: the path and the reason on standard error, nothing created.
+    // A file that cannot be read: the path and the reason on standard error, nothing created; a
+    // file given as the drive is refused before any window.
     void printFailsOnUnreadableFiles()
     {
         QCOMPARE(run({"--print"}), 1);
@@ -99,25 +106,10 @@ private slots:
         QCOMPARE(out_, QByteArray());
         QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
         QCOMPARE(readAll(missing), invalid);
-    }
 
-    // --drive-c: the player's card, its names in the player's spelling.
-    void driveOption()
-    {
-        const QString card = home_.path() + "/card";
-        QByteArray bytes = emptyFile(0);
-        putEntry(bytes, 1, 1, timingEntry(1, 8, 15, 3, 2, 3, 0, 0, 0x3E, 0x05));
-        const QString path = card + "/DSDATA/UserDS.KQD";
-        QDir().mkpath(card + "/DSDATA");
-        writeAll(path, bytes);
-        QCOMPARE(run({"--print", "--drive-c", card}), 0);
-        QCOMPARE(
-            QString::fromUtf8(out_),
-            QString(" 定时程序第 2 套,定时信息检查\n1\t08:15\t音乐\t曲目03-02-03,随机00-00\t12345\t13\n"));
-
-        QCOMPARE(run({"--print", "--drive-c", card + "/none"}), 1);
-        QVERIFY(err_.contains((card + "/none").toUtf8()) && out_.isEmpty());
-        QCOMPARE(run({"--drive-c", path}), 1);  // a file is no drive, and no window is opened for it
+        QCOMPARE(run({"--print", "--drive-c", home_.path() + "/none"}), 1);
+        QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
+        QCOMPARE(run({"--drive-c", missing}), 1);
         QVERIFY(err_.contains(std::strerror(ENOTDIR)));
     }
 
