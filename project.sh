@@ -102,13 +102,14 @@ case "$command" in
     for program in tavisto quennet; do
       tool=build/tools/$program/${program}_screenshots
       shoot "$tool" "docs/$program"
-      shoot "$tool" "$variants" --dark --suffix -dark
-      shoot "$tool" "$variants" --scale 2 --suffix -2x
+      mkdir "$variants/$program"
+      shoot "$tool" "$variants/$program" --dark --suffix -dark
+      shoot "$tool" "$variants/$program" --scale 2 --suffix -2x
     done
     # Only the variants the README shows are kept.
     for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x} \
                    quennet/{editor-music-dark,check-list-dark,editor-radio-2x}; do
-      cp "$variants/${picture#*/}.png" "docs/$picture.png"
+      cp "$variants/$picture.png" "docs/$picture.png"
     done
     rm -rf "$variants"
     ;;
