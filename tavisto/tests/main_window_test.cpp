@@ -178,16 +178,14 @@ void MainWindowTest::transferOfFieldsAndBits()
     QCOMPARE(f.text(kStartHourEdit) + ":" + f.text(kStartMinuteEdit), QStringLiteral("07:45"));
     QCOMPARE(f.text(kTrack1Edit) + f.text(kTrack2Edit) + f.text(kTrack3Edit), QStringLiteral("011203"));
     QString days;
-    for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[1], kWeekdayBoxes[2], kWeekdayBoxes[3],
-                            kWeekdayBoxes[4], kWeekdayBoxes[5], kWeekdayBoxes[6]})
+    for (const char* box : kWeekdayBoxes)
         days += f.checked(box) ? '1' : '0';
     QCOMPARE(days, QStringLiteral("1000001"));
 
     f.edit(kTrack1Edit)->setText("07");
     for (const char* box : {kWeekdayBoxes[0], kWeekdayBoxes[6], kWeekdayBoxes[2], kWeekdayBoxes[4]})
         f.click(box);
-    for (const char* zone :
-         {kZoneBoxes[0], kZoneBoxes[1], kZoneBoxes[2], kZoneBoxes[3], kZoneBoxes[4], kZoneBoxes[5]})
+    for (const char* zone : kZoneBoxes)
         f.get<QAbstractButton>(zone)->setChecked(false);
     f.click(kPreviousButton);
     const std::uint8_t* stored = f.programSlot(1, TimingType::Music, 2);
@@ -243,23 +241,17 @@ void MainWindowTest::effectiveness_data()
     QTest::addColumn<QStringList>("fields");  // Edit2 Edit5 Edit6 Edit7 Edit4 Edit8 Edit9
     QTest::addColumn<bool>("weekday");
     QTest::addColumn<bool>("effective");
-    QTest::newRow("music, one track")
-        << kMusicOrOnButton << QStringList{"08", "00", "00", "00", "00", "00", "05"} << true << true;
-    QTest::newRow("music, no track") << kMusicOrOnButton
-                                     << QStringList{"08", "00", "00", "00", "00", "00", "00"} << true
-                                     << false;
-    QTest::newRow("music, no weekday")
-        << kMusicOrOnButton << QStringList{"08", "00", "00", "00", "01", "02", "03"} << false << false;
-    QTest::newRow("peripheral, empty span")
-        << kPeripheralOrOffButton << QStringList{"08", "00", "08", "00", "00", "00", "00"} << true << false;
-    QTest::newRow("peripheral, one minute")
-        << kPeripheralOrOffButton << QStringList{"08", "00", "08", "01", "00", "00", "00"} << true << true;
-    QTest::newRow("peripheral, over midnight")
-        << kPeripheralOrOffButton << QStringList{"23", "00", "01", "00", "00", "00", "00"} << true << true;
-    QTest::newRow("random, one track range")
-        << kRandomProgramButton << QStringList{"08", "00", "09", "00", "03", "00", "03"} << true << false;
-    QTest::newRow("random, range") << kRandomProgramButton
-                                   << QStringList{"08", "00", "09", "00", "03", "00", "04"} << true << true;
+    auto row = [](const char* name, const char* mode, const char* fields, bool weekday, bool effective) {
+        QTest::newRow(name) << QString(mode) << QString(fields).split(' ') << weekday << effective;
+    };
+    row("music, one track", kMusicOrOnButton, "08 00 00 00 00 00 05", true, true);
+    row("music, no track", kMusicOrOnButton, "08 00 00 00 00 00 00", true, false);
+    row("music, no weekday", kMusicOrOnButton, "08 00 00 00 01 02 03", false, false);
+    row("peripheral, empty span", kPeripheralOrOffButton, "08 00 08 00 00 00 00", true, false);
+    row("peripheral, one minute", kPeripheralOrOffButton, "08 00 08 01 00 00 00", true, true);
+    row("peripheral, over midnight", kPeripheralOrOffButton, "23 00 01 00 00 00 00", true, true);
+    row("random, one track range", kRandomProgramButton, "08 00 09 00 03 00 03", true, false);
+    row("random, range", kRandomProgramButton, "08 00 09 00 03 00 04", true, true);
 }
 
 void MainWindowTest::effectiveness()
