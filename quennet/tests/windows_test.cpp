@@ -47,10 +47,11 @@ void whenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::Standa
 }
 }  // namespace
 
-// Keeps the texts painted, page by page.
+// Keeps the texts painted, page by page, and how low the lowest reaches.
 class TextRecorder : public QPaintEngine {
 public:
     QList<QStringList> pages{QStringList()};
+    qreal lowest = 0;
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
@@ -60,7 +61,11 @@ public:
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
     void drawLines(const QLineF*, int) override { }
     void drawRects(const QRectF*, int) override { }
-    void drawTextItem(const QPointF&, const QTextItem& item) override { pages.last().append(item.text()); }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override
+    {
+        pages.last().append(item.text());
+        lowest = std::max(lowest, at.y() + item.descent());
+    }
     Type type() const override { return User; }
 };
 
@@ -213,6 +218,7 @@ private slots:
         painter.end();
         QVERIFY(pages.size() >= 2);
         QCOMPARE(device.recorder.pages.size(), pages.size());
+        QVERIFY(device.recorder.lowest <= 40 + 1043);
         QList<int> printed;
         for (int page = 0; page < pages.size(); ++page) {
             const QStringList& texts = device.recorder.pages[page];
