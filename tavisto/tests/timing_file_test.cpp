@@ -2,12 +2,9 @@
 
 #include "CurrentTiming.h"
 #include "TimingFile.h"
+#include "support/FileChecks.h"
 
 #include <QtTest>
-#include <csignal>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,18 +31,6 @@ QByteArray patternFile(int size)
     return bytes;
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 QString firstDifference(const QByteArray& actual, const QByteArray& expected)
 {
     if (actual.size() != expected.size())
@@ -54,21 +39,6 @@ QString firstDifference(const QByteArray& actual, const QByteArray& expected)
         if (actual[k] != expected[k])
             return QString("offset %1: %2, not %3").arg(k).arg(quint8(actual[k])).arg(quint8(expected[k]));
     return {};
-}
-
-template<typename Body>
-bool withFileSizeLimit(int limit, Body body)
-{
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = rlim_t(limit);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool result = body();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    return result;
 }
 
 // Exit status of body run in a child process, -1 when it did not exit.
@@ -106,11 +76,11 @@ private slots:
         SaveCPtoBuf(set.Buffer, SlotSelection{}, 0, cp);
         for (const QString& file : {path("new.mtf"), path("replaced.mtf")}) {
             if (file.endsWith("replaced.mtf"))
-                QVERIFY(put(file, QByteArray(30000, 0x77)));
+                writeFileBytes(file, QByteArray(30000, 0x77));
             TimingFile timingFile;
             QVERIFY(timingFile.create(file.toStdString()));
             QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(contents(file), expected), QString());
+            QCOMPARE(firstDifference(fileBytes(file), expected), QString());
             TimingSet back;
             back.Buffer.fill(0x12);
             back.RunProgram = back.RandomEnabled = 9;
@@ -133,7 +103,7 @@ private slots:
     {
         QFETCH(int, size);
         const QString file = path("short.mtf");
-        QVERIFY(put(file, patternFile(size)));
+        writeFileBytes(file, patternFile(size));
         TimingSet set;
         set.Buffer.fill(0x5C);
         set.RunProgram = 4;
@@ -150,7 +120,7 @@ private slots:
         }
         if (size >= 18560) {
             QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(contents(file), patternFile(size)), QString());
+            QCOMPARE(firstDifference(fileBytes(file), patternFile(size)), QString());
         }
     }
 
@@ -160,7 +130,7 @@ private slots:
     {
         const QString file = path("held.mtf");
         const std::string name = file.toStdString();
-        QVERIFY(put(file, patternFile(18560)));
+        writeFileBytes(file, patternFile(18560));
         auto otherProcess = [&name] {
             TimingFile other;
             return (other.open(name) ? 1 : 0) | (other.create(name) ? 2 : 0);
@@ -171,7 +141,7 @@ private slots:
             QCOMPARE(inChild(otherProcess), 0);
             QVERIFY(holder.create(name));
             QCOMPARE(inChild(otherProcess), 0);
-            QCOMPARE(firstDifference(contents(file), patternFile(18560)), QString());
+            QCOMPARE(firstDifference(fileBytes(file), patternFile(18560)), QString());
             QVERIFY(holder.write(TimingSet{}));  // the replacement is held in its turn
             QCOMPARE(inChild(otherProcess), 0);
         }
@@ -193,7 +163,7 @@ private slots:
 
         // Permission bits do not stop root: try as an ordinary user in a child process.
         const QString file = path("readonly.mtf");
-        QVERIFY(put(file, patternFile(18560)));
+        writeFileBytes(file, patternFile(18560));
         const bool root = ::geteuid() == 0;
         if (root)
             QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0
@@ -225,7 +195,7 @@ private slots:
                 const QByteArray before = patternFile(20000);
                 QFile::remove(file);
                 if (qstrcmp(how, "new") != 0)
-                    QVERIFY(put(file, before));
+                    writeFileBytes(file, before);
                 TimingFile timingFile;
                 QVERIFY(qstrcmp(how, "opened") == 0 ? timingFile.open(file.toStdString())
                                                     : timingFile.create(file.toStdString()));
@@ -233,7 +203,7 @@ private slots:
                 if (qstrcmp(how, "new") == 0)
                     QVERIFY(!QFile::exists(file));
                 else
-                    QCOMPARE(firstDifference(contents(file), before), QString());
+                    QCOMPARE(firstDifference(fileBytes(file), before), QString());
                 QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
                          qstrcmp(how, "new") ? 1 : 0);
                 QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }),
@@ -255,13 +225,13 @@ private slots:
         for (int i = 0; i < 6500; ++i)
             expected[fileOffsetOf(i)] = 0x44;
         expected[0] = expected[18559] = 1;
-        QVERIFY(put(file, patternFile(20000)));
+        writeFileBytes(file, patternFile(20000));
         QVERIFY(::chmod(qPrintable(file), 0640) == 0);
         {
             TimingFile timingFile;
             QVERIFY(timingFile.open(name));
             QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(contents(file), expected), QString());
+            QCOMPARE(firstDifference(fileBytes(file), expected), QString());
             struct stat st { };
             QVERIFY(::stat(qPrintable(file), &st) == 0);
             QCOMPARE(st.st_mode & 07777, mode_t(0640));
@@ -276,30 +246,16 @@ private slots:
             QVERIFY(linked.write(TimingSet::fresh()));
         }
         QVERIFY(QFileInfo(path("link.mtf")).isSymLink());
-        QCOMPARE(contents(file).mid(2048, 8), QByteArray(8, '\xFF'));
+        QCOMPARE(fileBytes(file).mid(2048, 8), QByteArray(8, '\xFF'));
 
         // A file that another program put at the path of our deleted one, and holds, is not replaced.
         TimingFile timingFile;
         QVERIFY(timingFile.open(name));
         QVERIFY(QFile::remove(file));
-        QVERIFY(put(file, patternFile(100)));
-        int ready[2];
-        QVERIFY(::pipe(ready) == 0);
-        const pid_t holder = ::fork();
-        if (holder == 0) {
-            const int fd = ::open(name.c_str(), O_RDONLY);
-            ::flock(fd, LOCK_EX);
-            (void)!::write(ready[1], "x", 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char x;
-        QCOMPARE(::read(ready[0], &x, 1), ssize_t(1));
-        const bool written = timingFile.write(set);
-        ::kill(holder, SIGKILL);
-        ::waitpid(holder, nullptr, 0);
-        QVERIFY(!written);
-        QCOMPARE(contents(file), patternFile(100));
+        writeFileBytes(file, patternFile(100));
+        lockElsewhere(file);
+        QVERIFY(!timingFile.write(set));
+        QCOMPARE(fileBytes(file), patternFile(100));
     }
 };
 

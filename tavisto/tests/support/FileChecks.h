@@ -1,8 +1,13 @@
 #pragma once
-// Files on disk as the tests look at them: their bytes, and whether another program could take them.
+// Files on disk as the tests look at them: their bytes, whether another program could take them, and a
+// device that takes only so many bytes.
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace tavisto {
 
@@ -24,6 +29,30 @@ inline bool lockableByOthers(const QString& path)
 {
     return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
         == 0;
+}
+
+// Another program takes the file's lock for a few seconds; returns once it holds it.
+inline void lockElsewhere(const QString& path)
+{
+    QProcess::startDetached(QStringLiteral("flock"), {path, QStringLiteral("sleep"), QStringLiteral("3")});
+    for (QDeadlineTimer deadline(3000); lockableByOthers(path) && !deadline.hasExpired();)
+        QThread::msleep(10);
+}
+
+// Runs body as on a device that takes no more than `limit` bytes per file: writes beyond fail with EFBIG.
+template<typename Body>
+auto withFileSizeLimit(int limit, Body body)
+{
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(limit);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = body();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
 }
 
 }  // namespace tavisto
