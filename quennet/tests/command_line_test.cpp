@@ -125,8 +125,8 @@ private slots:
         QCOMPARE(run({"--bogus"}), 1);
         QVERIFY(out_.isEmpty());
         QVERIFY(err_.contains("bogus"));
-        QCOMPARE(run({"userds.kqd"}), 1);  // no file is opened from here
-        QVERIFY(err_.contains("userds.kqd"));
+        QCOMPARE(run({"schedule.kqd"}), 1);  // no file is opened from here
+        QVERIFY(err_.contains("schedule.kqd"));
 
         // Qt's own options are no mistake, with a window or without.
         QCOMPARE(run({"-style", "fusion", "-reverse", "--version"}), 0);
