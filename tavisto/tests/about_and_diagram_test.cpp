@@ -1,7 +1,8 @@
 // The About window and the relation-diagram window: their texts, fonts and picture, and how
-// each of them closes.
+// each of them closes; every window's texts under a dark palette.
 
-#include "ControlNames.h"
+#include "DarkPalette.h"
+#include "MainWindowFixture.h"
 #include "TForm3.h"
 #include "TForm4.h"
 
@@ -10,8 +11,33 @@
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QtTest>
+#include <cmath>
 
 using namespace tavisto;
+
+namespace {
+
+// Contrast ratio of two colours, as the accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a label's text is drawn on: the nearest widget that fills its background.
+QColor backgroundOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(QPalette::Window);
+    return {};
+}
+
+}  // namespace
 
 class AboutAndDiagramTest : public QObject {
     Q_OBJECT
@@ -102,6 +128,32 @@ private slots:
         QCOMPARE(close->text(), QString("关闭"));
         QVERIFY(image->geometry().contains(close->geometry()));
         QCOMPARE(diagram.childAt(close->geometry().center()), close);
+    }
+
+    // Under a dark palette every text keeps its contrast with what it is drawn on; the About
+    // window's cream background takes dark text with it.
+    void darkPaletteStaysReadable()
+    {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        {
+            MainWindowFixture f;
+            f.click(kNewFileButton);
+            f.click(kOverviewButton);
+            TForm3 about;
+            TForm4 diagram;
+            for (QWidget* window : QList<QWidget*>{&f.window, f.overview(), &about, &diagram}) {
+                for (const QLabel* label : window->findChildren<QLabel*>()) {
+                    const double ratio =
+                        contrast(label->palette().color(QPalette::WindowText), backgroundOf(label));
+                    QVERIFY2(label->text().isEmpty() || ratio >= 3.0,
+                             qPrintable(window->objectName() + "/" + label->objectName() + ": "
+                                        + QString::number(ratio)));
+                }
+            }
+            f.overview()->close();
+        }
+        QApplication::setPalette(saved);
     }
 
     void diagramClosesWithButtonCloseBoxAndEscape()

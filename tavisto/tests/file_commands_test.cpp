@@ -42,6 +42,7 @@ private slots:
     void openAndSaveTouchesOnlyTheShownSlot();
     void shortFileOpensAsANewSet();
     void openFailures();
+    void shortcuts();
     void heldFilesAreNotShared();
     void failedSaveKeepsTheChanges();
     void openFileDeletedOrRenamed();
@@ -168,6 +169,32 @@ void FileCommandsTest::openFailures()
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
     f.click(kOpenFileButton);
     QCOMPARE(f.dialogs.files.last().initialPath, path("gone.mtf"));
+}
+
+// Ctrl+N, Ctrl+O, Ctrl+S and F1 act as their buttons, and not while the buttons cannot be used.
+void FileCommandsTest::shortcuts()
+{
+    MainWindowFixture f;
+    QTest::keyClick(&f.window, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
+    f.dialogs.fileAnswers.enqueue(path("keys.mtf"));
+    QTest::keyClick(&f.window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(fileBytes(path("keys.mtf")), freshFile());
+    QTest::keyClick(&f.window, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.dialogs.files.last().title, QStringLiteral("打开现有定时文件"));
+    QTest::keyClick(&f.window, Qt::Key_F1);
+    QTRY_COMPARE(f.shownWindows(kDiagramWindow).size(), 1);
+    f.shownWindows(kDiagramWindow).first()->close();
+
+    f.click(kNewFileButton);
+    f.click(kOverviewButton);  // the main window takes no input meanwhile
+    for (auto key : {Qt::Key_N, Qt::Key_O, Qt::Key_S})
+        QTest::keyClick(&f.window, key, Qt::ControlModifier);
+    QTest::keyClick(&f.window, Qt::Key_F1);
+    QCOMPARE(f.dialogs.files.size(), 2);
+    QVERIFY(f.shownWindows(kDiagramWindow).isEmpty());
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
+    f.overview()->close();
 }
 
 void FileCommandsTest::heldFilesAreNotShared()

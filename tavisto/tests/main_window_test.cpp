@@ -214,6 +214,19 @@ void MainWindowTest::randomLoadLeavesTrackTwoAlone()
 
 void MainWindowTest::leavingAFieldMarksModified()
 {
+    // Closing with the cursor merely sitting in a field asks nothing; typed text is an edit.
+    for (bool typed : {false, true}) {
+        MainWindowFixture f;
+        f.click(kNewFileButton);
+        QTest::mouseClick(f.edit(kStartMinuteEdit), Qt::LeftButton);
+        QVERIFY(f.edit(kStartMinuteEdit)->hasFocus());
+        if (typed)
+            QTest::keyClicks(f.edit(kStartMinuteEdit), "0");
+        f.dialogs.answers.enqueue(Dialogs::Answer::No);
+        QVERIFY(f.window.close());
+        QCOMPARE(f.dialogs.texts(), typed ? QStringList{"是否保存对当前定时数据的修改？"} : QStringList());
+    }
+    // A real move of the focus out of a field is an edit.
     MainWindowFixture f;
     f.click(kNewFileButton);
     QCOMPARE(f.state().Modified, 0);

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 using namespace tavisto;
 
@@ -41,6 +42,15 @@ QString row(MainWindowFixture& f, int r)
     for (int c = 0; c < 5; ++c)
         cells << grid(f)->item(r, c)->text();
     return cells.join('|');
+}
+
+// A notch of the wheel rolled towards the user (down a list), over the middle of `widget`.
+void wheel(QWidget* widget)
+{
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent event(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
 }
 
 void clickInOverview(MainWindowFixture& f, const char* button)
@@ -277,6 +287,15 @@ void ProgramCommandsTest::runSelection()
 {
     MainWindowFixture f;
     f.click(kNewFileButton);
+    // A wheel over a list changes it only while the list has the keyboard focus.
+    for (const char* name : {kCopyFromList, kCopyToList, kRunProgramList}) {
+        auto* list = f.get<QComboBox>(name);
+        const int before = list->currentIndex();
+        wheel(list);
+        QCOMPARE(list->currentIndex(), before);
+        QCOMPARE(list->focusPolicy(), Qt::StrongFocus);  // the wheel does not take the focus
+    }
+    QVERIFY(f.dialogs.messages.isEmpty());
     auto* list = f.get<QComboBox>(kRunProgramList);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_End);
@@ -291,6 +310,9 @@ void ProgramCommandsTest::runSelection()
     f.click(kNewFileButton);
     QCOMPARE(list->currentIndex(), 0);
     QCOMPARE(f.dialogs.messages.size(), 2);
+    list->setFocus();
+    wheel(list);
+    QCOMPARE(f.dialogs.texts().last(), QStringLiteral("机器实际运行程序2"));
 }
 
 void ProgramCommandsTest::aboutWindowsSwitchTheStatusBar()
@@ -310,10 +332,7 @@ void ProgramCommandsTest::aboutWindowsSwitchTheStatusBar()
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QCOMPARE(bar->currentMessage(), QStringLiteral("TALWEN STUDIO"));
     f.click(kNewFileButton);  // the panels go on being updated meanwhile
-    QList<QWidget*> abouts;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(kAboutWindow) && window->isVisible())
-            abouts << window;
+    const QList<QWidget*> abouts = f.shownWindows(kAboutWindow);
     QCOMPARE(abouts.size(), 2);
     QTest::mouseClick(abouts.last()->findChild<QWidget*>(kAboutOkButton), Qt::LeftButton);
     QApplication::sendEvent(&f.window, &emptyTip);
@@ -322,12 +341,8 @@ void ProgramCommandsTest::aboutWindowsSwitchTheStatusBar()
     QVERIFY(abouts.first()->isVisible());
 
     f.click(kHelpButton);
-    QWidget* diagram = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(kDiagramWindow))
-            diagram = window;
-    QVERIFY(diagram && diagram->isVisible());
-    diagram->close();
+    QCOMPARE(f.shownWindows(kDiagramWindow).size(), 1);
+    f.shownWindows(kDiagramWindow).first()->close();
     QVERIFY(bar->currentMessage().isEmpty());
 }
 

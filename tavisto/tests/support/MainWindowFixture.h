@@ -9,6 +9,7 @@
 #include "TextConversions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -89,6 +90,15 @@ struct MainWindowFixture {
         click(kJumpButton);
     }
     QString panel(int i) const { return text(i == 0 ? kEffectPanel : kEditingPanel); }
+    // The shown windows of that name (TForm3, TForm4...).
+    static QList<QWidget*> shownWindows(const char* name)
+    {
+        QList<QWidget*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(name) && window->isVisible())
+                shown << window;
+        return shown;
+    }
 };
 
 }  // namespace tavisto
