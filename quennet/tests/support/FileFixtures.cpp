@@ -1,13 +1,10 @@
 #include "FileFixtures.h"
 
 #include "DataFileLayout.h"
-#include "LockedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstring>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace quennet::testing {
 
@@ -105,32 +102,8 @@ QByteArray bytesOf(const quennet::TimingEntry& entry)
 
 HeldElsewhere::HeldElsewhere(const QString& path)
 {
-    int held[2], release[2];
-    if (pipe(held) != 0 || pipe(release) != 0)
-        qFatal("no pipe");
-    child_ = fork();
-    if (child_ == 0) {
-        quennet::FileError error;
-        auto lock =
-            quennet::LockedFile::open(path.toStdString(), quennet::LockedFile::Mode::ReadWrite, error);
-        char signal = lock ? '1' : '0';
-        (void)!write(held[1], &signal, 1);
-        (void)!read(release[0], &signal, 1);
-        _exit(0);
-    }
-    char signal = 0;
-    holds_ = read(held[0], &signal, 1) == 1 && signal == '1';
-    release_ = release[1];
-    for (int fd : {held[0], held[1], release[0]})
-        close(fd);
-}
-
-HeldElsewhere::~HeldElsewhere()
-{
-    (void)!write(release_, "x", 1);
-    close(release_);
-    int status = 0;
-    waitpid(child_, &status, 0);
+    quennet::FileError error;
+    lock_ = quennet::LockedFile::open(path.toStdString(), quennet::LockedFile::Mode::ReadWrite, error);
 }
 
 }  // namespace quennet::testing

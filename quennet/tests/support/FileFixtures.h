@@ -1,9 +1,11 @@
 #pragma once
 // Building and inspecting data files byte by byte in tests.
+#include "LockedFile.h"
 #include "TimingEntry.h"
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace quennet::testing {
 
@@ -30,18 +32,15 @@ void putEntry(QByteArray& file, int program, int position, const quennet::Timing
 quennet::TimingEntry entryAt(const QByteArray& file, int program, int position);
 QByteArray bytesOf(const quennet::TimingEntry& entry);
 
-// Another process that holds the file locked, as a second copy of the program would,
-// until this object goes away.
+// Holds the file as a second copy of the program would, until this object goes away. A flock
+// lock belongs to an open file, so an open of our own conflicts just as another process's would.
 class HeldElsewhere {
 public:
     explicit HeldElsewhere(const QString& path);
-    ~HeldElsewhere();
-    bool holds() const { return holds_; }
+    bool holds() const { return lock_.has_value(); }
 
 private:
-    int release_ = -1;
-    int child_ = -1;
-    bool holds_ = false;
+    std::optional<quennet::LockedFile> lock_;
 };
 
 }  // namespace quennet::testing
