@@ -248,12 +248,11 @@ private slots:
         auto* ok = about.findChild<QPushButton*>(kDefaultButton);
         QCOMPARE(ok->text(), QString("确定"));
         QVERIFY(ok->isDefault());
-        about.show();
-        QTest::keyClick(&about, Qt::Key_Return);
-        QVERIFY(!about.isVisible());
-        about.show();
-        QTest::keyClick(&about, Qt::Key_Escape);
-        QVERIFY(!about.isVisible());
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            about.show();
+            QTest::keyClick(&about, key);
+            QVERIFY(!about.isVisible());
+        }
     }
 
     // Qt's own texts follow the user's language: OK reads 确定 under zh_CN.
