@@ -64,8 +64,7 @@ class OverviewWindowTest : public QObject {
 private slots:
     // Ctrl+P asks the print dialog; printed to a file, the list becomes a PDF of as many pages as
     // the layout gives. Every page shows the title, the file and date line and the column titles;
-    // every row is on exactly one page, whole, in order, and inside the page. Cancelled, nothing is
-    // printed.
+    // every row is on exactly one page, whole, in order, and inside the page.
     void ctrlPPrintsTheListOnWholePages()
     {
         PrintedList list{"定时查看－程序（2）－外设定时",
@@ -97,11 +96,6 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type /Page\\b")), pages.size());
         QVERIFY(o.dialogs.messages.isEmpty());
-        o.dialogs.printAnswers.enqueue(std::nullopt);
-        QVERIFY(printed.remove());
-        QTest::keyClick(o.window, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(o.dialogs.printDialogs, 2);
-        QVERIFY(!QFile::exists(pdf));
 
         QList<QStringList> rows;
         for (const PrintedPage& printedPage : pages) {
@@ -109,7 +103,6 @@ private slots:
             for (int i = 0; i < 7; ++i)
                 heading << printedPage.texts[i].text;
             QCOMPARE(heading, QStringList({list.title, list.subtitle}) + list.columns);
-            QCOMPARE(printedPage.rules.size(), 1);
             for (int i = 7; i < printedPage.texts.size(); i += 5) {
                 QStringList cells;
                 for (int column = 0; column < 5; ++column) {

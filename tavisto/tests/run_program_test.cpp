@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -15,12 +16,10 @@ namespace {
 bool ignores(qint64 pid, int signal)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigIgn:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-    return false;
+    const QString mask = status.open(QIODevice::ReadOnly)
+        ? QRegularExpression("SigIgn:\\s*(\\w+)").match(status.readAll()).captured(1)
+        : QString();
+    return (mask.toULongLong(nullptr, 16) >> (signal - 1)) & 1;
 }
 
 struct Run {

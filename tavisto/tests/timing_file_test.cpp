@@ -98,12 +98,14 @@ private slots:
     }
 
     // Every field is read from its offset. Beyond the end of a short file everything reads as in a new set,
-    // and nothing of the previous set survives. Writing back an unedited set changes no byte of a full file.
+    // and nothing of the previous set survives. Writing back an unedited set changes no byte of a full file,
+    // the bytes the layout does not use included, nor its permission bits.
     void shortFileReadsRestAsNewSet()
     {
         QFETCH(int, size);
         const QString file = path("short.mtf");
         writeFileBytes(file, patternFile(size));
+        QVERIFY(::chmod(qPrintable(file), 0640) == 0);
         TimingSet set;
         set.Buffer.fill(0x5C);
         set.RunProgram = 4;
@@ -121,6 +123,8 @@ private slots:
         if (size >= 18560) {
             QVERIFY(timingFile.write(set));
             QCOMPARE(firstDifference(fileBytes(file), patternFile(size)), QString());
+            struct stat st { };
+            QVERIFY(::stat(qPrintable(file), &st) == 0 && (st.st_mode & 07777) == 0640);
         }
     }
 
@@ -185,60 +189,38 @@ private slots:
     }
 
     // A full device, simulated by a file size limit: the write fails and says so, and whatever was at
-    // the path is left as it was: an opened file, a file a new set was to replace, or no file at all.
+    // the path is left as it was, still held: an opened file, a file a new set was to replace, or no file
+    // at all. No scrap is left in the folder.
     void failedWriteLeavesTheFileAsItWas()
     {
         QTemporaryDir folder;
         const QString file = folder.filePath("full.mtf");
-        for (const char* how : {"opened", "replaced", "new"}) {
+        const QByteArray before = patternFile(20000);
+        for (QString how : {"opened", "replaced", "new"}) {
             for (int limit : {1, 2500, 18559}) {
-                const QByteArray before = patternFile(20000);
                 QFile::remove(file);
-                if (qstrcmp(how, "new") != 0)
+                if (how != "new")
                     writeFileBytes(file, before);
                 TimingFile timingFile;
-                QVERIFY(qstrcmp(how, "opened") == 0 ? timingFile.open(file.toStdString())
-                                                    : timingFile.create(file.toStdString()));
-                QVERIFY2(!withFileSizeLimit(limit, [&] { return timingFile.write(TimingSet{}); }), how);
-                if (qstrcmp(how, "new") == 0)
-                    QVERIFY(!QFile::exists(file));
-                else
-                    QCOMPARE(firstDifference(fileBytes(file), before), QString());
-                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
-                         qstrcmp(how, "new") ? 1 : 0);
-                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }),
-                         0);  // still held
+                QVERIFY(how == "opened" ? timingFile.open(file.toStdString())
+                                        : timingFile.create(file.toStdString()));
+                QVERIFY2(!withFileSizeLimit(limit, [&] { return timingFile.write(TimingSet{}); }),
+                         qPrintable(how));
+                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                         how == "new" ? QStringList() : QStringList{"full.mtf"});
+                QCOMPARE(firstDifference(fileBytes(file), how == "new" ? QByteArray() : before), QString());
+                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }), 0);
             }
         }
     }
 
-    // A save replaces the file whole: the permission bits stay, the bytes the layout does not use are
-    // read from the held file, and the replacement is held in its turn. (A file deleted or renamed
-    // while open: see the file commands.)
+    // A save replaces the file at its path: saved through a symbolic link, the file it leads to is
+    // replaced and the link stays; a file that another program put at the path of our deleted one, and
+    // holds, is not replaced. (A deleted or renamed file gets the edits: see the file commands.)
     void saveReplacesTheFileAtItsPath()
     {
         const QString file = path("replace.mtf");
-        const std::string name = file.toStdString();
-        TimingSet set;
-        set.Buffer.fill(0x44);
-        QByteArray expected = patternFile(20000);
-        for (int i = 0; i < 6500; ++i)
-            expected[fileOffsetOf(i)] = 0x44;
-        expected[0] = expected[18559] = 1;
         writeFileBytes(file, patternFile(20000));
-        QVERIFY(::chmod(qPrintable(file), 0640) == 0);
-        {
-            TimingFile timingFile;
-            QVERIFY(timingFile.open(name));
-            QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(fileBytes(file), expected), QString());
-            struct stat st { };
-            QVERIFY(::stat(qPrintable(file), &st) == 0);
-            QCOMPARE(st.st_mode & 07777, mode_t(0640));
-            QCOMPARE(inChild([&] { return TimingFile().open(name) ? 1 : 0; }), 0);
-        }
-
-        // Saved through a symbolic link, the file it leads to is replaced and the link stays.
         QVERIFY(QFile::link(file, path("link.mtf")));
         {
             TimingFile linked;
@@ -248,13 +230,12 @@ private slots:
         QVERIFY(QFileInfo(path("link.mtf")).isSymLink());
         QCOMPARE(fileBytes(file).mid(2048, 8), QByteArray(8, '\xFF'));
 
-        // A file that another program put at the path of our deleted one, and holds, is not replaced.
         TimingFile timingFile;
-        QVERIFY(timingFile.open(name));
+        QVERIFY(timingFile.open(file.toStdString()));
         QVERIFY(QFile::remove(file));
         writeFileBytes(file, patternFile(100));
         lockElsewhere(file);
-        QVERIFY(!timingFile.write(set));
+        QVERIFY(!timingFile.write(TimingSet::fresh()));
         QCOMPARE(fileBytes(file), patternFile(100));
     }
 };
