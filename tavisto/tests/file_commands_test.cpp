@@ -10,19 +10,6 @@ using namespace tavisto;
 
 namespace {
 
-// What a new set saved at once looks like, built from the documented offsets.
-QByteArray freshFile()
-{
-    QByteArray bytes(18560, '\0');
-    bytes[0] = 1;
-    for (int t = 0; t < 8; ++t)
-        bytes.replace((t + 1) * 2048, 800, QByteArray(800, '\xFF'));
-    bytes.replace(2048, 8, QByteArray("\x01\0\0\0\0\0\0\0", 8));
-    bytes.replace(18432, 100, QByteArray(100, '\xFF'));
-    bytes[18559] = 1;
-    return bytes;
-}
-
 QByteArray pattern(int size)
 {
     QByteArray bytes(size, '\0');

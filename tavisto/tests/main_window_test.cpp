@@ -11,7 +11,6 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startsWithoutFile();
-    void newSetShowsMusicLayoutOfProgramOne();
     void modeLayouts();
     void switchToRandomProgramClampsSlot();
     void switchBetweenMusicAndPeripheralKeepsSlot();
@@ -44,19 +43,6 @@ void MainWindowTest::startsWithoutFile()
     QCOMPARE(f.state().Modified, 0);
     QCOMPARE(f.state().CP.Serial, 0xFF);
     QCOMPARE(f.window.size(), QSize(709, 441));
-}
-
-void MainWindowTest::newSetShowsMusicLayoutOfProgramOne()
-{
-    MainWindowFixture f;
-    f.click(kNewFileButton);
-    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
-    QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（1）  <音乐定时>  定时序号：01"));
-    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("01"));
-    QVERIFY(f.shown(kEditGroup) && f.shown(kCopyGroup) && f.shown(kRunGroup));
-    QVERIFY(f.checked(kProgram1Button) && f.checked(kMusicOrOnButton));
-    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(), 0);
-    QVERIFY(f.state().Timings.Buffer.bytes()[0] == 0xFF);
 }
 
 void MainWindowTest::modeLayouts()
@@ -100,11 +86,18 @@ void MainWindowTest::modeLayouts()
                     kEndHourLabel, kEndMinuteEdit, kEndMinuteLabel}));
     QVERIFY(f.get(kSequentialButton)->isEnabled() && f.checked(kMusicOrOnButton));
 
-    // A new set always starts in program 1's music layout.
+    // A new set always starts in program 1's music layout, at slot 1.
+    f.jumpTo(7);
     f.click(kNewFileButton);
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
+    QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（1）  <音乐定时>  定时序号：01"));
+    QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("01"));
+    QVERIFY(f.shown(kEditGroup) && f.shown(kCopyGroup) && f.shown(kRunGroup));
     QVERIFY(f.checked(kProgram1Button) && f.checked(kMusicOrOnButton));
     QCOMPARE(f.get<QGroupBox>(kEditGroup)->title(), QStringLiteral("音乐定时编辑"));
     QVERIFY(!f.shown(kEndHourEdit));
+    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(), 0);
+    QVERIFY(f.state().Timings.Buffer.bytes()[0] == 0xFF);
 }
 
 void MainWindowTest::switchToRandomProgramClampsSlot()

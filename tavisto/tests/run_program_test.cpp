@@ -52,10 +52,7 @@ Run run(const QStringList& arguments, const QString& outputFile = {})
 // A set with music timings (one of them with foreign bytes), a peripheral and a random timing.
 QByteArray exampleFile()
 {
-    QByteArray bytes(18560, '\0');
-    for (int t = 0; t < 8; ++t)
-        bytes.replace((t + 1) * 2048, 800, QByteArray(800, '\xFF'));
-    bytes.replace(18432, 100, QByteArray(100, '\xFF'));
+    QByteArray bytes = freshFile();
     bytes[0] = 2;
     bytes[18559] = 0;
     bytes.replace(2048, 8, QByteArray("\x01\x07\x30\x01\x0C\x03\x1F\x03", 8));

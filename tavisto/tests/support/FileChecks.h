@@ -11,6 +11,19 @@
 
 namespace tavisto {
 
+// What a new set saved at once looks like, built from the documented offsets: the tables empty (0xFF)
+// but slot 1 of program 1's music table, zeros in every unused byte, both settings 1.
+inline QByteArray freshFile()
+{
+    QByteArray bytes(18560, '\0');
+    for (int t = 0; t < 8; ++t)
+        bytes.replace((t + 1) * 2048, 800, QByteArray(800, '\xFF'));
+    bytes.replace(18432, 100, QByteArray(100, '\xFF'));
+    bytes.replace(2048, 8, QByteArray("\x01\0\0\0\0\0\0\0", 8));
+    bytes[0] = bytes[18559] = 1;
+    return bytes;
+}
+
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
