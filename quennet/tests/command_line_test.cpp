@@ -99,8 +99,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(" + reasonOf(ENOENT) + ")");
         QVERIFY(!QFileInfo::exists(drive_));
 
-        QByteArray invalid = emptyFile(0);
-        invalid[101] = 7;
+        const QByteArray invalid = emptyFile(7);
         writeDataFile(drive_, invalid);
         QCOMPARE(run({"--print"}), 1);
         QCOMPARE(out_, QByteArray());

@@ -62,18 +62,11 @@ private slots:
     void fileIsCreated_data()
     {
         QTest::addColumn<QByteArray>("old");
-        QByteArray programFour = emptyFile(0);
-        programFour[101] = 4;
-        programFour[600] = 'x';
-        QByteArray noMarker = emptyFile(1);
-        noMarker[100] = 'z';
-        QByteArray longer = emptyFile(0) + "tail";
-        longer[100] = 0;
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("program index 4") << programFour;
-        QTest::newRow("no marker") << noMarker;
+        QTest::newRow("program index 4") << emptyFile(4).replace(600, 1, "x");
+        QTest::newRow("no marker") << emptyFile(1).replace(100, 1, "z");
         QTest::newRow("shorter than a header") << emptyFile(0).left(511);
-        QTest::newRow("longer than a file") << longer;
+        QTest::newRow("longer than a file") << emptyFile(0).replace(100, 1, QByteArray(1, '\0')) + "tail";
     }
     void fileIsCreated()
     {
@@ -95,8 +88,7 @@ private slots:
 
     void fileIsLeftAloneWhenNoBackupCanBeKept()
     {
-        QByteArray old = emptyFile(0);
-        old[101] = 9;
+        const QByteArray old = emptyFile(9);
         writeDataFile(drive_.path(), old);
         QVERIFY(QDir().mkpath(path_ + ".bak"));  // a folder where the backup should go
 

@@ -436,10 +436,7 @@ private slots:
     void hiddenFieldsNeverBlock()
     {
         QByteArray bytes = emptyFile(0);
-        TimingEntry peripheral = musicEntry(1);
-        peripheral.MainTrack = kPeripheralTrack;
-        peripheral.RangeFromOrEndHour = 30;
-        putEntry(bytes, 0, 1, peripheral);
+        putEntry(bytes, 0, 1, timingEntry(1, 7, 1, kPeripheralTrack, 2, 3, 30, 20, 0x3E, 0x05));
         putEntry(bytes, 0, 2, musicEntry(2));
         openEditor(bytes);
         click(kFirstButton);
