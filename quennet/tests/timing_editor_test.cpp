@@ -125,7 +125,10 @@ private slots:
         path_ = QString::fromStdString(file_->filePath());
     }
 
-    void openCreatesMissingFileAndCloseSavesProgram()
+    // 打开文件 creates a missing file and 关闭文件 saves the program. A file another copy of the program
+    // holds reads as none at start and is refused at 打开文件: nothing changes and the file stays
+    // closed until the other lets it go.
+    void openAndClose()
     {
         startEditor();
         QCOMPARE(editor_->windowTitle(), QString("dedododi--zivoveD1.0"));
@@ -146,6 +149,24 @@ private slots:
         QCOMPARE(dialogs_.messages.last().icon, Dialogs::Icon::None);
         QCOMPARE(readAll(path_)[101], char(1));
         verifyOpen(false);
+
+        dialogs_.messages.clear();
+        writeDataFile(drive_.path(), timingsFile(0, 5));
+        {
+            HeldElsewhere other(path_);
+            QVERIFY(other.holds());
+            startEditor();
+            QCOMPARE(indicator(), QString(" 00 / 00"));
+            click(kProgram3Radio);  // no message while the file is closed
+            click(kOpenCloseButton);
+        }
+        QCOMPARE(messageTexts(),
+                 QStringList(path_ + " 定时文件无法打开(另一个程序正在使用这个文件),文件没有任何改动!"));
+        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
+        verifyOpen(false);
+        QCOMPARE(readAll(path_), timingsFile(0, 5));
+        click(kOpenCloseButton);
+        QCOMPARE(indicator(), QString(" 05 / 05 "));
     }
 
     // The whole stored timing is shown, its kind and end time included, and a program switch shows
@@ -408,28 +429,6 @@ private slots:
         QCOMPARE(dialogs_.messages[1].icon, Dialogs::Icon::Warning);
         QCOMPARE(indicator(), QString(" 03 / 03 "));
         QCOMPARE(readAll(path_), timingsFile(0, 3));
-    }
-
-    // A file another copy of the program holds reads as none at start and is refused at 打开文件:
-    // nothing changes and the file stays closed until the other lets it go.
-    void openRefusedKeepsTheFileClosed()
-    {
-        writeDataFile(drive_.path(), timingsFile(0, 5));
-        {
-            HeldElsewhere other(path_);
-            QVERIFY(other.holds());
-            startEditor();
-            QCOMPARE(indicator(), QString(" 00 / 00"));
-            click(kProgram3Radio);  // no message while the file is closed
-            click(kOpenCloseButton);
-        }
-        QCOMPARE(messageTexts(),
-                 QStringList(path_ + " 定时文件无法打开(另一个程序正在使用这个文件),文件没有任何改动!"));
-        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
-        verifyOpen(false);
-        QCOMPARE(readAll(path_), timingsFile(0, 5));
-        click(kOpenCloseButton);
-        QCOMPARE(indicator(), QString(" 05 / 05 "));
     }
 
     // Only the fields the shown kind displays are taken and checked.
