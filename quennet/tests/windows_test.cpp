@@ -1,12 +1,12 @@
 // The check list, the About box and the real message boxes.
 #include "AboutBox.h"
+#include "AppSetup.h"
 #include "CheckListPrint.h"
 #include "CheckListTexts.h"
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
 #include "QtDialogs.h"
-#include "QtTranslations.h"
 #include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"

@@ -1,9 +1,8 @@
 // Quennet: the process lives exactly as long as its modal editor window; --print needs none.
-#include "AppIcon.h"
+#include "AppSetup.h"
 #include "CommandLine.h"
 #include "DataFile.h"
 #include "QtDialogs.h"
-#include "QtTranslations.h"
 #include "TimingEditor.h"
 
 #include <QApplication>
@@ -24,10 +23,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    // Lets the desktop find the window's entry and icon (the Wayland application id).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Quennet"));
-    QApplication::setWindowIcon(quennet::appIcon());
-    quennet::installQtTranslations(app, QLocale::system());
+    quennet::setUpApplication();
     const quennet::CommandLine options = quennet::readCommandLine(app);
     quennet::DataFile file(options.driveFolder.toStdString());
     quennet::QtDialogs dialogs;

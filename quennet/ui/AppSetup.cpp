@@ -1,10 +1,20 @@
-#include "QtTranslations.h"
+#include "AppSetup.h"
 
-#include <QCoreApplication>
+#include "AppIcon.h"
+
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace quennet {
+
+void setUpApplication()
+{
+    // Lets the desktop find the window's entry and icon (the Wayland application id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Quennet"));
+    QApplication::setWindowIcon(appIcon());
+    installQtTranslations(*qApp, QLocale::system());
+}
 
 bool installQtTranslations(QCoreApplication& app, const QLocale& locale)
 {
