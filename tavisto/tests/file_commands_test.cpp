@@ -173,15 +173,15 @@ void FileCommandsTest::shortcuts()
     QTRY_COMPARE(f.shownWindows(kDiagramWindow).size(), 1);
     f.shownWindows(kDiagramWindow).first()->close();
 
-    f.click(kNewFileButton);
-    f.click(kOverviewButton);  // the main window takes no input meanwhile
+    for (const char* name : {kNewFileButton, kOpenFileButton, kSaveFileButton})
+        f.get(name)->setEnabled(false);
+    f.get(kHelpButton)->hide();
     for (auto key : {Qt::Key_N, Qt::Key_O, Qt::Key_S})
         QTest::keyClick(&f.window, key, Qt::ControlModifier);
     QTest::keyClick(&f.window, Qt::Key_F1);
     QCOMPARE(f.dialogs.files.size(), 2);
     QVERIFY(f.shownWindows(kDiagramWindow).isEmpty());
-    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---新文件 "));
-    f.overview()->close();
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));  // the open was cancelled
 }
 
 void FileCommandsTest::heldFilesAreNotShared()
