@@ -90,8 +90,8 @@ void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
     open(f, file);
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
     QCOMPARE(f.state().Timings.RunProgram, static_cast<std::uint8_t>(original[0]));
-    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(),
-             -1);  // a run program outside 1..4 selects nothing
+    // A run program outside 1..4 selects nothing.
+    QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(), -1);
     QCOMPARE(f.state().Modified, 0);
     f.click(kSaveFileButton);
     const QByteArray saved = fileBytes(file);
