@@ -89,11 +89,9 @@ private slots:
         const QString pdf = dir.filePath("list.pdf");
         o.dialogs.printAnswers.enqueue(pdf);
         QTest::keyClick(o.grid, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(o.dialogs.printDialogs, 1);
         QFile printed(pdf);
         QVERIFY(printed.open(QIODevice::ReadOnly));
         const QByteArray bytes = printed.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
         QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type /Page\\b")), pages.size());
         QVERIFY(o.dialogs.messages.isEmpty());
 

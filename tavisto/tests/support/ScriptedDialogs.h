@@ -30,8 +30,7 @@ public:
     QQueue<std::optional<QString>> inputAnswers;  // nothing = Cancel
     QQueue<std::optional<QString>> fileAnswers;   // nothing = Cancel
     QQueue<std::optional<QString>> printAnswers;  // a PDF file to print to; nothing = Cancel
-    int printDialogs = 0;
-    std::function<void()> duringMessage;  // runs while a box is "open"
+    std::function<void()> duringMessage;          // runs while a box is "open"
 
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title) override
     {
@@ -56,7 +55,6 @@ public:
 
     bool printDialog(QWidget*, QPrinter& printer) override
     {
-        ++printDialogs;
         const std::optional<QString> file = printAnswers.isEmpty() ? std::nullopt : printAnswers.dequeue();
         if (file) {
             printer.setOutputFormat(QPrinter::PdfFormat);
