@@ -2,9 +2,6 @@
 #include "MainWindowFixture.h"
 
 #include <QTemporaryDir>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 using namespace tavisto;
 
@@ -195,8 +192,7 @@ void FileCommandsTest::heldFilesAreNotShared()
     QVERIFY(lockableByOthers(file));
 
     // A file another program holds can neither be opened nor replaced.
-    const int other = ::open(QFile::encodeName(file).constData(), O_RDWR);
-    QVERIFY(::flock(other, LOCK_EX | LOCK_NB) == 0);
+    lockElsewhere(file);
     open(f, file);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("打开文件失败！"));
     f.click(kNewFileButton);
@@ -205,7 +201,6 @@ void FileCommandsTest::heldFilesAreNotShared()
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("创建定时文件失败！"));
     QVERIFY(f.state().NewFile);
     QCOMPARE(fileBytes(file), freshFile());
-    ::close(other);
 }
 
 void FileCommandsTest::failedSaveKeepsTheChanges()
