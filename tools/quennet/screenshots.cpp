@@ -1,11 +1,9 @@
 // Renders the editor in its three kinds, the check list and the About box into PNGs, under a
-// real display (e.g. xvfb-run):
-//   quennet_screenshots <folder> [--style NAME] [--dark] [--scale FACTOR] [--suffix TEXT]
-// --dark gives the windows a dark palette, --scale sets QT_SCALE_FACTOR, and every picture's
-// name ends in the suffix ("editor-music-dark.png").
+// real display (e.g. xvfb-run); the options are those of ScreenshotOptions.h.
 #include "AboutBox.h"
 #include "ControlNames.h"
 #include "DataFile.h"
+#include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
@@ -23,33 +21,6 @@
 using namespace quennet;
 
 namespace {
-struct Options {
-    QString folder = QStringLiteral(".");
-    QString style;
-    bool dark = false;
-    QString suffix;
-};
-
-Options parse(int argc, char* argv[])
-{
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        const QString value = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (arg == QLatin1String("--style"))
-            options.style = value, ++i;
-        else if (arg == QLatin1String("--dark"))
-            options.dark = true;
-        else if (arg == QLatin1String("--scale"))
-            qputenv("QT_SCALE_FACTOR", value.toLocal8Bit()), ++i;  // read when the application starts
-        else if (arg == QLatin1String("--suffix"))
-            options.suffix = value, ++i;
-        else
-            options.folder = arg;
-    }
-    return options;
-}
-
 QPalette darkPalette()
 {
     QPalette palette;
@@ -76,12 +47,11 @@ QPalette darkPalette()
     return palette;
 }
 
-void shoot(QWidget& window, const Options& options, const char* name)
+void shoot(QWidget& window, const ScreenshotOptions& options, const char* name)
 {
     window.show();
     QTest::qWait(300);
-    window.grab().save(options.folder + QLatin1Char('/') + QLatin1String(name) + options.suffix
-                       + QStringLiteral(".png"));
+    window.grab().save(options.picturePath(QLatin1String(name)));
 }
 
 void typeInto(QWidget& editor, const char* id, const QString& text)
@@ -104,12 +74,9 @@ void selectKind(QWidget& editor, TimingKind kind)
 
 int main(int argc, char* argv[])
 {
-    const Options options = parse(argc, argv);
+    const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
-    if (!options.style.isEmpty() || options.dark)
-        QApplication::setStyle(options.style.isEmpty() ? QStringLiteral("Fusion") : options.style);
-    if (options.dark)
-        QApplication::setPalette(darkPalette());
+    options.applyStyle(darkPalette());
 
     QTemporaryDir drive;
     DataFile file(drive.path().toStdString());
@@ -158,7 +125,6 @@ int main(int argc, char* argv[])
     editor.show();
     types->showPopup();
     QTest::qWait(300);
-    types->view()->window()->grab().save(options.folder + QStringLiteral("/type-list") + options.suffix
-                                         + QStringLiteral(".png"));
+    types->view()->window()->grab().save(options.picturePath(QStringLiteral("type-list")));
     return 0;
 }

@@ -1,16 +1,14 @@
-// Pictures of Tavisto's windows for the documentation, under a real display (e.g. xvfb-run):
-//   tavisto_screenshots <folder> [--style NAME] [--dark] [--scale FACTOR] [--suffix TEXT]
-// The main window is driven through its states (no file, a new set in the music layout, an opened
-// file at program 2 peripheral timing 15, the random program); the overview, About and
-// relation-diagram windows are shown with example contents. --dark gives the windows a dark
-// palette (in Fusion unless --style names another style), --scale sets QT_SCALE_FACTOR, and every
-// picture's name ends in the suffix ("music-dark.png").
+// Pictures of Tavisto's windows for the documentation, under a real display (e.g. xvfb-run); the
+// options are those of ScreenshotOptions.h. The main window is driven through its states (no file,
+// a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
+// program); the overview, About and relation-diagram windows are shown with example contents.
 
 #include "AppSetup.h"
 #include "AppTexts.h"
 #include "ControlNames.h"
 #include "DarkPalette.h"
 #include "OverviewText.h"
+#include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
 #include "TForm2.h"
@@ -29,41 +27,13 @@ using namespace tavisto;
 
 namespace {
 
-struct Options {
-    QString folder = QStringLiteral(".");
-    QString style;
-    bool dark = false;
-    QString suffix;
-};
-
-Options parse(int argc, char* argv[])
-{
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        const QString value = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (arg == QLatin1String("--style"))
-            options.style = value, ++i;
-        else if (arg == QLatin1String("--dark"))
-            options.dark = true;
-        else if (arg == QLatin1String("--scale"))
-            qputenv("QT_SCALE_FACTOR", value.toLocal8Bit()), ++i;  // read when the application starts
-        else if (arg == QLatin1String("--suffix"))
-            options.suffix = value, ++i;
-        else
-            options.folder = arg;
-    }
-    return options;
-}
-
-bool shoot(QWidget& window, const Options& options, const char* name)
+bool shoot(QWidget& window, const ScreenshotOptions& options, const char* name)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
     QTest::qWait(200);  // let fonts and the paint settle
-    return window.grab().save(options.folder + QLatin1Char('/') + QLatin1String(name) + options.suffix
-                              + QStringLiteral(".png"));
+    return window.grab().save(options.picturePath(QLatin1String(name)));
 }
 
 // A music table with a morning, a noon and an evening timing on most days.
@@ -127,13 +97,10 @@ void showMusicTiming(TForm1& window)
 
 int main(int argc, char* argv[])
 {
-    const Options options = parse(argc, argv);
+    const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
-    if (!options.style.isEmpty() || options.dark)
-        QApplication::setStyle(options.style.isEmpty() ? QStringLiteral("Fusion") : options.style);
-    if (options.dark)
-        QApplication::setPalette(darkPalette());
+    options.applyStyle(darkPalette());
 
     QTemporaryDir files;
     const QString example = files.filePath(QStringLiteral("SCHOOL.mtf"));
