@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QString>
+#include <QTest>
+#include <QWidget>
 
 struct ScreenshotOptions {
     QString folder = QStringLiteral(".");
@@ -46,5 +48,15 @@ struct ScreenshotOptions {
     QString picturePath(const QString& name) const
     {
         return folder + QLatin1Char('/') + name + suffix + QStringLiteral(".png");
+    }
+
+    // Shows the window and saves its picture under the name; false when it could not.
+    bool shoot(QWidget& window, const char* name) const
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
+        QTest::qWait(300);  // let fonts and the paint settle
+        return window.grab().save(picturePath(QLatin1String(name)));
     }
 };

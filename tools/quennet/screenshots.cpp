@@ -47,13 +47,6 @@ QPalette darkPalette()
     return palette;
 }
 
-void shoot(QWidget& window, const ScreenshotOptions& options, const char* name)
-{
-    window.show();
-    QTest::qWait(300);
-    window.grab().save(options.picturePath(QLatin1String(name)));
-}
-
 void typeInto(QWidget& editor, const char* id, const QString& text)
 {
     editor.findChild<QLineEdit*>(QString::fromLatin1(id))->setText(text);
@@ -96,7 +89,7 @@ int main(int argc, char* argv[])
     typeInto(editor, kMinuteEdit, "0");
     typeInto(editor, kTrack1Edit, "97");
     click(editor, kAddButton);
-    shoot(editor, options, "editor-music");
+    options.shoot(editor, "editor-music");
 
     selectKind(editor, TimingKind::Radio);
     typeInto(editor, kHourEdit, "6");
@@ -105,7 +98,7 @@ int main(int argc, char* argv[])
     typeInto(editor, kEndHourEdit, "6");
     typeInto(editor, kEndMinuteEdit, "30");
     click(editor, kAddButton);
-    shoot(editor, options, "editor-radio");
+    options.shoot(editor, "editor-radio");
 
     selectKind(editor, TimingKind::Peripheral);
     typeInto(editor, kHourEdit, "12");
@@ -113,12 +106,12 @@ int main(int argc, char* argv[])
     typeInto(editor, kEndHourEdit, "12");
     typeInto(editor, kEndMinuteEdit, "5");
     click(editor, kAddButton);
-    shoot(editor, options, "editor-peripheral");
+    options.shoot(editor, "editor-peripheral");
 
     TimingCheckList list(file, dialogs, 0);
-    shoot(list, options, "check-list");
+    options.shoot(list, "check-list");
     AboutBox about;
-    shoot(about, options, "about");
+    options.shoot(about, "about");
 
     // The type list open, to show its rows.
     auto* types = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));

@@ -27,15 +27,6 @@ using namespace tavisto;
 
 namespace {
 
-bool shoot(QWidget& window, const ScreenshotOptions& options, const char* name)
-{
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return false;
-    QTest::qWait(200);  // let fonts and the paint settle
-    return window.grab().save(options.picturePath(QLatin1String(name)));
-}
-
 // A music table with a morning, a noon and an evening timing on most days.
 void fillMusicTable(TForm2& overview)
 {
@@ -108,10 +99,10 @@ int main(int argc, char* argv[])
         return 1;
     ScriptedDialogs dialogs;
     TForm1 window(dialogs);
-    bool saved = shoot(window, options, "no-file");
+    bool saved = options.shoot(window, "no-file");
 
     showMusicTiming(window);
-    saved = saved && shoot(window, options, "music");
+    saved = saved && options.shoot(window, "music");
 
     dialogs.answers.enqueue(Dialogs::Answer::No);  // the set is dropped unsaved, the example file opened
     dialogs.fileAnswers.enqueue(example);
@@ -120,7 +111,7 @@ int main(int argc, char* argv[])
     click(window, kPeripheralOrOffButton);
     dialogs.inputAnswers.enqueue(QStringLiteral("15"));
     click(window, kJumpButton);
-    saved = saved && shoot(window, options, "peripheral");
+    saved = saved && options.shoot(window, "peripheral");
 
     click(window, kRandomProgramButton);
     set(window, kTrack1Edit, "05");
@@ -128,7 +119,7 @@ int main(int argc, char* argv[])
     set(window, kEndHourEdit, "22");
     click(window, kWeekdayBoxes[5]);
     click(window, kWeekdayBoxes[6]);
-    saved = saved && shoot(window, options, "random");
+    saved = saved && options.shoot(window, "random");
 
     // On a screen smaller than the overview (at a large scale) it fits itself to the screen.
     TForm2 overview(dialogs, &window);
@@ -136,8 +127,8 @@ int main(int argc, char* argv[])
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
-    return saved && shoot(overview, options, "overview") && shoot(about, options, "about")
-            && shoot(diagram, options, "diagram")
+    return saved && options.shoot(overview, "overview") && options.shoot(about, "about")
+            && options.shoot(diagram, "diagram")
         ? 0
         : 1;
 }
