@@ -36,7 +36,6 @@ install_missing() {
 # The tests that need the Chinese locale run under zh_CN.UTF-8.
 ensure_zh_locale() {
   locale -a 2>/dev/null | grep -qi '^zh_CN.utf-\?8$' && return
-  "${SUDO[@]}" sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | "${SUDO[@]}" tee -a /etc/locale.gen >/dev/null
   "${SUDO[@]}" locale-gen >/dev/null
 }
