@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <initializer_list>
+#include <utility>
 
 using namespace quennet;
 
@@ -47,14 +49,17 @@ QPalette darkPalette()
     return palette;
 }
 
-void typeInto(QWidget& editor, const char* id, const QString& text)
-{
-    editor.findChild<QLineEdit*>(QString::fromLatin1(id))->setText(text);
-}
-
 void click(QWidget& editor, const char* id)
 {
     editor.findChild<QPushButton*>(QString::fromLatin1(id))->click();
+}
+
+// Types each text into its field, then stores the timing with 添加保存.
+void addTiming(QWidget& editor, std::initializer_list<std::pair<const char*, const char*>> texts)
+{
+    for (const auto& [id, text] : texts)
+        editor.findChild<QLineEdit*>(QString::fromLatin1(id))->setText(QString::fromUtf8(text));
+    click(editor, kAddButton);
 }
 
 void selectKind(QWidget& editor, TimingKind kind)
@@ -77,35 +82,28 @@ int main(int argc, char* argv[])
     TimingEditor editor(file, dialogs);
     click(editor, kOpenCloseButton);
 
-    typeInto(editor, kHourEdit, "7");
-    typeInto(editor, kMinuteEdit, "30");
-    typeInto(editor, kTrack1Edit, "1");
-    typeInto(editor, kTrack2Edit, "2");
-    typeInto(editor, kTrack3Edit, "3");
-    typeInto(editor, kRandomFromEdit, "10");
-    typeInto(editor, kRandomToEdit, "20");
-    click(editor, kAddButton);
-    typeInto(editor, kHourEdit, "12");
-    typeInto(editor, kMinuteEdit, "0");
-    typeInto(editor, kTrack1Edit, "97");
-    click(editor, kAddButton);
+    addTiming(editor,
+              {{kHourEdit, "7"},
+               {kMinuteEdit, "30"},
+               {kTrack1Edit, "1"},
+               {kTrack2Edit, "2"},
+               {kTrack3Edit, "3"},
+               {kRandomFromEdit, "10"},
+               {kRandomToEdit, "20"}});
+    addTiming(editor, {{kHourEdit, "12"}, {kMinuteEdit, "0"}, {kTrack1Edit, "97"}});
     options.shoot(editor, "editor-music");
 
     selectKind(editor, TimingKind::Radio);
-    typeInto(editor, kHourEdit, "6");
-    typeInto(editor, kMinuteEdit, "0");
-    typeInto(editor, kTrack1Edit, "5");
-    typeInto(editor, kEndHourEdit, "6");
-    typeInto(editor, kEndMinuteEdit, "30");
-    click(editor, kAddButton);
+    addTiming(editor,
+              {{kHourEdit, "6"},
+               {kMinuteEdit, "0"},
+               {kTrack1Edit, "5"},
+               {kEndHourEdit, "6"},
+               {kEndMinuteEdit, "30"}});
     options.shoot(editor, "editor-radio");
 
     selectKind(editor, TimingKind::Peripheral);
-    typeInto(editor, kHourEdit, "12");
-    typeInto(editor, kMinuteEdit, "0");
-    typeInto(editor, kEndHourEdit, "12");
-    typeInto(editor, kEndMinuteEdit, "5");
-    click(editor, kAddButton);
+    addTiming(editor, {{kHourEdit, "12"}, {kMinuteEdit, "0"}, {kEndHourEdit, "12"}, {kEndMinuteEdit, "5"}});
     options.shoot(editor, "editor-peripheral");
 
     TimingCheckList list(file, dialogs, 0);
