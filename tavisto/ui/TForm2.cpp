@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QFrame>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
@@ -137,9 +136,7 @@ void TForm2::fitToScreen(QSize frame)
 
 void TForm2::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!closeOnEscape(*this, *event))
         QWidget::keyPressEvent(event);
 }
 

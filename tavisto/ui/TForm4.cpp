@@ -4,7 +4,6 @@
 #include "JpegPicture.h"
 #include "WindowSetup.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlockFormat>
@@ -80,9 +79,7 @@ TForm4::TForm4(QWidget* parent)
 
 void TForm4::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!closeOnEscape(*this, *event))
         QWidget::keyPressEvent(event);
 }
 

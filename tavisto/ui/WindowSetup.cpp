@@ -4,6 +4,7 @@
 #include "Fonts.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -28,6 +29,14 @@ void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString
     window.setFont(windowFont());
     window.setFixedSize(size);
     centreOnScreen(window);
+}
+
+bool closeOnEscape(QWidget& window, const QKeyEvent& event)
+{
+    if (event.key() != Qt::Key_Escape || event.modifiers() != Qt::NoModifier)
+        return false;
+    window.close();
+    return true;
 }
 
 }  // namespace tavisto

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+class QKeyEvent;
 class QWidget;
 
 namespace tavisto {
@@ -15,5 +16,8 @@ void centreOnScreen(QWidget& window, QSize frame = QSize(0, 0));
 // A secondary window: its object name and title, the program's icon and font, a fixed size,
 // centred, and discarded when it is closed.
 void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString& title, QSize size);
+
+// Escape alone closes a secondary window, as its own close button does; true when it did.
+bool closeOnEscape(QWidget& window, const QKeyEvent& event);
 
 }  // namespace tavisto
