@@ -1,22 +1,12 @@
 // Decoding the relation diagram, and damaged pictures that must neither end the program nor
 // show half a picture.
 
+#include "FileChecks.h"
 #include "JpegPicture.h"
 
-#include <QFile>
 #include <QtTest>
 
 using namespace tavisto;
-
-namespace {
-
-QByteArray diagramBytes()
-{
-    QFile file(QStringLiteral(":/relation-diagram.jpg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class JpegPictureTest : public QObject {
     Q_OBJECT
@@ -34,7 +24,7 @@ private slots:
 
     void damagedPicturesGiveNullImage_data()
     {
-        const QByteArray good = diagramBytes();
+        const QByteArray good = fileBytes(QStringLiteral(":/relation-diagram.jpg"));
         QVERIFY(good.size() > 1000);
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
