@@ -48,6 +48,11 @@ bool writeEmptyFile(LockedFile& file, int programIndex, FileError& error)
     }
     return file.resize(kDataFileSize, error);
 }
+
+bool readTable(LockedFile& file, int program, ProgramTable& table, FileError& error)
+{
+    return file.readAt(programOffset(program), table.slots.data(), sizeof table.slots, error).has_value();
+}
 }  // namespace
 
 DataFile::DataFile(std::string driveFolder) : driveFolder_(std::move(driveFolder))
@@ -177,17 +182,6 @@ DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
     return {true, kSavedMessage};
 }
 
-std::optional<ProgramTable> DataFile::readProgram(int programIndex)
-{
-    ProgramTable table;
-    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
-        FileError error;
-        return file.readAt(programOffset(programIndex), table.slots.data(), sizeof table.slots, error)
-            .has_value();
-    });
-    return read ? std::optional<ProgramTable>(table) : std::nullopt;
-}
-
 std::optional<DataFile::ProgramCount> DataFile::CountTimings(int programIndex)
 {
     const std::optional<std::vector<TimingEntry>> valid = ListTimings(programIndex);
@@ -241,7 +235,7 @@ DataFile::Listing DataFile::listAllTimings() const
         error = {FileError::Kind::NotDataFile, 0};
     for (int program = 0; error.kind == FileError::Kind::None && program < kProgramCount; ++program) {
         ProgramTable table;
-        if (file->readAt(programOffset(program), table.slots.data(), sizeof table.slots, error))
+        if (readTable(*file, program, table, error))
             listing.programs[std::size_t(program)] = table.validEntries();
     }
     if (error.kind != FileError::Kind::None)
@@ -251,8 +245,12 @@ DataFile::Listing DataFile::listAllTimings() const
 
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
-    const std::optional<ProgramTable> table = readProgram(programIndex);
-    return table ? std::optional<std::vector<TimingEntry>>(table->validEntries()) : std::nullopt;
+    ProgramTable table;
+    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
+        FileError error;
+        return readTable(file, programIndex, table, error);
+    });
+    return read ? std::optional<std::vector<TimingEntry>>(table.validEntries()) : std::nullopt;
 }
 
 }  // namespace quennet

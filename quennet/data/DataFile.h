@@ -13,8 +13,6 @@
 
 namespace quennet {
 
-struct ProgramTable;
-
 class DataFile {
 public:
     struct OpenResult {
@@ -83,7 +81,6 @@ public:
 private:
     template<class Work>
     bool withFile(LockedFile::Mode mode, Work work);
-    std::optional<ProgramTable> readProgram(int programIndex);
     bool keepBackup(const std::string& path);
 
     std::string driveFolder_;
