@@ -13,7 +13,6 @@ public:
 
     void setRange(int low, int high);
     void setPosition(int position);
-    int position() const { return position_; }
     int top() const { return high_; }
 
 signals:
