@@ -5,18 +5,6 @@
 
 using namespace tavisto;
 
-namespace {
-
-QByteArray pattern(int size)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 37 + i / 251) & 0xFF);
-    return bytes;
-}
-
-}  // namespace
-
 class FileCommandsTest : public QObject {
     Q_OBJECT
 
@@ -69,7 +57,7 @@ void FileCommandsTest::newThenSaveWritesAFreshFile()
     f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file)[2049], '\x12');
     QCOMPARE(f.dialogs.files.size(), 1);
-    writeFileBytes(path("big.mtf"), pattern(20000));
+    writeFileBytes(path("big.mtf"), patternFile(20000));
     f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(path("big.mtf"));
     f.click(kSaveFileButton);
@@ -81,7 +69,7 @@ void FileCommandsTest::newThenSaveWritesAFreshFile()
 void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
 {
     const QString file = path("foreign.mtf");
-    const QByteArray original = pattern(20000);
+    const QByteArray original = patternFile(20000);
     writeFileBytes(file, original);
     MainWindowFixture f;
     open(f, file);
@@ -234,7 +222,7 @@ void FileCommandsTest::openFileDeletedOrRenamed()
 {
     const QString file = path("gone.mtf");
     for (bool renamed : {false, true}) {
-        writeFileBytes(file, pattern(20000));
+        writeFileBytes(file, patternFile(20000));
         MainWindowFixture f;
         open(f, file);
         f.type(kStartHourEdit, "09");
@@ -242,9 +230,9 @@ void FileCommandsTest::openFileDeletedOrRenamed()
         f.click(kSaveFileButton);
         QVERIFY(f.dialogs.messages.isEmpty());
         QCOMPARE(fileBytes(file)[2049], '\x09');
-        QCOMPARE(fileBytes(file).mid(2056), pattern(20000).mid(2056));
+        QCOMPARE(fileBytes(file).mid(2056), patternFile(20000).mid(2056));
     }
-    QCOMPARE(fileBytes(path("elsewhere.mtf")), pattern(20000));
+    QCOMPARE(fileBytes(path("elsewhere.mtf")), patternFile(20000));
 }
 
 void FileCommandsTest::saveQuestion_data()

@@ -18,18 +18,6 @@ int fileOffsetOf(int i)
 {
     return i < 6400 ? (i / 800 + 1) * 2048 + i % 800 : 18432 + i - 6400;
 }
-int pattern(int offset)
-{
-    return std::uint8_t(offset * 13 + 7);
-}
-
-QByteArray patternFile(int size)
-{
-    QByteArray bytes(size, 0);
-    for (int k = 0; k < size; ++k)
-        bytes[k] = char(pattern(k));
-    return bytes;
-}
 
 QString firstDifference(const QByteArray& actual, const QByteArray& expected)
 {
@@ -107,11 +95,11 @@ private slots:
         TimingFile timingFile;
         QVERIFY(timingFile.open(file.toStdString()));
         QVERIFY(timingFile.read(set));
-        QCOMPARE(int(set.RunProgram), size > 0 ? pattern(0) : 1);
-        QCOMPARE(int(set.RandomEnabled), size > 18559 ? pattern(18559) : 1);
+        QCOMPARE(int(set.RunProgram), size > 0 ? quint8(patternByte(0)) : 1);
+        QCOMPARE(int(set.RandomEnabled), size > 18559 ? quint8(patternByte(18559)) : 1);
         for (int i = 0; i < 6500; ++i) {
             const int offset = fileOffsetOf(i);
-            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? pattern(offset) : 0xFF),
+            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? quint8(patternByte(offset)) : 0xFF),
                      qPrintable(QString::number(i)));
         }
         if (size >= 18560) {

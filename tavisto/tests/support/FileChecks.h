@@ -24,6 +24,21 @@ inline QByteArray freshFile()
     return bytes;
 }
 
+// The byte a test file holds at `offset`: it varies from byte to byte and block to block, holds
+// foreign time bytes and large track numbers, and reads as no run program at offset 0.
+inline char patternByte(int offset)
+{
+    return static_cast<char>((offset * 37 + offset / 251) & 0xFF);
+}
+
+inline QByteArray patternFile(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = patternByte(i);
+    return bytes;
+}
+
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
