@@ -5,8 +5,6 @@
 
 #include <QPainter>
 #include <QPrinter>
-#include <iterator>
-#include <numeric>
 
 namespace quennet {
 
@@ -14,13 +12,11 @@ namespace {
 // Left edges of the six columns and the right edge of the last, in proportion to the window's.
 QList<int> columnEdges(const QRect& page)
 {
-    const int total =
-        std::accumulate(std::begin(kCheckListColumnWidths), std::end(kCheckListColumnWidths), 0);
     QList<int> edges{page.left()};
     int sum = 0;
     for (int width : kCheckListColumnWidths) {
         sum += width;
-        edges.append(page.left() + int(qint64(page.width()) * sum / total));
+        edges.append(page.left() + int(qint64(page.width()) * sum / kCheckListTotalWidth));
     }
     return edges;
 }

@@ -14,6 +14,12 @@ QStringList checkListColumns();
 
 // Relative widths of the columns: 45, 100, 80, 200, 100 and 80 pixels in the window's design.
 inline constexpr int kCheckListColumnWidths[] = {45, 100, 80, 200, 100, 80};
+inline constexpr int kCheckListTotalWidth = [] {
+    int sum = 0;
+    for (int width : kCheckListColumnWidths)
+        sum += width;
+    return sum;
+}();
 
 // The six cells of the row numbered row (1 for the first row, whatever the timing's position).
 QStringList checkListRow(int row, const TimingEntry& entry);

@@ -18,7 +18,6 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <iterator>
-#include <numeric>
 
 namespace quennet {
 
@@ -65,15 +64,13 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
 // room for a scroll bar kept, so that the list never scrolls sideways.
 void TimingCheckList::fitColumns()
 {
-    const int total =
-        std::accumulate(std::begin(kCheckListColumnWidths), std::end(kCheckListColumnWidths), 0);
     list_->ensurePolished();
     const int room = list_->maximumViewportSize().width()
         - list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_->verticalScrollBar());
     const int last = int(std::size(kCheckListColumnWidths)) - 1;
     int used = 0;
     for (int column = 0; column < last; ++column) {
-        list_->setColumnWidth(column, kCheckListColumnWidths[column] * room / total);
+        list_->setColumnWidth(column, kCheckListColumnWidths[column] * room / kCheckListTotalWidth);
         used += list_->columnWidth(column);
     }
     list_->header()->setStretchLastSection(false);
