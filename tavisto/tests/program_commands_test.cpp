@@ -26,8 +26,7 @@ QByteArray slotBytes(MainWindowFixture& f, int program, TimingType type, int slo
 
 QByteArray programBytes(MainWindowFixture& f, int program)
 {
-    return slotBytes(f, program, TimingType::Music, 1).left(0)
-        + QByteArray(reinterpret_cast<const char*>(f.programSlot(program, TimingType::Music, 1)), 800)
+    return QByteArray(reinterpret_cast<const char*>(f.programSlot(program, TimingType::Music, 1)), 800)
         + QByteArray(reinterpret_cast<const char*>(f.programSlot(program, TimingType::Peripheral, 1)), 800);
 }
 
