@@ -76,11 +76,12 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
 bool TimingEditor::takeNumber(const NumberField& field)
 {
     const std::optional<int> value = parseInteger(field.edit->text());
+    const int top = field.spin->top();
     QString problem;
     if (!value)
         problem = QString::fromUtf8(kIntegerMessage);
-    else if (field.rangeChecked && (*value < field.low || *value > field.high))
-        problem = QString::fromUtf8(kRangeMessage).arg(field.low).arg(field.high);
+    else if (field.rangeChecked && (*value < 0 || *value > top))
+        problem = QString::fromUtf8(kRangeMessage).arg(0).arg(top);
     if (problem.isEmpty()) {
         fields_.*field.value = *value;
         return true;

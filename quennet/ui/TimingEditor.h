@@ -35,13 +35,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // One number field: its edit, its spin and the checks applied when it is taken.
+    // One number field: its edit, its spin (whose range is the field's) and whether that range is
+    // checked when the field is taken.
     struct NumberField {
         QLineEdit* edit;
         UpDown* spin;
         int TimingFields::*value;
-        int low;
-        int high;
         bool rangeChecked;
     };
 

@@ -200,7 +200,7 @@ TimingEditor::NumberField TimingEditor::addNumberField(int TimingFields::*value,
     spin->setObjectName(QString::fromLatin1(spinId));
     spin->setGeometry(spinRect);
     spin->setRange(0, high);
-    return {edit, spin, value, 0, high, rangeChecked};
+    return {edit, spin, value, rangeChecked};
 }
 
 // A click flips the box's flag and shows the fields.
