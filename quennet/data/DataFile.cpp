@@ -49,6 +49,13 @@ bool writeEmptyFile(LockedFile& file, int programIndex, FileError& error)
     return file.resize(kDataFileSize, error);
 }
 
+bool keepBackup(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing, error);
+    return !error;
+}
+
 bool readTable(LockedFile& file, int program, ProgramTable& table, FileError& error)
 {
     return file.readAt(programOffset(program), table.slots.data(), sizeof table.slots, error).has_value();
@@ -138,13 +145,6 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
     held_ = std::move(file);
     heldPath_ = path;
     return result;
-}
-
-bool DataFile::keepBackup(const std::string& path)
-{
-    std::error_code error;
-    std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing, error);
-    return !error;
 }
 
 bool DataFile::CreateDataFile(int programIndex)

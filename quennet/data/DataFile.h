@@ -81,7 +81,6 @@ public:
 private:
     template<class Work>
     bool withFile(LockedFile::Mode mode, Work work);
-    bool keepBackup(const std::string& path);
 
     std::string driveFolder_;
     std::optional<LockedFile> held_;
