@@ -126,13 +126,48 @@ private slots:
         QVERIFY2(full.err.contains("No space left on device"), qPrintable(full.err));
     }
 
+    // --week lists the run program's week, --check its findings; the exit status tells whether
+    // the file is fit for the player. Both read a held file and change nothing.
+    void printsTheWeekAndItsFindings()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("week.mtf");
+        writeFileBytes(file, exampleFile());
+        lockElsewhere(file);
+        const Run week = run({QStringLiteral("--week"), file});
+        QCOMPARE(week.status, 0);
+        QCOMPARE(week.out.size(), 5);
+        QCOMPARE(week.out.first(), QStringLiteral("星期一\t06:30\t07:15\t1,3\t外设\t程序2 外设定时 15"));
+        const Run check = run({QStringLiteral("--check"), file});
+        QCOMPARE(check.status, 0);
+        QCOMPARE(check.out,
+                 (QStringList{"提示\t星期日\t\t1\t随机程序 01\t随机程序已关闭，这些随机定时不会播放",
+                              "提示\t\t\t\t程序1\t有 2 条定时，播放机运行程序2，这些定时保留但不播放"}));
+        const Run other =
+            run({QStringLiteral("--check"), file, QStringLiteral("--program"), QStringLiteral("1")});
+        QCOMPARE(other.status, 2);
+        QCOMPARE(other.out.first(),
+                 QStringLiteral("无效\t星期一至星期日\t\t1,2,3,4,5,6\t程序1 音乐定时 05\t开始时间无效"));
+        QCOMPARE(fileBytes(file), exampleFile());
+
+        for (const QStringList& wrong : {QStringList{"--check", file, "--program", "5"},
+                                         QStringList{"--check", dir.filePath("missing.mtf")},
+                                         QStringList{"--week", file, "--print", file}}) {
+            const Run failed = run(wrong);
+            QCOMPARE(failed.status, 1);
+            QVERIFY(failed.out.isEmpty());
+            QVERIFY2(failed.err.startsWith("tavisto: "), qPrintable(failed.err));
+        }
+    }
+
     // --help and --version answer and end; what cannot be done says why on standard error and
     // exits with 1, printing nothing.
     void commandLine()
     {
         const Run help = run({QStringLiteral("--help")});
         QCOMPARE(help.status, 0);
-        for (const char* option : {"--help", "--version", "--print <FILE>", "[FILE]"})
+        for (const char* option : {"--help", "--version", "--print <FILE>", "--week <FILE>", "--check <FILE>",
+                                   "--program <N>", "[FILE]"})
             QVERIFY2(help.out.join('\n').contains(QLatin1String(option)), option);
         const Run version = run({QStringLiteral("--version")});
         QCOMPARE(version.status, 0);

@@ -2,6 +2,7 @@
 
 #include "ScheduleText.h"
 #include "TimingFile.h"
+#include "WeekText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,6 +20,25 @@ const QCommandLineOption
                  QStringLiteral("Write the schedule in FILE to standard output, one line per "
                                 "used timing, and exit. Needs no display."),
                  QStringLiteral("FILE"));
+const QCommandLineOption
+    kWeekOption(QStringLiteral("week"),
+                QStringLiteral("Write the week the player runs from FILE to standard output, one line "
+                               "per event, and exit. Needs no display."),
+                QStringLiteral("FILE"));
+const QCommandLineOption
+    kCheckOption(QStringLiteral("check"),
+                 QStringLiteral("Check the week of FILE for clashes and timings that never play, one "
+                                "line per finding, and exit: 0 when there is no clash and no timing "
+                                "that never plays, 2 when there is, 1 when FILE cannot be read."),
+                 QStringLiteral("FILE"));
+const QCommandLineOption
+    kProgramOption(QStringLiteral("program"),
+                   QStringLiteral("With --week or --check: the standard program N (1 to 4) instead of "
+                                  "the one the player runs."),
+                   QStringLiteral("N"));
+
+constexpr int kFailed = 1;
+constexpr int kFindings = 2;  // --check: a clash or a timing that never plays
 
 // Qt's own options for the window (-style Fusion, -platform xcb, ...): QApplication takes them.
 void acceptQtOptions(QCommandLineParser& parser)
@@ -45,27 +65,76 @@ void setUp(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(kPrintOption);
+    parser.addOption(kWeekOption);
+    parser.addOption(kCheckOption);
+    parser.addOption(kProgramOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The timing file to open."),
                                  QStringLiteral("[FILE]"));
+}
+
+// Reads FILE without taking it from a program that holds it; says why on standard error when it cannot.
+bool readForOutput(const QString& path, TimingSet& timings)
+{
+    if (const int error = readTimingFile(QFile::encodeName(path).toStdString(), timings)) {
+        std::fprintf(stderr, "tavisto: cannot read %s: %s\n", QFile::encodeName(path).constData(),
+                     std::strerror(error));
+        return false;
+    }
+    return true;
+}
+
+// The lines, each ended by a newline; false (said on standard error) when they did not arrive whole.
+bool writeLines(const QStringList& lines)
+{
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toUtf8() + '\n';
+    if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout)
+            == static_cast<std::size_t>(text.size())
+        && std::fflush(stdout) == 0)
+        return true;
+    // A full disk, say.
+    std::fprintf(stderr, "tavisto: cannot write the output: %s\n", std::strerror(errno));
+    return false;
 }
 
 int printSchedule(const QString& path)
 {
     TimingSet timings;
-    if (const int error = readTimingFile(QFile::encodeName(path).toStdString(), timings)) {
-        std::fprintf(stderr, "%s: cannot read %s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     QFile::encodeName(path).constData(), std::strerror(error));
-        return 1;
+    if (!readForOutput(path, timings))
+        return kFailed;
+    return writeLines(scheduleLines(timings)) ? 0 : kFailed;
+}
+
+// --week and --check: the week of one standard program, as events or as findings.
+int printWeek(const QCommandLineParser& parser)
+{
+    const bool check = parser.isSet(kCheckOption);
+    TimingSet timings;
+    int program = 0;
+    if (parser.isSet(kProgramOption)) {
+        bool number = false;
+        program = parser.value(kProgramOption).toInt(&number);
+        if (!number || program < 1 || program > kProgramCount) {
+            std::fprintf(stderr, "tavisto: --program takes a number from 1 to 4\n");
+            return kFailed;
+        }
     }
-    const QByteArray text = scheduleLines(timings).join(QLatin1Char('\n')).toUtf8() + '\n';
-    if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout)
-            == static_cast<std::size_t>(text.size())
-        && std::fflush(stdout) == 0)
-        return 0;
-    // A full disk, say: the schedule did not arrive whole.
-    std::fprintf(stderr, "%s: cannot write the schedule: %s\n",
-                 qPrintable(QCoreApplication::applicationName()), std::strerror(errno));
-    return 1;
+    if (!readForOutput(parser.value(check ? kCheckOption : kWeekOption), timings))
+        return kFailed;
+    const WeekPlan plan = expandWeek(timings, program ? program : playedProgram(timings));
+    QStringList lines;
+    if (!check) {
+        for (const WeekEvent& event : plan.events)
+            lines << QString::fromStdString(weekLine(event));
+        return writeLines(lines) ? 0 : kFailed;
+    }
+    const std::vector<Finding> findings = checkWeek(timings, plan);
+    for (const Finding& finding : findings)
+        lines << QString::fromStdString(findingLine(finding));
+    if (!writeLines(lines))
+        return kFailed;
+    return passes(findings) ? 0 : kFindings;
 }
 
 }  // namespace
@@ -79,6 +148,7 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
     setUp(parser);
     if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help"))
         && !parser.isSet(QStringLiteral("version")) && !parser.isSet(kPrintOption)
+        && !parser.isSet(kWeekOption) && !parser.isSet(kCheckOption) && !parser.isSet(kProgramOption)
         && parser.positionalArguments().size() <= 1) {
         fileToOpen = parser.positionalArguments().value(0);
         return std::nullopt;
@@ -88,13 +158,21 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
     QCoreApplication::setApplicationName(QStringLiteral("tavisto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     parser.process(app);  // help, version and errors end here
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "tavisto: %s\n",
-                     parser.isSet(kPrintOption) ? "--print takes no other file"
-                                                : "only one FILE can be opened");
-        return 1;
+    const int outputs =
+        int(parser.isSet(kPrintOption)) + int(parser.isSet(kWeekOption)) + int(parser.isSet(kCheckOption));
+    const char* misuse = nullptr;
+    if (outputs > 1)
+        misuse = "--print, --week and --check are used one at a time";
+    else if (!parser.positionalArguments().isEmpty())
+        misuse =
+            outputs == 1 ? "--print, --week and --check take no other file" : "only one FILE can be opened";
+    else if (parser.isSet(kProgramOption) && !parser.isSet(kWeekOption) && !parser.isSet(kCheckOption))
+        misuse = "--program goes with --week or --check";
+    if (misuse) {
+        std::fprintf(stderr, "tavisto: %s\n", misuse);
+        return kFailed;
     }
-    return printSchedule(parser.value(kPrintOption));
+    return parser.isSet(kPrintOption) ? printSchedule(parser.value(kPrintOption)) : printWeek(parser);
 }
 
 }  // namespace tavisto

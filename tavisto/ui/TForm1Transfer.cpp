@@ -1,6 +1,7 @@
 // The store and load steps between the controls, CP and the TimingBuffer, and the checks of the fields.
 #include "TForm1.h"
 
+#include "Effectiveness.h"
 #include "TextConversions.h"
 #include "ui_TForm1.h"
 
@@ -165,29 +166,18 @@ bool TForm1::EditCheck(QLineEdit* edit, int lo, int hi)
 
 void TForm1::EffectCheck()
 {
-    const QLineEdit* startHour = ui->Edit2;
-    const QLineEdit* startMinute = ui->Edit5;
-    const QLineEdit* endHour = ui->Edit6;
-    const QLineEdit* endMinute = ui->Edit7;
-    const QLineEdit* track1 = ui->Edit4;  // the first track of the range in the random program
-    const QLineEdit* track2 = ui->Edit8;
-    const QLineEdit* track3 = ui->Edit9;  // the last track of the range in the random program
-
-    bool effective = false;
+    EffectInputs inputs;
     for (const QCheckBox* box : weekdayBoxes())
-        effective = effective || box->isChecked();
-    const bool standard = !state_.randomProgram();
-    if (!standard || state_.Type == TimingType::Peripheral) {
-        // A span that starts where it ends does nothing.
-        if (startHour->text() == endHour->text() && startMinute->text() == endMinute->text())
-            effective = false;
-    }
-    if (standard && state_.Type == TimingType::Music) {
-        if (numberIn(track1) == 0 && numberIn(track2) == 0 && numberIn(track3) == 0)
-            effective = false;
-    }
-    if (!standard && numberIn(track1) == numberIn(track3))
-        effective = false;
+        inputs.anyWeekday = inputs.anyWeekday || box->isChecked();
+    // The texts as they stand: after a load all four read as two digits.
+    inputs.startIsEnd = ui->Edit2->text() == ui->Edit6->text() && ui->Edit5->text() == ui->Edit7->text();
+    inputs.track1 = numberIn(ui->Edit4);  // the first track of the range in the random program
+    inputs.track2 = numberIn(ui->Edit8);
+    inputs.track3 = numberIn(ui->Edit9);  // the last track of the range in the random program
+    const TimingKind kind = state_.randomProgram() ? TimingKind::Random
+        : state_.Type == TimingType::Music         ? TimingKind::Music
+                                                   : TimingKind::Peripheral;
+    const bool effective = whyIneffective(kind, inputs) == Ineffective::None;
     statusPanels_[0]->setText(effective ? QStringLiteral("此定时有效") : QStringLiteral("此定时无效"));
 }
 

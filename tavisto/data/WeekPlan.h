@@ -1,0 +1,76 @@
+#pragma once
+// What the player does in a week: the timings that take part, expanded into events per day.
+
+#include "CurrentTiming.h"
+#include "Effectiveness.h"
+#include "TimingFile.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavisto {
+
+constexpr int kDays = 7;  // 0 Monday .. 6 Sunday, as the bits of Weekdays
+constexpr int kZones = 6;
+constexpr int kMinutesPerDay = 24 * 60;
+constexpr int kMinutesPerWeek = kDays * kMinutesPerDay;
+
+// One timing of the file: program 1..4 with its table, or the random program (program 0). Slot 0
+// stands for a whole standard program.
+struct TimingRef {
+    TimingKind kind = TimingKind::Music;
+    int program = 1;
+    int slot = 1;
+
+    // The order of the tables: each program's music, then its peripheral timings, then the random ones.
+    int order() const;
+    bool operator==(const TimingRef& other) const
+    {
+        return kind == other.kind && program == other.program && slot == other.slot;
+    }
+};
+
+struct WeekEvent {
+    int day = 0;             // 0 Monday .. 6 Sunday
+    int start = 0;           // minute of the day
+    std::optional<int> end;  // spans: minute of the day, earlier than start when past midnight
+    std::uint8_t zones = 0;  // bit 0 zone 1 .. bit 5 zone 6
+    TimingKind kind = TimingKind::Music;
+    CP fields;  // what plays: the tracks, the range and the play mode
+    TimingRef timing;
+
+    bool pastMidnight() const { return end && *end < start; }
+    // Minutes of the week from the start of Monday; a span's end may lie beyond Sunday's midnight.
+    int weekStart() const { return day * kMinutesPerDay + start; }
+    int weekEnd() const { return weekStart() + (end ? (*end - start + kMinutesPerDay) % kMinutesPerDay : 0); }
+};
+
+// A used timing that cannot do anything, and why.
+struct UnusableTiming {
+    TimingRef timing;
+    CP fields;
+    std::string reason;
+};
+
+struct WeekPlan {
+    int program = 1;  // the standard program expanded
+    int runProgram = 1;
+    bool randomEnabled = true;
+    std::vector<WeekEvent> events;  // by day, start, then the order of the tables
+    std::vector<UnusableTiming> unusable;
+};
+
+// Minutes of the day of a packed-BCD time, or nothing when the bytes are no valid time.
+std::optional<int> minuteOf(std::uint8_t hour, std::uint8_t minute);
+
+// The standard program the player runs: RunProgram, or 1 when the file holds no valid number.
+int playedProgram(const TimingSet& timings);
+
+// Every used timing of `program` (1..4) and, while the random program is on, of the random table.
+WeekPlan expandWeek(const TimingSet& timings, int program);
+
+// Every used timing of a table, in slot order, through the slot transfer of the editor.
+std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, TimingKind kind, int program);
+
+}  // namespace tavisto
