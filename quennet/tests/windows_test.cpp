@@ -6,6 +6,7 @@
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
+#include "PrintChecks.h"
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
@@ -14,12 +15,12 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPaintEngine>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -28,7 +29,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
-#include <numeric>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -45,36 +45,6 @@ void whenBoxOpens(std::function<void(QMessageBox*)> inspect, QMessageBox::Standa
     });
 }
 }  // namespace
-
-// Keeps the texts painted, page by page, and how low the lowest reaches.
-class TextRecorder : public QPaintEngine {
-public:
-    QList<QStringList> pages{QStringList()};
-    qreal lowest = 0;
-
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override { }
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
-    void drawPath(const QPainterPath&) override { }
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
-    void drawLines(const QLineF*, int) override { }
-    void drawRects(const QRectF*, int) override { }
-    void drawTextItem(const QPointF& at, const QTextItem& item) override
-    {
-        pages.last().append(item.text());
-        lowest = std::max(lowest, at.y() + item.descent());
-    }
-    Type type() const override { return User; }
-};
-
-// An A4 page at 96 dots per inch that keeps the texts painted on it.
-class RecordingPage : public QImage {
-public:
-    RecordingPage() : QImage(794, 1123, QImage::Format_RGB32) { }
-    mutable TextRecorder recorder;
-    QPaintEngine* paintEngine() const override { return &recorder; }
-};
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -120,9 +90,14 @@ private slots:
 
         QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints, unless cancelled
         QCOMPARE(dialogs.printRequests, 1);
+        // Printing to a file proposes a name beside the data file; the PDF is titled after both.
+        const QFileInfo dataFile(QString::fromStdString(file.filePath()));
+        QCOMPARE(dialogs.proposedPrintFile, dataFile.dir().filePath("userds-程序3.pdf"));
         dialogs.printTo = drive_.path() + "/list.pdf";
         QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(readAll(dialogs.printTo).startsWith("%PDF"));
+        const QByteArray pdf = readAll(dialogs.printTo);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.contains("/Title " + pdfString("定时程序第 3 套,定时信息检查 - " + dataFile.fileName())));
         QVERIFY(list.isVisible() && dialogs.messages.isEmpty());
         dialogs.printTo = drive_.path() + "/no such folder/list.pdf";
         QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);
@@ -203,36 +178,37 @@ private slots:
         QApplication::setStyle("Fusion");
     }
 
-    // On paper: the title, the file and the column titles on every page, every row whole and once.
+    // On paper: 15 mm from every edge; the title, the file and the column titles at the top and
+    // "第 N 页，共 M 页" at the foot of every page; every row whole and once. No row still gives a page.
     void checkListPrints()
     {
         CheckListDocument document{checkListTitle(0), "/card/dsdata/userds.kqd    2026-12-08 10:00", {}};
-        for (int n = 1; n <= 99; ++n)
-            document.rows.append(
-                checkListRow(n, timingEntry(n, n % 24, n % 60, n % 95, 2, 3, 10, 20, 0x3E, 0x0F)));
-        RecordingPage device;
-        QPainter painter(&device);
-        const QList<QList<int>> pages = paintCheckList(painter, QRect(40, 40, 714, 1043), document,
-                                                       [&] { device.recorder.pages.append(QStringList()); });
-        painter.end();
-        QVERIFY(pages.size() >= 2);
-        QCOMPARE(device.recorder.pages.size(), pages.size());
-        QVERIFY(device.recorder.lowest <= 40 + 1043);
-        QList<int> printed;
-        for (int page = 0; page < pages.size(); ++page) {
-            const QStringList& texts = device.recorder.pages[page];
-            QVERIFY(texts.contains("定时程序第 1 套,定时信息检查") && texts.contains(document.source));
-            for (const QString& column : checkListColumns())
-                QVERIFY(texts.contains(column));
-            for (int row : pages[page]) {
-                for (const QString& cell : document.rows[row])
-                    QVERIFY2(texts.contains(cell), qPrintable(cell));
-                printed.append(row);
+        for (int rows : {0, 99}) {
+            document.rows.clear();
+            for (int n = 1; n <= rows; ++n)
+                document.rows.append(
+                    checkListRow(n, timingEntry(n, n % 24, n % 60, n % 95, 2, 3, 10, 20, 0x3E, 0x0F)));
+            RecordingPrinter paper;
+            QVERIFY(printCheckList(paper, document));
+            const QPageLayout layout = paper.pageLayout();
+            const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+            QVERIFY(qMin(qMin(margins.left(), margins.top()), qMin(margins.right(), margins.bottom())) >= 15);
+            const QRectF inside(QPointF(), layout.paintRectPixels(paper.resolution()).size());
+            const int pages = int(paper.pages.size());
+            QCOMPARE(pages > 1, rows > 0);
+            QList<QStringList> printed;
+            for (int page = 0; page < pages; ++page) {
+                const QStringList texts = paper.texts(page);
+                QCOMPARE(texts.mid(0, 8),
+                         QStringList({document.title.trimmed(), document.source}) + checkListColumns());
+                QCOMPARE(texts.last(), QString("第 %1 页，共 %2 页").arg(page + 1).arg(pages));
+                for (int i = 8; i + 1 < texts.size(); i += 6)
+                    printed << texts.mid(i, 6);
+                for (const RecordingPrinter::Text& text : paper.pages[page])
+                    QVERIFY2(inside.contains(text.box), qPrintable(text.text));
             }
+            QCOMPARE(printed, document.rows);
         }
-        QList<int> all(99);
-        std::iota(all.begin(), all.end(), 0);
-        QCOMPARE(printed, all);
     }
 
     void aboutBox()

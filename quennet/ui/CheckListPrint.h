@@ -1,13 +1,13 @@
 #pragma once
 // The check list on paper: on every page its title, the file and the date, and the column
-// titles, then as many whole rows as the page holds.
+// titles, then as many whole rows as the page holds; the page setup and footer are PrintPages'.
 #include <QList>
 #include <QStringList>
-#include <functional>
 
+class QPaintDevice;
 class QPainter;
 class QPrinter;
-class QRect;
+class QRectF;
 
 namespace quennet {
 
@@ -17,10 +17,13 @@ struct CheckListDocument {
     QList<QStringList> rows;
 };
 
-// Paints onto pages of the given size in the painter's coordinates; newPage turns to a fresh
-// page. Returns the rows (indices into document.rows) of each page.
-QList<QList<int>> paintCheckList(QPainter& painter, const QRect& page, const CheckListDocument& document,
-                                 const std::function<void()>& newPage);
+// The rows (indices into document.rows) of each page whose body is `bodyHeight` high, as `device`
+// measures the fonts. At least one page, which may hold no row.
+QList<QList<int>> checkListPages(const CheckListDocument& document, double bodyHeight, QPaintDevice* device);
+
+// Paints one page, holding `rows`, into `body`.
+void paintCheckListPage(QPainter& painter, const QRectF& body, const CheckListDocument& document,
+                        const QList<int>& rows);
 
 // False when the printer (or the PDF file) cannot be written.
 bool printCheckList(QPrinter& printer, const CheckListDocument& document);

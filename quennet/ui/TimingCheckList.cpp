@@ -7,6 +7,7 @@
 #include "DialogUnits.h"
 #include "Dialogs.h"
 #include "Fonts.h"
+#include "PrintPages.h"
 #include "RoomyRows.h"
 
 #include <QDateTime>
@@ -42,6 +43,7 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
     list_->setHeaderLabels(checkListColumns());
     list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->setItemDelegate(new RoomyRows(list_));
+    list_->setToolTip(QStringLiteral("按 Ctrl+P 打印本套定时信息"));
     fitColumns();
 
     auto* back = new QPushButton(QStringLiteral("返回"), this);
@@ -51,6 +53,7 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     setWindowTitle(checkListTitle(programIndex));
+    table_ = QStringLiteral("程序%1").arg(programIndex + 1);
     // An unreadable file leaves the list empty.
     int row = 0;
     for (const TimingEntry& entry : file.ListTimings(programIndex).value_or(std::vector<TimingEntry>{}))
@@ -80,7 +83,7 @@ void TimingCheckList::fitColumns()
 void TimingCheckList::printList()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle().trimmed());
+    PrintPages::prepare(printer, windowTitle(), filePath_, table_);
     if (!dialogs_.choosePrinter(this, printer))
         return;
     CheckListDocument document{

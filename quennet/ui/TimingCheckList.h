@@ -20,6 +20,7 @@ private:
 
     Dialogs& dialogs_;
     QString filePath_;
+    QString table_;  // "程序1", named in the proposed file name
     QTreeWidget* list_;
 };
 

@@ -2,13 +2,13 @@
 // and what its three buttons and its close box report.
 
 #include "ControlNames.h"
-#include "Fonts.h"
 #include "ListPrint.h"
+#include "MainWindowFixture.h"
+#include "PrintChecks.h"
 #include "ScriptedDialogs.h"
 #include "TForm2.h"
 
 #include <QHeaderView>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -43,7 +43,8 @@ struct Overview {
         for (int row = 0; row < 99; ++row)
             window->setRow(row,
                            {QString::number(row + 1).toStdString(), "指定曲目 01 - 02 - 03", "07:30",
-                            "1-2-3-4-5-6-日", "1-2- - - - - "});
+                            "1-2-3-4-5-6-日", "1-2- - - - - "},
+                           true);
         window->show();
     }
     ~Overview() { delete window; }
@@ -62,57 +63,64 @@ struct Overview {
 class OverviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // Ctrl+P asks the print dialog; printed to a file, the list becomes a PDF of as many pages as
-    // the layout gives. Every page shows the title, the file and date line and the column titles;
-    // every row is on exactly one page, whole, in order, and inside the page.
-    void ctrlPPrintsTheListOnWholePages()
+    // Ctrl+P in the list of an opened file prints the used timings only, under "共 N 条定时", into
+    // the PDF proposed beside the file and titled after the list and the file. On paper every page
+    // keeps 15 mm from the edges and ends with its footer; every row is on one page, whole and in order.
+    void ctrlPPrintsTheUsedTimingsOnWholePages()
     {
-        PrintedList list{"定时查看－程序（2）－外设定时",
-                         "TWTIMING.mtf    2026-12-08",
-                         {"序号", "播放内容", "定时时间", "星期", "分区"},
-                         {40, 240, 240, 110, 110},
-                         {}};
-        for (int row = 1; row <= 99; ++row)
-            list.rows << QStringList{QString::number(row), QString("外设工作 %1").arg(row),
-                                     "从 06:30 到 07:15", "1-2-3-4-5- - ", "1- -3- - - - "};
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-        QFont font = songFont(12);
-        font.setPointSizeF(10);
-        const QList<PrintedPage> pages = layOutPages(list, page, font, &printer);
-        QVERIFY(pages.size() >= 2);
-
-        Overview o;  // 99 rows as well
-        QVERIFY(QTest::qWaitForWindowActive(o.window));
         QTemporaryDir dir;
+        const QString file = dir.filePath("SCHOOL.mtf");
+        QByteArray bytes = freshFile();  // slot 1 of program 1's music table used, the others empty
+        bytes.replace(2048 + 39 * 8, 8, QByteArray("\x28\x07\x30\x01\x0C\x03\x1F\x03", 8));
+        writeFileBytes(file, bytes);
+        MainWindowFixture f;
+        f.dialogs.fileAnswers.enqueue(file);
+        f.click(kOpenFileButton);
+        f.click(kOverviewButton);
+        f.overview()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), f.overview());
         const QString pdf = dir.filePath("list.pdf");
-        o.dialogs.printAnswers.enqueue(pdf);
-        QTest::keyClick(o.grid, Qt::Key_P, Qt::ControlModifier);
-        QFile printed(pdf);
-        QVERIFY(printed.open(QIODevice::ReadOnly));
-        const QByteArray bytes = printed.readAll();
-        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type /Page\\b")), pages.size());
-        QVERIFY(o.dialogs.messages.isEmpty());
+        f.dialogs.printAnswers.enqueue(pdf);
+        QTest::keyClick(f.overview()->findChild<QWidget*>(kOverviewGrid), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.dialogs.proposedPrintFiles, QStringList(dir.filePath("SCHOOL-程序1-音乐定时.pdf")));
+        const QByteArray printed = fileBytes(pdf);
+        QVERIFY(printed.startsWith("%PDF"));
+        QVERIFY(printed.contains("/Title " + pdfString("定时查看－程序（1）－音乐定时 - SCHOOL.mtf")));
+        QVERIFY(f.dialogs.messages.isEmpty());
 
-        QList<QStringList> rows;
-        for (const PrintedPage& printedPage : pages) {
-            QStringList heading;
-            for (int i = 0; i < 7; ++i)
-                heading << printedPage.texts[i].text;
-            QCOMPARE(heading, QStringList({list.title, list.subtitle}) + list.columns);
-            for (int i = 7; i < printedPage.texts.size(); i += 5) {
-                QStringList cells;
-                for (int column = 0; column < 5; ++column) {
-                    const PrintedPage::Text& cell = printedPage.texts[i + column];
-                    QVERIFY(QRectF(QPointF(), page).contains(cell.box));
-                    QCOMPARE(cell.box.top(), printedPage.texts[i].box.top());
-                    cells << cell.text;
-                }
-                rows << cells;
+        const PrintedList printout = f.overview()->printout();
+        QCOMPARE(printout.notes.value(0), QString("共 2 条定时"));
+        QCOMPARE(printout.rows.size(), 2);
+        QCOMPARE(printout.rows[1].mid(0, 3), QStringList({"40", "指定曲目 01 - 12 - 03", "07:30"}));
+
+        PrintedList full = printout;
+        for (int row = 1; row <= 99; ++row)
+            full.rows << QStringList{QString::number(row), QString("外设工作 %1").arg(row),
+                                     "从 06:30 到 07:15", "1-2-3-4-5- - ", "1- -3- - - - "};
+        for (const PrintedList& list : {printout, full}) {
+            RecordingPrinter paper;
+            QVERIFY(printList(list, paper));
+            const QPageLayout layout = paper.pageLayout();
+            for (double margin : {layout.margins(QPageLayout::Millimeter).left(),
+                                  layout.margins(QPageLayout::Millimeter).top(),
+                                  layout.margins(QPageLayout::Millimeter).right(),
+                                  layout.margins(QPageLayout::Millimeter).bottom()})
+                QVERIFY(margin >= 15);
+            const QRectF inside(QPointF(), layout.paintRectPixels(paper.resolution()).size());
+            const int pages = int(paper.pages.size());
+            QCOMPARE(pages > 1, list.rows.size() > 2);
+            QList<QStringList> rows;
+            for (int page = 0; page < pages; ++page) {
+                const QStringList texts = paper.texts(page);
+                QCOMPARE(texts.mid(0, 8), QStringList({list.title}) + list.notes + list.columns);
+                QCOMPARE(texts.last(), QString("第 %1 页，共 %2 页").arg(page + 1).arg(pages));
+                for (int i = 8; i + 1 < texts.size(); i += 5)
+                    rows << texts.mid(i, 5);
+                for (const RecordingPrinter::Text& text : paper.pages[page])
+                    QVERIFY2(inside.contains(text.box), qPrintable(text.text));
             }
+            QCOMPARE(rows, list.rows);
         }
-        QCOMPARE(rows, list.rows);
     }
 
     void layoutAfterCreation()

@@ -1,6 +1,7 @@
 #include "ListPrint.h"
 
 #include "Fonts.h"
+#include "PrintPages.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -15,7 +16,14 @@ constexpr double kLineFactor = 1.4;  // a row's height in lines of the font
 
 }  // namespace
 
-QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& pageSize, const QFont& font,
+QFont listFont()
+{
+    QFont font = songFont(12);
+    font.setPointSizeF(10);
+    return font;
+}
+
+QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& bodySize, const QFont& font,
                                QPaintDevice* device)
 {
     const QFontMetricsF metrics(font, device);
@@ -23,7 +31,7 @@ QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& pageSize, 
     const double total = std::accumulate(list.widths.begin(), list.widths.end(), 0.0);
     QList<double> lefts{0};
     for (int width : list.widths)
-        lefts << lefts.last() + pageSize.width() * width / total;
+        lefts << lefts.last() + bodySize.width() * width / total;
 
     auto rowTexts = [&](const QStringList& cells, double top) {
         QList<PrintedPage::Text> texts;
@@ -32,21 +40,23 @@ QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& pageSize, 
                 {QRectF(lefts[column], top, lefts[column + 1] - lefts[column], line), cells[column]});
         return texts;
     };
-    // Title, subtitle and column titles head every page.
+    // Title, notes and column titles head every page.
     auto newPage = [&](QList<PrintedPage>& pages) {
         PrintedPage page;
-        page.texts.append({QRectF(0, 0, pageSize.width(), line), list.title});
-        page.texts.append({QRectF(0, line, pageSize.width(), line), list.subtitle});
-        page.texts << rowTexts(list.columns, 2.5 * line);
-        page.rules.append(QLineF(0, 3.5 * line, pageSize.width(), 3.5 * line));
+        const QStringList heading = QStringList(list.title) + list.notes;
+        for (int i = 0; i < heading.size(); ++i)
+            page.texts.append({QRectF(0, i * line, bodySize.width(), line), heading[i]});
+        const double columnsTop = (heading.size() + 0.5) * line;
+        page.texts << rowTexts(list.columns, columnsTop);
+        page.rules.append(QLineF(0, columnsTop + line, bodySize.width(), columnsTop + line));
         pages.append(page);
-        return 3.6 * line;
+        return columnsTop + 1.1 * line;
     };
 
     QList<PrintedPage> pages;
     double top = newPage(pages);
     for (const QStringList& row : list.rows) {
-        if (top + line > pageSize.height())
+        if (top + line > bodySize.height())
             top = newPage(pages);
         pages.last().texts << rowTexts(row, top);
         top += line;
@@ -56,23 +66,16 @@ QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& pageSize, 
 
 bool printList(const PrintedList& list, QPagedPaintDevice& device)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    QFont font = songFont(12);
-    font.setPointSizeF(10);
-    painter.setFont(font);
-    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QList<PrintedPage> pages = layOutPages(list, page.size(), font, &device);
-    for (int i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        for (const PrintedPage::Text& text : pages[i].texts)
+    const QFont font = listFont();
+    PrintPages printout(device, font);
+    const QList<PrintedPage> pages = layOutPages(list, printout.body().size(), font, printout.device());
+    return printout.print(int(pages.size()), [&](QPainter& painter, int page) {
+        painter.setFont(font);
+        for (const PrintedPage::Text& text : pages[page].texts)
             painter.drawText(text.box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text.text);
-        for (const QLineF& rule : pages[i].rules)
+        for (const QLineF& rule : pages[page].rules)
             painter.drawLine(rule);
-    }
-    return painter.end();
+    });
 }
 
 }  // namespace tavisto

@@ -1,6 +1,6 @@
 #pragma once
-// A list printed on pages: its title and a line with the file name and date at the top of every
-// page, then the column titles, then as many whole rows as fit.
+// A list printed on pages: its title and the lines under it at the top of every page, then the
+// column titles, then as many whole rows as fit; the page setup and footer are PrintPages'.
 
 #include <QFont>
 #include <QLineF>
@@ -14,7 +14,7 @@ namespace tavisto {
 
 struct PrintedList {
     QString title;
-    QString subtitle;     // the file name and the date
+    QStringList notes;    // lines under the title: how many timings, the file name and the date
     QStringList columns;  // column titles
     QList<int> widths;    // relative column widths
     QList<QStringList> rows;
@@ -30,8 +30,12 @@ struct PrintedPage {
     QList<QLineF> rules;
 };
 
-// The pages of `list` on pages of `pageSize` (device pixels), written in `font` as `device` measures it.
-QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& pageSize, const QFont& font,
+// The font of a printed list.
+QFont listFont();
+
+// The pages of `list` in a body of `bodySize` (device pixels), written in `font` as `device`
+// measures it.
+QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& bodySize, const QFont& font,
                                QPaintDevice* device);
 
 // Prints the list onto `device` (a printer), one page after another. False when painting fails.

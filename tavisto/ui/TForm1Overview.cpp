@@ -15,7 +15,8 @@ void TForm1::Button11Click()
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
     overview_->setWindowTitle(overviewTitle(state_.selection(), state_.Timings.RandomEnabled));
-    overview_->setFileName(state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName);
+    overview_->setSource(state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName,
+                         tableName(state_.selection()));
     connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
         state_.CP.Serial = 0;
         ClearCP(state_.CP);
@@ -50,7 +51,8 @@ void TForm1::CreatList()
 
 void TForm1::ReListCell(int row)
 {
-    overview_->setRow(row, overviewRow(state_.selection(), row + 1, state_.CP));
+    overview_->setRow(row, overviewRow(state_.selection(), row + 1, state_.CP),
+                      !isEmptySerial(state_.CP.Serial));
 }
 
 }  // namespace tavisto

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Fonts.h"
 #include "ListPrint.h"
+#include "PrintPages.h"
 #include "WindowSetup.h"
 
 #include <QCloseEvent>
@@ -81,6 +82,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    StringGrid1->setToolTip(QStringLiteral("按 Ctrl+P 打印本表已设定的定时"));
 
     auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), kButtonLefts[0]);
     auto* edit = addButton(this, kOverviewEditButton, QStringLiteral("编辑定时"), kButtonLefts[1]);
@@ -152,10 +154,12 @@ void TForm2::FormCreate()
 void TForm2::setRowCount(int rows)
 {
     StringGrid1->setRowCount(rows);
+    usedRows_.fill(false, rows);
 }
 
-void TForm2::setRow(int row, const OverviewRow& cells)
+void TForm2::setRow(int row, const OverviewRow& cells, bool used)
 {
+    usedRows_[row] = used;
     for (int column = 0; column < kOverviewColumns; ++column) {
         const QString text = QString::fromStdString(cells[column]);
         if (QTableWidgetItem* item = StringGrid1->item(row, column))
@@ -165,29 +169,38 @@ void TForm2::setRow(int row, const OverviewRow& cells)
     }
 }
 
-void TForm2::setFileName(const QString& fileName)
+void TForm2::setSource(const QString& fileName, const QString& table)
 {
     fileName_ = fileName;
+    table_ = table;
 }
 
-// The list as it stands, under the window's title, with the file name and today's date.
-void TForm2::printList()
+PrintedList TForm2::printout() const
 {
     PrintedList list;
     list.title = windowTitle();
-    list.subtitle = QStringLiteral("%1    %2").arg(fileName_, QDate::currentDate().toString(Qt::ISODate));
     for (int column = 0; column < kOverviewColumns; ++column) {
         list.columns << HeaderControl1->model()->headerData(column, Qt::Horizontal).toString();
         list.widths << StringGrid1->columnWidth(column);
     }
     for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+        if (!usedRows_.value(row))
+            continue;
         QStringList cells;
         for (int column = 0; column < kOverviewColumns; ++column)
             cells << (StringGrid1->item(row, column) ? StringGrid1->item(row, column)->text() : QString());
         list.rows << cells;
     }
+    list.notes << QStringLiteral("共 %1 条定时").arg(list.rows.size())
+               << QStringLiteral("%1    %2").arg(fileName_, QDate::currentDate().toString(Qt::ISODate));
+    return list;
+}
+
+void TForm2::printList()
+{
     QPrinter printer;
-    if (dialogs_.printDialog(this, printer) && !tavisto::printList(list, printer))
+    PrintPages::prepare(printer, windowTitle(), fileName_, table_);
+    if (dialogs_.printDialog(this, printer) && !tavisto::printList(printout(), printer))
         dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打印失败！"), Dialogs::Buttons::Ok);
 }
 

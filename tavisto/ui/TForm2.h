@@ -2,6 +2,7 @@
 // The overview window: every timing of one table, one row each, under a header whose
 // sections size the grid's columns.
 
+#include "ListPrint.h"
 #include "OverviewText.h"
 
 #include <QWidget>
@@ -22,11 +23,15 @@ public:
     explicit TForm2(Dialogs& dialogs, QWidget* mainWindow = nullptr);
 
     void setRowCount(int rows);
-    void setRow(int row, const OverviewRow& cells);
+    // `used`: the row shows a used slot, which a printout lists; empty slots are left out.
+    void setRow(int row, const OverviewRow& cells, bool used);
     // Row of the selected cell; 0 while none is selected.
     int currentRow() const;
-    // The file whose table is listed, named on printed pages.
-    void setFileName(const QString& fileName);
+    // The file and the table listed ("程序1-音乐定时"), named on printed pages.
+    void setSource(const QString& fileName, const QString& table);
+    // What Ctrl+P prints: the used timings as the list shows them, under the window's title, their
+    // number, the file name and today's date.
+    PrintedList printout() const;
 
 signals:
     // The user confirmed clearing the timing in `row`.
@@ -50,6 +55,8 @@ private:
 
     Dialogs& dialogs_;
     QString fileName_;
+    QString table_;
+    QList<bool> usedRows_;
     QWidget* Panel1;
     QHeaderView* HeaderControl1;
     QTableWidget* StringGrid1;

@@ -45,7 +45,7 @@ void fillMusicTable(TForm2& overview)
             cp.Weekdays = row % 3 ? 0x1F : 0x7F;
             cp.Zones = row % 2 ? 0x03 : 0x3F;
         }
-        overview.setRow(row, overviewRow(music, row + 1, cp));
+        overview.setRow(row, overviewRow(music, row + 1, cp), !isEmptySerial(cp.Serial));
     }
 }
 

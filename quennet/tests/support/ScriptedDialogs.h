@@ -20,7 +20,8 @@ public:
     int abouts = 0;
     int printRequests = 0;
     bool answer = true;
-    QString printTo;  // the print dialog prints into this PDF file; empty: it is cancelled
+    QString printTo;            // the print dialog prints into this PDF file; empty: it is cancelled
+    QString proposedPrintFile;  // the file the last print dialog proposed for printing to a file
 
     void message(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
     bool confirm(QWidget*, const QString& text) override
@@ -36,6 +37,7 @@ public:
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
         ++printRequests;
+        proposedPrintFile = printer.outputFileName();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);
         return !printTo.isEmpty();

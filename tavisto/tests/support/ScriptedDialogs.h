@@ -25,6 +25,7 @@ public:
     QList<Message> messages;
     QList<Input> inputs;
     QList<FileRequest> files;
+    QStringList proposedPrintFiles;  // the file each print dialog proposed for printing to a file
 
     QQueue<Answer> answers;                       // for message boxes; OK/Yes... when empty
     QQueue<std::optional<QString>> inputAnswers;  // nothing = Cancel
@@ -55,6 +56,7 @@ public:
 
     bool printDialog(QWidget*, QPrinter& printer) override
     {
+        proposedPrintFiles << printer.outputFileName();
         const std::optional<QString> file = printAnswers.isEmpty() ? std::nullopt : printAnswers.dequeue();
         if (file) {
             printer.setOutputFormat(QPrinter::PdfFormat);
