@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -134,7 +135,7 @@ private slots:
         QCOMPARE(columnWidths(*o.grid), kColumnWidths);
         QStringList sections;
         for (int i = 0; i < o.header->count(); ++i) {
-            QCOMPARE(o.header->sectionSize(i), kColumnWidths[i] + 2);
+            QCOMPARE(o.header->sectionSize(i), kColumnWidths[i]);
             sections << o.header->model()->headerData(i, Qt::Horizontal).toString();
         }
         QCOMPARE(sections, QStringList({"序号", "播放内容", "定时时间", "星期", "分区"}));
@@ -153,7 +154,7 @@ private slots:
         Overview o;
         o.grid->setColumnWidth(3, 7);
         o.header->resizeSection(1, 300);
-        QCOMPARE(columnWidths(*o.grid), QList<int>({40, 298, 240, 110, 110}));
+        QCOMPARE(columnWidths(*o.grid), QList<int>({40, 300, 240, 110, 110}));
 
         // Dragging the border between the first two sections 20 pixels to the right.
         const int border = o.header->sectionViewportPosition(0) + o.header->sectionSize(0) - 1;
@@ -163,8 +164,42 @@ private slots:
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(o.header->viewport(), &move);
         QTest::mouseRelease(o.header->viewport(), Qt::LeftButton, {}, to.toPoint());
-        QCOMPARE(o.header->sectionSize(0), 62);
-        QCOMPARE(columnWidths(*o.grid), QList<int>({60, 298, 240, 110, 110}));
+        QCOMPARE(o.header->sectionSize(0), 60);
+        QCOMPARE(columnWidths(*o.grid), QList<int>({60, 300, 240, 110, 110}));
+    }
+
+    // Every heading begins exactly where its column begins, whatever frame the style draws, after a
+    // section was dragged, and with the list scrolled sideways (as on a small screen at 2x).
+    void headingsStandOverTheirColumns_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::newRow("Fusion") << "Fusion";
+        QTest::newRow("Windows") << "Windows";
+    }
+    void headingsStandOverTheirColumns()
+    {
+        QFETCH(QString, style);
+        QApplication::setStyle(style);
+        Overview o;
+        QVERIFY(QTest::qWaitForWindowExposed(o.window));
+        const auto misplaced = [&] {
+            QStringList wrong;
+            for (int i = 0; i < o.header->count(); ++i) {
+                const int heading = o.header->viewport()
+                                        ->mapTo(o.window, QPoint(o.header->sectionViewportPosition(i), 0))
+                                        .x();
+                const int column =
+                    o.grid->viewport()->mapTo(o.window, QPoint(o.grid->columnViewportPosition(i), 0)).x();
+                if (heading != column)
+                    wrong << QString("%1: heading at %2, column at %3").arg(i).arg(heading).arg(column);
+            }
+            return wrong.join("; ");
+        };
+        QCOMPARE(misplaced(), QString());
+        o.header->resizeSection(2, 300);
+        o.grid->horizontalScrollBar()->setValue(o.grid->horizontalScrollBar()->maximum());
+        QCOMPARE(misplaced(), QString());
+        QApplication::setStyle("Fusion");
     }
 
     void currentRowIsZeroUntilACellIsSelected()

@@ -66,7 +66,6 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     HeaderControl1->setSectionResizeMode(QHeaderView::Interactive);
     HeaderControl1->setStretchLastSection(false);
     HeaderControl1->setSectionsClickable(false);
-    HeaderControl1->setGeometry(0, 1, kPanel.width(), kHeaderHeight);
 
     StringGrid1 = new QTableWidget(0, kOverviewColumns, panel);
     StringGrid1->setObjectName(QLatin1String(kOverviewGrid));
@@ -82,6 +81,7 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    placeHeader();
     StringGrid1->setToolTip(QStringLiteral("按 Ctrl+P 打印本表已设定的定时"));
 
     auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), kButtonLefts[0]);
@@ -96,6 +96,11 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
 
     FormCreate();
     connect(HeaderControl1, &QHeaderView::sectionResized, this, &TForm2::HeaderControl1SectionResize);
+    // The grid also scrolls sideways without its bar, to bring a selected cell into view; by pixels,
+    // so that the header can follow it exactly.
+    StringGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, HeaderControl1,
+            &QHeaderView::setOffset);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
             &TForm2::printList);
     // The main window's frame tells how much the window manager adds around a window.
@@ -123,17 +128,24 @@ void TForm2::fitToScreen(QSize frame)
     setFixedSize(size);
     const QRect panel = kPanel.adjusted(0, 0, -lost.width(), -lost.height());
     Panel1->setGeometry(panel);
-    HeaderControl1->setGeometry(0, 1, panel.width(), kHeaderHeight);
     StringGrid1->setGeometry(0, kHeaderHeight, panel.width(), panel.height() - kHeaderHeight);
+    placeHeader();
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(StringGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, HeaderControl1,
-            &QHeaderView::setOffset);
     const int gap = lost.width() == 0 ? 0 : (size.width() - 3 * kButtonSize.width()) / 4;
     for (int i = 0; i < 3; ++i) {
         const int left = lost.width() == 0 ? kButtonLefts[i] : gap + i * (kButtonSize.width() + gap);
         buttons_[i]->move(left, kButtonTop - lost.height());
     }
     centreOnScreen(*this, frame);
+}
+
+// The header begins where the grid's cells begin, inside the frame the style draws around them, so
+// that every heading stands exactly over its column.
+void TForm2::placeHeader()
+{
+    StringGrid1->ensurePolished();
+    const int inset = StringGrid1->frameWidth();
+    HeaderControl1->setGeometry(inset, 1, StringGrid1->width() - 2 * inset, kHeaderHeight);
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)
@@ -147,7 +159,7 @@ void TForm2::FormCreate()
     const int columnWidths[kOverviewColumns] = {40, 240, 240, 110, 110};
     for (int i = 0; i < kOverviewColumns; ++i) {
         StringGrid1->setColumnWidth(i, columnWidths[i]);
-        HeaderControl1->resizeSection(i, columnWidths[i] + 2);
+        HeaderControl1->resizeSection(i, columnWidths[i]);
     }
 }
 
@@ -228,7 +240,7 @@ void TForm2::Button2Click()
 void TForm2::HeaderControl1SectionResize()
 {
     for (int i = 0; i < kOverviewColumns; ++i)
-        StringGrid1->setColumnWidth(i, HeaderControl1->sectionSize(i) - 2);
+        StringGrid1->setColumnWidth(i, HeaderControl1->sectionSize(i));
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

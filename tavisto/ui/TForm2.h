@@ -48,6 +48,7 @@ protected:
 private:
     void FormCreate();
     void fitToScreen(QSize frame);
+    void placeHeader();
     void Button1Click();  // 清除定时
     void Button2Click();  // 编辑定时
     void HeaderControl1SectionResize();
