@@ -1,6 +1,7 @@
 // New, open, save and close of timing files, navigation and the jump box, checked on the bytes on disk.
 #include "MainWindowFixture.h"
 
+#include <QMimeData>
 #include <QTemporaryDir>
 
 using namespace tavisto;
@@ -23,6 +24,8 @@ private slots:
     void navigationEnds();
     void jump_data();
     void jump();
+    void droppedSchedule_data();
+    void droppedSchedule();
 
 private:
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
@@ -356,3 +359,59 @@ void FileCommandsTest::jump()
 
 QTEST_MAIN(FileCommandsTest)
 #include "file_commands_test.moc"
+
+void FileCommandsTest::droppedSchedule_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("schedule") << QStringList{"drop.mtf"} << QString() << QString() << true;
+    QTest::newRow("upper case, over a field")
+        << QStringList{"DROP.MTF"} << QString() << QString(kStartHourEdit) << true;
+    QTest::newRow("other file") << QStringList{"drop.txt"} << QString() << QString() << false;
+    QTest::newRow("two schedules") << QStringList{"drop.mtf", "more.mtf"} << QString() << QString() << false;
+    QTest::newRow("text") << QStringList() << QString("drop.mtf") << QString() << false;
+}
+
+// A schedule dropped on the window, over a field too, is opened as 打开文件 opens one: after the save
+// question, which can keep the set. Any other drag is refused and changes nothing.
+void FileCommandsTest::droppedSchedule()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, text);
+    QFETCH(QString, target);
+    QFETCH(bool, opens);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : files) {
+        writeFileBytes(dir.filePath(name), freshFile());
+        urls << QUrl::fromLocalFile(dir.filePath(name));
+    }
+    data.setUrls(urls);
+    if (!text.isEmpty())
+        data.setText(text);
+    MainWindowFixture f;
+    f.click(kNewFileButton);
+    f.type(kStartHourEdit, "12");
+    QWidget* over = target.isEmpty() ? f.window.centralWidget() : f.get(qPrintable(target));
+    const auto drop = [&] {
+        const QPoint at = over->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(over, &enter);
+        QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(over, &dropped);
+        QCOMPARE(enter.isAccepted() && dropped.isAccepted(), opens);
+        QCOMPARE(dropped.dropAction(), opens ? Qt::CopyAction : dropped.proposedAction());
+        QTest::qWait(10);
+    };
+    f.dialogs.answers << Dialogs::Answer::Cancel << Dialogs::Answer::No;
+    drop();
+    QCOMPARE(f.dialogs.messages.size(), opens ? 1 : 0);
+    QVERIFY(f.state().NewFile && f.state().Modified);  // Cancel keeps the set
+    drop();
+    QCOMPARE(f.dialogs.texts(), opens ? QStringList(2, "是否保存对当前定时数据的修改？") : QStringList());
+    QCOMPARE(f.state().FileAttached(), opens);
+    QCOMPARE(f.state().FileName, opens ? dir.filePath(files[0]) : QString());
+    QCOMPARE(f.text(kStartHourEdit), opens ? QString("00") : QString("12"));
+}

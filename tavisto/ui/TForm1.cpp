@@ -79,8 +79,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     statusPanels_[0]->setFixedWidth(80);
     statusPanels_[0]->setText(QStringLiteral("此定时无效"));
 
-    // Sees the fields losing the focus, and the mouse presses that moved it.
+    // Sees the fields losing the focus, the mouse presses that moved it, and files dragged over any
+    // control of the window.
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
     connectHandlers();
     FormCreate();
 }
@@ -283,6 +285,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress && event->spontaneous() && swallowNextPress_) {
         swallowNextPress_ = false;
         return true;
+    }
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove
+        || event->type() == QEvent::Drop) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && takeDroppedSchedule(static_cast<QDropEvent*>(event)))
+            return true;
     }
     if (event->type() == QEvent::Wheel) {
         auto* list = qobject_cast<QComboBox*>(watched);

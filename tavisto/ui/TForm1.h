@@ -11,6 +11,7 @@
 #include <optional>
 
 class QCheckBox;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 
@@ -106,6 +107,7 @@ private:
     bool saveNewSet();
     bool SaveEnquire();
     void openChosenFile(const std::optional<QString>& path);  // nothing: the dialog was cancelled
+    bool takeDroppedSchedule(QDropEvent* event);              // false: the drag carries no schedule
     void showFileState();
 
     // Overview list

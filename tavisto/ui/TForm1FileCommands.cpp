@@ -5,7 +5,9 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 
 namespace tavisto {
 
@@ -18,6 +20,17 @@ const QString kInitialName = QStringLiteral("TWTIMING");
 QString proposedPath(const QString& last)
 {
     return last.isEmpty() ? QDir::home().filePath(kInitialName) : last;
+}
+
+// The one local .mtf file a drag carries; nothing for anything else.
+std::optional<QString> draggedSchedule(const QMimeData* data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return std::nullopt;
+    const QString path = data->urls().constFirst().toLocalFile();
+    if (QFileInfo(path).suffix().compare(QLatin1String("mtf"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return path;
 }
 
 }  // namespace
@@ -111,6 +124,32 @@ void TForm1::openFile(const QString& path)
     if (!storeShownTiming() || !SaveEnquire())
         return;
     openChosenFile(QFileInfo(path).absoluteFilePath());
+}
+
+// A schedule dropped anywhere on the window, a field included, is opened as 打开文件 opens a chosen
+// file; while the window takes no input (the overview is open) it is refused.
+bool TForm1::takeDroppedSchedule(QDropEvent* event)
+{
+    const std::optional<QString> path = draggedSchedule(event->mimeData());
+    if (!path)
+        return false;
+    if (!isEnabled()) {
+        event->ignore();
+        return true;
+    }
+    event->setDropAction(Qt::CopyAction);  // never a move: the file stays where it is
+    event->accept();
+    if (event->type() == QEvent::Drop) {
+        // Once the drop is over: the save question must not hold up the program the file came from.
+        QMetaObject::invokeMethod(
+            this,
+            [this, file = *path] {
+                activateWindow();
+                openFile(file);
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void TForm1::openChosenFile(const std::optional<QString>& path)
