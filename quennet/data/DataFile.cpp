@@ -5,9 +5,9 @@
 #include "DrivePath.h"
 #include "ProgramTable.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 #include <utility>
 
 namespace quennet {
@@ -35,34 +35,40 @@ std::string withPath(std::string format, const std::string& path, const FileErro
     return format;
 }
 
-// The header with byte 101 = programIndex, then the four empty tables; a longer file is cut.
-bool writeEmptyFile(LockedFile& file, int programIndex, FileError& error)
+// The header with byte 101 = programIndex, then the four empty tables.
+std::vector<std::uint8_t> emptyFile(int programIndex)
 {
     const DataFileHeader header = DataFileHeader::make(programIndex);
-    if (!file.writeAt(0, header.bytes.data(), header.bytes.size(), error))
-        return false;
-    const char zeros[kReadBlockSize] = {};
-    for (long offset = kHeaderSize; offset < kDataFileSize; offset += kReadBlockSize) {
-        if (!file.writeAt(offset, zeros, sizeof zeros, error))
-            return false;
-    }
-    return file.resize(kDataFileSize, error);
+    std::vector<std::uint8_t> bytes(kDataFileSize, 0);
+    std::copy(header.bytes.begin(), header.bytes.end(), bytes.begin());
+    return bytes;
 }
 
-bool keepBackup(const std::string& path)
+// Everything the file holds, up to its end.
+std::optional<std::vector<std::uint8_t>> readWhole(HeldFile& file, FileError& error)
 {
-    std::error_code error;
-    std::filesystem::copy_file(path, path + ".bak", std::filesystem::copy_options::overwrite_existing, error);
-    return !error;
+    std::vector<std::uint8_t> bytes;
+    constexpr std::size_t kChunk = 1 << 16;
+    for (;;) {
+        const std::size_t done = bytes.size();
+        bytes.resize(done + kChunk);
+        const std::optional<std::size_t> read = file.readAt(long(done), bytes.data() + done, kChunk, error);
+        if (!read)
+            return std::nullopt;
+        bytes.resize(done + *read);
+        if (*read < kChunk)
+            return bytes;
+    }
 }
 
-bool readTable(LockedFile& file, int program, ProgramTable& table, FileError& error)
+bool readTable(HeldFile& file, int program, ProgramTable& table, FileError& error)
 {
     return file.readAt(programOffset(program), table.slots.data(), sizeof table.slots, error).has_value();
 }
 }  // namespace
 
-DataFile::DataFile(std::string driveFolder) : driveFolder_(std::move(driveFolder))
+DataFile::DataFile(std::string driveFolder, FileAccess& access)
+    : driveFolder_(std::move(driveFolder)), access_(access)
 { }
 
 std::string DataFile::filePath() const
@@ -87,14 +93,20 @@ TimingEntry DataFile::deletedEntry()
 }
 
 template<class Work>
-bool DataFile::withFile(LockedFile::Mode mode, Work work)
+bool DataFile::withFile(FileAccess::Mode mode, Work work)
 {
     // A write into a held file that was deleted or renamed meanwhile would be lost with it.
     if (held_)
-        return work(*held_) && (mode == LockedFile::Mode::Read || held_->isAt(heldPath_));
+        return work(*held_) && (mode == FileAccess::Mode::Read || held_->isAt(heldPath_));
     FileError error;
-    auto file = LockedFile::open(filePath(), mode, error);
+    const std::unique_ptr<HeldFile> file = access_.open(filePath(), mode, error);
     return file && work(*file);
+}
+
+void DataFile::hold(std::unique_ptr<HeldFile> file, const std::string& path)
+{
+    held_ = std::move(file);
+    heldPath_ = path;
 }
 
 DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
@@ -104,64 +116,55 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
     std::filesystem::create_directories(hostPath(driveFolder_, kDirectoryName), ignored);
 
     const std::string path = filePath();
-    OpenResult result{true, false, programIndex, {}};
     FileError error;
-    auto file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
-    if (!file && error.isMissing()) {
+    std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::ReadWrite, error);
+    if (!file && error.kind == FileError::Kind::Missing) {
         // Only a file that is not there at all is made anew.
-        file = LockedFile::open(path, LockedFile::Mode::CreateNew, error);
-        if (file && writeEmptyFile(*file, programIndex, error)) {
-            result.message = withPath(kCreatedMessage, path);
-            held_ = std::move(file);
-            heldPath_ = path;
-        } else {
-            if (file)
-                ::unlink(path.c_str());  // our own half-written file
-            result.failed = true;
-            result.message = withPath(kCreateFailed001, path);
-        }
-        return result;
+        file = access_.create(path, emptyFile(programIndex), false, error);
+        if (!file)
+            return {OpenOutcome::NotCreated, programIndex, withPath(kCreateFailed001, path)};
+        hold(std::move(file), path);
+        return {OpenOutcome::Created, programIndex, withPath(kCreatedMessage, path)};
     }
     DataFileHeader header;
     const std::optional<std::size_t> read =
         file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
-    if (!read) {
-        result.opened = false;
-        result.failed = true;
-        result.message = withPath(kRefusedMessage, path, error);
-        return result;
-    }
+    if (!read)
+        return {OpenOutcome::Refused, programIndex, withPath(kRefusedMessage, path, error)};
     if (*read == header.bytes.size() && header.isValid()) {
-        result.programIndex = header.programIndex();
-        result.message = withPath(kOpenedMessage, path);
-    } else if (keepBackup(path) && writeEmptyFile(*file, programIndex, error)) {
-        // Replacing loses the old content, so it survives beside the file first.
-        result.message = withPath(kCreatedMessage, path);
-    } else {
-        result.failed = true;
-        result.message = withPath(kCreateFailed002, path);
-        return result;
+        const int stored = header.programIndex();
+        hold(std::move(file), path);
+        return {OpenOutcome::Opened, stored, withPath(kOpenedMessage, path)};
     }
-    held_ = std::move(file);
-    heldPath_ = path;
-    return result;
+    // Replacing loses the old content, so it survives beside the file first.
+    const std::optional<std::vector<std::uint8_t>> old = readWhole(*file, error);
+    if (!old || !access_.create(path + ".bak", *old, true, error)
+        || !file->replaceWith(emptyFile(programIndex), error))
+        return {OpenOutcome::NotCreated, programIndex, withPath(kCreateFailed002, path)};
+    hold(std::move(file), path);
+    return {OpenOutcome::Replaced, programIndex, withPath(kCreatedMessage, path)};
 }
 
 bool DataFile::CreateDataFile(int programIndex)
 {
-    return withFile(LockedFile::Mode::Create, [&](LockedFile& file) {
-        FileError error;
-        return writeEmptyFile(file, programIndex, error);
-    });
+    FileError error;
+    if (held_)
+        return held_->replaceWith(emptyFile(programIndex), error);
+    const std::string path = filePath();
+    std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::ReadWrite, error);
+    if (file)
+        return file->replaceWith(emptyFile(programIndex), error);
+    return error.kind == FileError::Kind::Missing
+        && access_.create(path, emptyFile(programIndex), false, error);
 }
 
 DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
 {
     const std::string path = filePath();
-    std::optional<LockedFile> file = std::exchange(held_, std::nullopt);
+    std::unique_ptr<HeldFile> file = std::move(held_);
     FileError error;
     if (!file) {
-        file = LockedFile::open(path, LockedFile::Mode::ReadWrite, error);
+        file = access_.open(path, FileAccess::Mode::ReadWrite, error);
         if (!file)
             return {false, kOpenErrorMessage};
     }
@@ -169,7 +172,7 @@ DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
     DataFileHeader header;
     const std::optional<std::size_t> read = file->readAt(0, header.bytes.data(), header.bytes.size(), error);
     if (read && *read != header.bytes.size())
-        error = {FileError::Kind::TooShort, 0};
+        error = {FileError::Kind::TooShort, {}};
     if (!read || *read != header.bytes.size())
         return {false, withPath(kSaveFailedMessage, path, error)};
     header.setProgramIndex(programIndex);
@@ -178,7 +181,7 @@ DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
     if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error) || !file->sync(error))
         return {false, withPath(kSaveFailedMessage, path, error)};
     if (!file->isAt(path))
-        return {false, withPath(kSaveFailedMessage, path, {FileError::Kind::Gone, 0})};
+        return {false, withPath(kSaveFailedMessage, path, {FileError::Kind::Gone, {}})};
     return {true, kSavedMessage};
 }
 
@@ -197,7 +200,7 @@ std::optional<TimingEntry> DataFile::LoadTiming(int programIndex, int position, 
 {
     const std::uint8_t n = std::uint8_t(position);
     TimingEntry slot;
-    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
+    const bool read = withFile(FileAccess::Mode::Read, [&](HeldFile& file) {
         FileError error;
         return n == 0 || file.readAt(entryOffset(programIndex, n), &slot, sizeof slot, error).has_value();
     });
@@ -211,7 +214,7 @@ std::optional<TimingEntry> DataFile::LoadTiming(int programIndex, int position, 
 
 bool DataFile::StoreTiming(int programIndex, int position, const TimingEntry& entry)
 {
-    return withFile(LockedFile::Mode::Write, [&](LockedFile& file) {
+    return withFile(FileAccess::Mode::Write, [&](HeldFile& file) {
         FileError error;
         return file.writeAt(entryOffset(programIndex, position), &entry, sizeof entry, error);
     });
@@ -227,12 +230,12 @@ DataFile::Listing DataFile::listAllTimings() const
     Listing listing;
     const std::string path = filePath();
     FileError error;
-    auto file = LockedFile::open(path, LockedFile::Mode::Peek, error);
+    const std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::Peek, error);
     DataFileHeader header;
     const std::optional<std::size_t> read =
         file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
     if (read && (*read != header.bytes.size() || !header.isValid()))
-        error = {FileError::Kind::NotDataFile, 0};
+        error = {FileError::Kind::NotDataFile, {}};
     for (int program = 0; error.kind == FileError::Kind::None && program < kProgramCount; ++program) {
         ProgramTable table;
         if (readTable(*file, program, table, error))
@@ -246,7 +249,7 @@ DataFile::Listing DataFile::listAllTimings() const
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
     ProgramTable table;
-    const bool read = withFile(LockedFile::Mode::Read, [&](LockedFile& file) {
+    const bool read = withFile(FileAccess::Mode::Read, [&](HeldFile& file) {
         FileError error;
         return readTable(file, programIndex, table, error);
     });

@@ -3,10 +3,12 @@
 // is held exclusively and every operation works on it; otherwise each operation opens the
 // file itself, holds it exclusively while it works, and closes it before returning.
 #include "DataFileLayout.h"
+#include "FileAccess.h"
 #include "LockedFile.h"
 #include "TimingEntry.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +17,21 @@ namespace quennet {
 
 class DataFile {
 public:
+    // What 打开文件 did. Only the first three hold the file; after the others nothing was changed.
+    enum class OpenOutcome {
+        Opened,      // a valid file
+        Created,     // there was none: an empty one was made
+        Replaced,    // its header was damaged: it was kept as filePath() + ".bak" and emptied
+        Refused,     // it could not be opened, locked or read
+        NotCreated,  // no empty file could be made in its place (failure 001 or 002)
+    };
+
     struct OpenResult {
-        bool opened = false;   // false: the file was refused, nothing was changed and nothing is held
-        bool failed = false;   // the message tells of a failure: refused, or no file could be made
+        OpenOutcome outcome = OpenOutcome::Refused;
         int programIndex = 0;  // the stored program of a valid file, else the one asked for
         std::string message;
+
+        bool opened() const { return outcome <= OpenOutcome::Replaced; }
     };
 
     struct CloseResult {
@@ -33,18 +45,18 @@ public:
     };
 
     // driveFolder is the folder that stands for drive C:.
-    explicit DataFile(std::string driveFolder);
+    explicit DataFile(std::string driveFolder, FileAccess& access = systemFileAccess());
 
     // The data file's real path on this machine.
     std::string filePath() const;
-    bool holdsFile() const { return held_.has_value(); }
+    bool holdsFile() const { return held_ != nullptr; }
 
     // The open command: takes a valid file, or creates a missing one, or replaces one with an
     // invalid header after keeping it as filePath() + ".bak". A file that exists but cannot be
     // opened, locked or read is refused and left as it is.
     OpenResult OpenDataFile(int programIndex);
 
-    // Writes a complete empty file selecting programIndex; true when every byte was written.
+    // Puts a complete empty file selecting programIndex in the file's place, whole or not at all.
     bool CreateDataFile(int programIndex);
 
     // The close command: writes the selected program into the header, puts the file on the
@@ -80,10 +92,12 @@ public:
 
 private:
     template<class Work>
-    bool withFile(LockedFile::Mode mode, Work work);
+    bool withFile(FileAccess::Mode mode, Work work);
+    void hold(std::unique_ptr<HeldFile> file, const std::string& path);
 
     std::string driveFolder_;
-    std::optional<LockedFile> held_;
+    FileAccess& access_;
+    std::unique_ptr<HeldFile> held_;
     std::string heldPath_;
 };
 

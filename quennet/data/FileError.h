@@ -7,7 +7,8 @@ namespace quennet {
 struct FileError {
     enum class Kind {
         None,
-        System,       // the system refused; `code` holds its errno
+        Missing,      // nothing at the path
+        System,       // the system refused, for the reason it gave
         Busy,         // another program holds the file
         NotRegular,   // a folder, a pipe or a device where the file should be
         TooShort,     // the file ends before the block that was asked for
@@ -15,10 +16,9 @@ struct FileError {
         Gone,         // deleted, renamed or replaced by another program while held
     };
     Kind kind = Kind::None;
-    int code = 0;
+    std::string systemReason;  // the system's own words, for Missing and System
 
-    static FileError system(int code) { return {Kind::System, code}; }
-    bool isMissing() const;
+    static FileError system(std::string reason) { return {Kind::System, std::move(reason)}; }
 };
 
 // "另一个程序正在使用这个文件", "这不是普通文件", or the system's own reason.

@@ -1,6 +1,10 @@
 #include "LockedFile.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -10,106 +14,34 @@
 namespace quennet {
 
 namespace {
-int readFault = 0;
-int writeFault = 0;
+using Mode = FileAccess::Mode;
 
-int openFlags(LockedFile::Mode mode)
+FileError systemError(int code)
+{
+    return {code == ENOENT ? FileError::Kind::Missing : FileError::Kind::System, std::strerror(code)};
+}
+
+int openFlags(Mode mode)
 {
     switch (mode) {
-    case LockedFile::Mode::Read:
-    case LockedFile::Mode::Peek: return O_RDONLY;
-    case LockedFile::Mode::Write: return O_WRONLY;
-    case LockedFile::Mode::ReadWrite: return O_RDWR;
-    case LockedFile::Mode::CreateNew: return O_RDWR | O_CREAT | O_EXCL;
-    case LockedFile::Mode::Create: return O_WRONLY | O_CREAT;
+    case Mode::Read:
+    case Mode::Peek: return O_RDONLY;
+    case Mode::Write: return O_WRONLY;
+    case Mode::ReadWrite: return O_RDWR;
     }
     return O_RDONLY;
 }
-}  // namespace
 
-std::optional<LockedFile> LockedFile::open(const std::string& path, Mode mode, FileError& error)
+bool writeAll(int fd, long offset, const void* data, std::size_t size, FileError& error)
 {
-    // O_NONBLOCK: opening a pipe would otherwise wait for a writer for ever.
-    const int fd = ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
-    if (fd < 0) {
-        error = FileError::system(errno);
-        return std::nullopt;
-    }
-    LockedFile file(fd);
-    struct stat status { };
-    if (::fstat(fd, &status) != 0) {
-        error = FileError::system(errno);
-        return std::nullopt;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        error = {FileError::Kind::NotRegular, 0};
-        return std::nullopt;
-    }
-    // Readers share the file with one another (a shared lock also needs nothing but read access
-    // on a network file system); whoever writes has it alone.
-    const int lock = mode == Mode::Read ? LOCK_SH : LOCK_EX;
-    if (mode != Mode::Peek && ::flock(fd, lock | LOCK_NB) != 0) {
-        error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, 0} : FileError::system(errno);
-        return std::nullopt;
-    }
-    return file;
-}
-
-LockedFile::LockedFile(LockedFile&& other) noexcept : fd_(std::exchange(other.fd_, -1))
-{ }
-
-LockedFile& LockedFile::operator=(LockedFile&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-LockedFile::~LockedFile()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-std::optional<std::size_t> LockedFile::readAt(long offset, void* data, std::size_t size, FileError& error)
-{
-    if (readFault != 0) {
-        error = FileError::system(readFault);
-        return std::nullopt;
-    }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, offset + long(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = FileError::system(errno);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        done += std::size_t(n);
-    }
-    return done;
-}
-
-bool LockedFile::writeAt(long offset, const void* data, std::size_t size, FileError& error)
-{
-    if (writeFault != 0) {
-        error = FileError::system(writeFault);
-        return false;
-    }
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n =
-            ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, offset + long(done));
+            ::pwrite(fd, static_cast<const char*>(data) + done, size - done, offset + long(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = FileError::system(n < 0 ? errno : ENOSPC);
+            error = systemError(n < 0 ? errno : ENOSPC);
             return false;
         }
         done += std::size_t(n);
@@ -117,45 +49,224 @@ bool LockedFile::writeAt(long offset, const void* data, std::size_t size, FileEr
     return true;
 }
 
-bool LockedFile::resize(long size, FileError& error)
+bool syncFile(int fd, FileError& error)
 {
-    if (writeFault != 0 || ::ftruncate(fd_, size) != 0) {
-        error = FileError::system(writeFault != 0 ? writeFault : errno);
-        return false;
-    }
-    return true;
-}
-
-bool LockedFile::isAt(const std::string& path) const
-{
-    struct stat held { };
-    struct stat there { };
-    return ::fstat(fd_, &held) == 0 && ::stat(path.c_str(), &there) == 0 && held.st_dev == there.st_dev
-        && held.st_ino == there.st_ino;
-}
-
-bool LockedFile::sync(FileError& error)
-{
-    if (writeFault != 0) {
-        error = FileError::system(writeFault);
-        return false;
-    }
     // A file system that cannot sync at all is no failure of this file.
-    if (::fsync(fd_) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
-        error = FileError::system(errno);
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        error = systemError(errno);
         return false;
     }
     return true;
 }
 
-void LockedFile::failReads(int errorCode)
+std::string folderOf(const std::string& path)
 {
-    readFault = errorCode;
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-void LockedFile::failWrites(int errorCode)
+// The path a link at `path` leads to, so that a replacement takes the file's place, not the link's.
+std::string resolved(const std::string& path)
 {
-    writeFault = errorCode;
+    char* real = ::realpath(path.c_str(), nullptr);
+    const std::string result = real ? real : path;
+    std::free(real);
+    return result;
+}
+
+// Once the name is given, the file is saved: a folder that cannot be flushed changes nothing.
+void syncFolder(const std::string& path)
+{
+    const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+// A temporary file beside path holding bytes with the given permissions, locked and on the device:
+// its descriptor and name, or -1.
+int writeTemporary(const std::string& path, const std::vector<std::uint8_t>& bytes, mode_t permissions,
+                   std::string& temporary, FileError& error)
+{
+    const std::size_t slash = path.rfind('/');
+    temporary = folderOf(path) + "/." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = systemError(errno);
+        return -1;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fchmod(fd, permissions) != 0)
+        error = systemError(errno);
+    else if (writeAll(fd, 0, bytes.data(), bytes.size(), error) && syncFile(fd, error))
+        return fd;
+    ::unlink(temporary.c_str());
+    ::close(fd);
+    return -1;
+}
+
+// Gives the temporary file the name path, where nothing is there unless `replace`.
+bool giveName(const std::string& temporary, const std::string& path, bool replace, FileError& error)
+{
+    if (replace ? ::rename(temporary.c_str(), path.c_str()) == 0
+                : ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system without a renaming that keeps what is there: a link does the same.
+    if (!replace && (errno == EINVAL || errno == ENOSYS) && ::link(temporary.c_str(), path.c_str()) == 0) {
+        ::unlink(temporary.c_str());
+        return true;
+    }
+    error = systemError(errno);
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+class LockedFile final : public HeldFile {
+public:
+    LockedFile(int fd, const std::string& path) : fd_(fd), path_(resolved(path)) { }
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+    ~LockedFile() override { ::close(fd_); }
+
+    std::optional<std::size_t> readAt(long offset, void* data, std::size_t size, FileError& error) override
+    {
+        std::size_t done = 0;
+        while (done < size) {
+            const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, offset + long(done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                error = systemError(errno);
+                return std::nullopt;
+            }
+            if (n == 0)
+                break;
+            done += std::size_t(n);
+        }
+        return done;
+    }
+
+    bool writeAt(long offset, const void* data, std::size_t size, FileError& error) override
+    {
+        return writeAll(fd_, offset, data, size, error);
+    }
+
+    bool sync(FileError& error) override { return syncFile(fd_, error); }
+
+    bool isAt(const std::string& path) const override
+    {
+        struct stat held { };
+        struct stat there { };
+        return ::fstat(fd_, &held) == 0 && ::stat(path.c_str(), &there) == 0 && held.st_dev == there.st_dev
+            && held.st_ino == there.st_ino;
+    }
+
+    // The new file is locked before it takes the name, so no other program gets in between.
+    bool replaceWith(const std::vector<std::uint8_t>& bytes, FileError& error) override
+    {
+        struct stat held { };
+        if (::fstat(fd_, &held) != 0) {
+            error = systemError(errno);
+            return false;
+        }
+        std::string temporary;
+        const int fd = writeTemporary(path_, bytes, held.st_mode & 07777, temporary, error);
+        if (fd < 0)
+            return false;
+        if (!giveName(temporary, path_, true, error)) {
+            ::close(fd);
+            return false;
+        }
+        syncFolder(path_);
+        ::close(std::exchange(fd_, fd));
+        return true;
+    }
+
+private:
+    int fd_;
+    std::string path_;
+};
+
+class SystemFiles final : public FileAccess {
+public:
+    SystemFiles()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        newPermissions_ = 0666 & ~mask;
+    }
+
+    std::unique_ptr<HeldFile> open(const std::string& path, Mode mode, FileError& error) override
+    {
+        // O_NONBLOCK: opening a pipe would otherwise wait for a writer for ever.
+        const int fd = ::open(path.c_str(), openFlags(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd < 0) {
+            error = systemError(errno);
+            return nullptr;
+        }
+        auto file = std::make_unique<LockedFile>(fd, path);
+        struct stat status { };
+        if (::fstat(fd, &status) != 0) {
+            error = systemError(errno);
+            return nullptr;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            error = {FileError::Kind::NotRegular, {}};
+            return nullptr;
+        }
+        // Readers share the file with one another (a shared lock also needs nothing but read access
+        // on a network file system); whoever writes has it alone.
+        const int lock = mode == Mode::Read ? LOCK_SH : LOCK_EX;
+        if (mode != Mode::Peek && ::flock(fd, lock | LOCK_NB) != 0) {
+            error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, {}} : systemError(errno);
+            return nullptr;
+        }
+        return file;
+    }
+
+    std::unique_ptr<HeldFile> create(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                                     bool replace, FileError& error) override
+    {
+        std::string temporary;
+        const int fd = writeTemporary(path, bytes, newPermissions_, temporary, error);
+        if (fd < 0)
+            return nullptr;
+        if (!giveName(temporary, path, replace, error)) {
+            ::close(fd);
+            return nullptr;
+        }
+        syncFolder(path);
+        return std::make_unique<LockedFile>(fd, path);
+    }
+
+private:
+    mode_t newPermissions_ = 0644;  // what the user's umask leaves of read and write for all
+};
+}  // namespace
+
+FileAccess& systemFileAccess()
+{
+    static SystemFiles files;
+    return files;
+}
+
+bool writeStandardOutput(const std::string& text, FileError& error)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = systemError(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
 }
 
 }  // namespace quennet

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include <cerrno>
-#include <cstring>
+#include <csignal>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -30,10 +30,13 @@ class CommandLineTest : public QObject {
         environment.insert("LANG", "C.UTF-8");
         return environment;
     }
-    int run(const QStringList& arguments)
+    // Standard output goes to outputFile when one is given.
+    int run(const QStringList& arguments, const QString& outputFile = {})
     {
         QProcess process;
         process.setProcessEnvironment(environment());
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         process.start(QStringLiteral(QUENNET_BINARY), arguments);
         if (!process.waitForFinished(20000))
             qFatal("quennet did not finish");
@@ -87,6 +90,10 @@ private slots:
         QVERIFY(QDir().mkpath(card + "/DSDATA") && QFile::rename(path, card + "/DSDATA/UserDS.KQD"));
         QCOMPARE(run({"--print", "--drive-c", card}), 0);
         QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
+
+        // A listing that does not arrive whole is no success.
+        QCOMPARE(run({"--print", "--drive-c", card}, "/dev/full"), 1);
+        QCOMPARE(err_, "quennet: cannot write the timings: " + reasonOf(ENOSPC).toUtf8() + "\n");
     }
 
     // A file that cannot be read: the path and the reason on standard error, nothing created; a
@@ -109,7 +116,7 @@ private slots:
         QCOMPARE(run({"--print", "--drive-c", home_.path() + "/none"}), 1);
         QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
         QCOMPARE(run({"--drive-c", missing}), 1);
-        QVERIFY(err_.contains(std::strerror(ENOTDIR)));
+        QCOMPARE(err_, QString("quennet: " + missing + " is not a folder\n").toUtf8());
     }
 
     void helpVersionAndMistakes()
@@ -134,6 +141,10 @@ private slots:
         window.setProcessEnvironment(environment());
         window.start(QStringLiteral(QUENNET_BINARY), {"-platform", "offscreen", "-style=fusion"});
         QVERIFY(window.waitForStarted() && !window.waitForFinished(1500));  // the window is up
+        // A write beyond the file-size limit must fail and be reported, not end the program.
+        const QByteArray status = readAll(QString("/proc/%1/status").arg(window.processId()));
+        const QByteArray ignored = status.mid(status.indexOf("SigIgn:") + 7, 17).trimmed();
+        QVERIFY2((ignored.toULongLong(nullptr, 16) >> (SIGXFSZ - 1)) & 1, ignored.constData());
         window.kill();
         window.waitForFinished();
     }

@@ -1,8 +1,8 @@
 // The data file operations on a temporary drive folder, checked byte by byte.
 #include "DataFile.h"
 #include "DataFileLayout.h"
+#include "FailingFiles.h"
 #include "FileFixtures.h"
-#include "LockedFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quennet;
@@ -23,6 +22,7 @@ class DataFileTest : public QObject {
 
     QTemporaryDir drive_;
     QString path_;
+    FailingFiles files_;
     std::unique_ptr<DataFile> file_;
 
     QString message(const char* text) const { return path_ + QString::fromUtf8(text); }
@@ -39,7 +39,7 @@ class DataFileTest : public QObject {
     {
         const QFileInfo before(path_);
         const DataFile::OpenResult result = file_->OpenDataFile(1);
-        QVERIFY(!result.opened);
+        QCOMPARE(result.outcome, DataFile::OpenOutcome::Refused);
         QVERIFY(!file_->holdsFile());
         QCOMPARE(QString::fromStdString(result.message),
                  path_ + " 定时文件无法打开(" + reason + "),文件没有任何改动!");
@@ -50,10 +50,9 @@ class DataFileTest : public QObject {
 private slots:
     void init()
     {
-        LockedFile::failReads(0);
-        LockedFile::failWrites(0);
+        files_ = FailingFiles();
         QVERIFY(QDir(drive_.path()).removeRecursively() && QDir().mkpath(drive_.path()));
-        file_ = std::make_unique<DataFile>(drive_.path().toStdString());
+        file_ = std::make_unique<DataFile>(drive_.path().toStdString(), files_);
         path_ = QString::fromStdString(file_->filePath());
     }
 
@@ -76,26 +75,16 @@ private slots:
             writeAll(path_ + ".bak", "an older backup");
         }
         const DataFile::OpenResult result = file_->OpenDataFile(3);
-        QVERIFY(result.opened);
+        QVERIFY(result.opened());
         QCOMPARE(result.programIndex, 3);
         QCOMPARE(QString::fromStdString(result.message), message(" 定时文件创建成功,可以开始输入定时!"));
         const QByteArray makerLine = QStringEncoder("GBK")(QString("Quennet 定时数据文件"));
         QCOMPARE(readAll(path_), emptyFile(3).replace(0, makerLine.size(), makerLine));
         QCOMPARE(readAll(path_ + ".bak"), old);
+        QCOMPARE(QDir(drive_.path() + "/dsdata").entryList(QDir::Files | QDir::Hidden).size(),
+                 old.isEmpty() ? 1 : 2);
         QCOMPARE(file_->CountTimings(3)->timings, 0);
         QVERIFY(!HeldElsewhere(path_).holds());
-    }
-
-    void fileIsLeftAloneWhenNoBackupCanBeKept()
-    {
-        const QByteArray old = emptyFile(9);
-        writeDataFile(drive_.path(), old);
-        QVERIFY(QDir().mkpath(path_ + ".bak"));  // a folder where the backup should go
-
-        QCOMPARE(QString::fromStdString(file_->OpenDataFile(0).message),
-                 message(" 定时文件创建失败002,不能输入定时!"));
-        QCOMPARE(readAll(path_), old);
-        QVERIFY(!file_->holdsFile());
     }
 
     // Gaps and slots whose number is not their position are no timings; a table cut short ends
@@ -151,7 +140,7 @@ private slots:
 
         QCOMPARE(file_->OpenDataFile(0).programIndex, 1);
         QVERIFY(!HeldElsewhere(path_).holds());
-        QVERIFY(!DataFile(drive_.path().toStdString()).OpenDataFile(0).opened);
+        QVERIFY(!DataFile(drive_.path().toStdString()).OpenDataFile(0).opened());
         QVERIFY(file_->StoreTiming(1, 2, musicEntry(2)));  // the held file serves every operation
         QCOMPARE(positionsOf(1), QList<int>({1, 2}));
         QCOMPARE(file_->SaveProgramIndex(3).message, std::string("  保存成功! "));
@@ -160,32 +149,23 @@ private slots:
 
         {
             FileError error;
-            const auto reader = LockedFile::open(path_.toStdString(), LockedFile::Mode::Read, error);
+            const auto reader = systemFileAccess().open(path_.toStdString(), FileAccess::Mode::Read, error);
             QVERIFY(reader && file_->CountTimings(0));
-            QVERIFY(!file_->OpenDataFile(0).opened);
+            QVERIFY(!file_->OpenDataFile(0).opened());
         }
 
         // Deleted by another program while held: no write counts as done, and 关闭文件 says so.
-        QVERIFY(file_->OpenDataFile(0).opened);
+        QVERIFY(file_->OpenDataFile(0).opened());
         QVERIFY(QFile::remove(path_));
         QVERIFY(!file_->StoreTiming(1, 3, musicEntry(3)));
         QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(0).message),
                  path_ + " 定时文件保存失败(文件已被别的程序删除或改名)!");
     }
 
-    // Whatever stands at the path and is not a regular file is refused at once.
-    void specialFilesAreRefusedWithoutWaiting()
+    // A folder at the file's name is refused with the system's reason (pipes and devices: see the
+    // editor's test of failed opens).
+    void folderIsRefused()
     {
-        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
-        QVERIFY(mkfifo(path_.toLocal8Bit().constData(), 0644) == 0);
-        verifyRefused("这不是普通文件");
-        QVERIFY(!file_->CountTimings(0));  // would block for ever on the pipe
-        QVERIFY(QFile::remove(path_));
-
-        QVERIFY(QFile::link("/dev/null", path_));
-        verifyRefused("这不是普通文件");
-        QVERIFY(QFile::remove(path_));
-
         QVERIFY(QDir().mkpath(path_));
         verifyRefused(reasonOf(EISDIR));
     }
@@ -197,18 +177,18 @@ private slots:
         const QByteArray bytes = timingsFile(0, 1);
         writeDataFile(drive_.path(), bytes);
 
-        LockedFile::failReads(EIO);
+        files_.readFault = reasonOf(EIO);
         verifyRefused(reasonOf(EIO));
         QVERIFY(!file_->LoadTiming(0, 1, TimingEntry{}));
-        LockedFile::failReads(0);
-        QVERIFY(file_->OpenDataFile(0).opened);
-        LockedFile::failReads(EIO);
+        files_.readFault.clear();
+        QVERIFY(file_->OpenDataFile(0).opened());
+        files_.readFault = reasonOf(EIO);
         QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2).message),
                  path_ + " 定时文件保存失败(" + reasonOf(EIO) + ")!");
-        LockedFile::failReads(0);
+        files_.readFault.clear();
         QCOMPARE(readAll(path_), bytes);
 
-        QVERIFY(file_->OpenDataFile(0).opened);
+        QVERIFY(file_->OpenDataFile(0).opened());
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
         QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2).message),
                  path_ + " 定时文件保存失败(文件不完整)!");
@@ -238,7 +218,7 @@ private slots:
         QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
         QCOMPARE(QString::fromStdString(file_->filePath()), path_);
         QVERIFY(QDir(drive_.path()).removeRecursively());
-        QVERIFY(file_->OpenDataFile(0).opened);
+        QVERIFY(file_->OpenDataFile(0).opened());
         QVERIFY(QFile::exists(drive_.path() + "/dsdata/userds.kqd"));
     }
 };

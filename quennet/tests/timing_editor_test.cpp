@@ -2,10 +2,11 @@
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "DataFileLayout.h"
+#include "FailingFiles.h"
 #include "FileFixtures.h"
-#include "LockedFile.h"
 #include "ScriptedDialogs.h"
 #include "TimingEditor.h"
+#include "TimingEditorProbe.h"
 #include "UpDown.h"
 
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QToolButton>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -30,6 +32,7 @@ class TimingEditorTest : public QObject {
 
     QTemporaryDir drive_;
     QString path_;
+    FailingFiles files_;
     std::unique_ptr<DataFile> file_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<TimingEditor> editor_;
@@ -56,6 +59,7 @@ class TimingEditorTest : public QObject {
             qFatal("no control %s", id);
         return widget;
     }
+    const EditorState& state() const { return TimingEditorProbe(*editor_).state(); }
     QString textOf(const char* id) const { return find<QLineEdit>(id)->text(); }
     QString indicator() const { return textOf(kIndicator); }
     void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }
@@ -116,12 +120,11 @@ class TimingEditorTest : public QObject {
 private slots:
     void init()
     {
-        LockedFile::failReads(0);
-        LockedFile::failWrites(0);
         editor_.reset();
+        files_ = FailingFiles();
         dialogs_ = ScriptedDialogs();
         QVERIFY(QDir(drive_.path()).removeRecursively() && QDir().mkpath(drive_.path()));
-        file_ = std::make_unique<DataFile>(drive_.path().toStdString());
+        file_ = std::make_unique<DataFile>(drive_.path().toStdString(), files_);
         path_ = QString::fromStdString(file_->filePath());
     }
 
@@ -169,6 +172,68 @@ private slots:
         QCOMPARE(indicator(), QString(" 05 / 05 "));
     }
 
+    // 打开文件 that cannot take the file leaves it byte for byte as it was, the previous backup too,
+    // leaves no half-written file behind, and keeps the window closed: nothing can be written and
+    // another Quennet still gets the file.
+    void failedOpenChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("old");  // empty: no file
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<int>("sizeLimit");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("backup");  // what .bak holds afterwards
+        const QByteArray damaged = timingsFile(9, 5);
+        const QByteArray older("an older backup");
+        const QString notRegular(" 定时文件无法打开(这不是普通文件),文件没有任何改动!");
+        QTest::newRow("no file, card full")
+            << QByteArray() << "" << 4096 << " 定时文件创建失败001,不能输入定时!" << QByteArray();
+        QTest::newRow("backup cannot be made")
+            << damaged << "" << 4096 << " 定时文件创建失败002,不能输入定时!" << older;
+        QTest::newRow("new file cannot be made")
+            << damaged.left(300) << "" << 4096 << " 定时文件创建失败002,不能输入定时!" << damaged.left(300);
+        QTest::newRow("folder at the backup's name")
+            << damaged << "bak folder" << 0 << " 定时文件创建失败002,不能输入定时!" << QByteArray();
+        QTest::newRow("pipe") << QByteArray() << "pipe" << 0 << notRegular << QByteArray();
+        QTest::newRow("device") << QByteArray() << "/dev/null" << 0 << notRegular << QByteArray();
+    }
+    void failedOpenChangesNothing()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(QString, obstacle);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, backup);
+        QVERIFY(QDir().mkpath(drive_.path() + "/dsdata"));
+        if (!old.isEmpty()) {
+            writeDataFile(drive_.path(), old);
+            writeAll(path_ + ".bak", "an older backup");
+        }
+        if (obstacle == "bak folder")
+            QVERIFY(QFile::remove(path_ + ".bak") && QDir().mkpath(path_ + ".bak"));
+        if (obstacle == "pipe")
+            QVERIFY(mkfifo(path_.toLocal8Bit().constData(), 0644) == 0);
+        if (obstacle == "/dev/null")
+            QVERIFY(QFile::link(obstacle, path_));
+        const QStringList entries =
+            QDir(drive_.path() + "/dsdata").entryList(QDir::AllEntries | QDir::Hidden);
+
+        startEditor();
+        if (sizeLimit != 0)
+            withFileSizeLimit(rlim_t(sizeLimit), [this] { click(kOpenCloseButton); });
+        else
+            click(kOpenCloseButton);
+        QCOMPARE(messageTexts(), QStringList(path_ + message));
+        QCOMPARE(dialogs_.messages[0].icon, Dialogs::Icon::Warning);
+        verifyOpen(false);
+        QCOMPARE(QDir(drive_.path() + "/dsdata").entryList(QDir::AllEntries | QDir::Hidden), entries);
+        if (!old.isEmpty()) {
+            QCOMPARE(readAll(path_), old);
+            QVERIFY(HeldElsewhere(path_).holds());
+        }
+        if (!backup.isEmpty())
+            QCOMPARE(readAll(path_ + ".bak"), backup);
+    }
+
     // The whole stored timing is shown, its kind and end time included, and a program switch shows
     // the last timing of that program.
     void openAndProgramSwitchShowTheLastTiming()
@@ -180,7 +245,7 @@ private slots:
         openEditor(bytes);
         QVERIFY(find<QRadioButton>(kProgram3Radio)->isChecked());
         QCOMPARE(indicator(), QString(" 03 / 03 "));
-        QCOMPARE(editor_->state().TimingKind, TimingKind::Radio);
+        QCOMPARE(state().TimingKind, TimingKind::Radio);
         QCOMPARE(textOf(kTrack1Edit), QString("12"));
         QCOMPARE(textOf(kEndHourEdit), QString("8"));
         QCOMPARE(textOf(kEndMinuteEdit), QString("45"));
@@ -283,7 +348,7 @@ private slots:
         QLineEdit* typeEdit = find<QComboBox>(kTypeList)->lineEdit();
         typeEdit->selectAll();
         QTest::keyClicks(typeEdit, "abc");
-        QCOMPARE(editor_->state().TimingKind, TimingKind::Unlisted);
+        QCOMPARE(state().TimingKind, TimingKind::Unlisted);
         QVERIFY(find(kEndHourEdit)->isVisible());
         click(kAddButton);
         const TimingEntry stored = storedAt(0, 1);
@@ -295,7 +360,7 @@ private slots:
         QInputMethodEvent typed;  // Chinese text arrives through the input method
         typed.setCommitString(QString("收音定时"));
         QApplication::sendEvent(typeEdit, &typed);
-        QCOMPARE(editor_->state().TimingKind, TimingKind::Radio);
+        QCOMPARE(state().TimingKind, TimingKind::Radio);
     }
 
     void spinsWrapAroundIndependently()
@@ -359,6 +424,10 @@ private slots:
         QCOMPARE(readAll(path_), bytes);
 
         dialogs_.answer = true;
+        withFileSizeLimit(4096,
+                          [this] { click(kClearAllButton); });  // the empty file is made whole or not at all
+        QCOMPARE(readAll(path_), bytes);
+        QCOMPARE(messageTexts(), QStringList(path_ + " 定时文件无法写入,操作没有完成!"));
         typeInto(kHourEdit, "9");  // not taken: clearing keeps the field values
         click(kClearAllButton);
         QCOMPARE(readAll(path_).mid(100), emptyFile(2).mid(100));
@@ -394,7 +463,7 @@ private slots:
         for (const auto& step : steps) {
             click(step.button);
             QCOMPARE(indicator(), QString(step.shown));
-            QCOMPARE(editor_->state().ShownNo, step.position);
+            QCOMPARE(state().ShownNo, step.position);
             QCOMPARE(textOf(kMinuteEdit), QString::number(step.position));
         }
         QCOMPARE(readAll(path_), timingsFile(0, 6, [](int) { return deletedEntry(); }));
@@ -406,23 +475,23 @@ private slots:
     {
         openEditor(timingsFile(0, 3));
         click(kPreviousButton);
-        LockedFile::failReads(EIO);
+        files_.readFault = reasonOf(EIO);
         for (const char* id : {kAddButton, kModifyButton, kDeleteButton, kFirstButton, kLastButton,
                                kPreviousButton, kNextButton, kCheckListButton, kProgram2Radio}) {
             dialogs_.messages.clear();
             click(id);
             QCOMPARE(messageTexts(), QStringList(path_ + " 定时文件无法读取,操作没有完成!"));
         }
-        LockedFile::failReads(0);
+        files_.readFault.clear();
         QVERIFY(dialogs_.checkLists.isEmpty());
         click(kProgram1Radio);
         QCOMPARE(indicator(), QString(" 03 / 03 "));
 
         dialogs_.messages.clear();
-        LockedFile::failWrites(ENOSPC);
+        files_.writeFault = reasonOf(ENOSPC);
         click(kAddButton);
         click(kOpenCloseButton);  // 关闭文件 cannot save either, and says so as a warning
-        LockedFile::failWrites(0);
+        files_.writeFault.clear();
         QCOMPARE(messageTexts(),
                  QStringList({path_ + " 定时文件无法写入,操作没有完成!",
                               path_ + " 定时文件保存失败(" + reasonOf(ENOSPC) + ")!"}));

@@ -2,16 +2,14 @@
 
 #include "CheckListTexts.h"
 #include "DataFile.h"
+#include "LockedFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace quennet {
 
@@ -69,7 +67,7 @@ bool needsNoWindow(const QStringList& arguments)
         || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir());
 }
 
-CommandLine readCommandLine(const QCoreApplication& app)
+std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     addOptions(parser);
@@ -78,17 +76,16 @@ CommandLine readCommandLine(const QCoreApplication& app)
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "%s: 多余的参数“%s”。\n", qPrintable(QCoreApplication::applicationName()),
                      parser.positionalArguments().constFirst().toLocal8Bit().constData());
-        std::exit(1);
+        return std::nullopt;
     }
 
     CommandLine options;
     options.driveFolder = parser.isSet(kDriveOption) ? parser.value(kDriveOption) : defaultDriveFolder();
     const QFileInfo drive(options.driveFolder);
     if (parser.isSet(kDriveOption) && !drive.isDir()) {
-        std::fprintf(stderr, "%s: %s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     options.driveFolder.toLocal8Bit().constData(),
-                     std::strerror(drive.exists() ? ENOTDIR : ENOENT));
-        std::exit(1);
+        std::fprintf(stderr, drive.exists() ? "quennet: %s is not a folder\n" : "quennet: no folder %s\n",
+                     options.driveFolder.toLocal8Bit().constData());
+        return std::nullopt;
     }
     return options;
 }
@@ -111,10 +108,12 @@ int printTimings(const QString& driveFolder)
         for (const TimingEntry& entry : entries)
             text += checkListRow(++row, entry).join(QLatin1Char('\t')).toUtf8() + '\n';
     }
-    return std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout) == std::size_t(text.size())
-            && std::fflush(stdout) == 0
-        ? 0
-        : 1;
+    FileError error;
+    if (writeStandardOutput(text.toStdString(), error))
+        return 0;
+    // A full disk, say: the listing did not arrive whole.
+    std::fprintf(stderr, "quennet: cannot write the timings: %s\n", reasonText(error).c_str());
+    return 1;
 }
 
 }  // namespace quennet

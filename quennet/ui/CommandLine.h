@@ -2,6 +2,7 @@
 // What the program is asked to do on its command line.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QCoreApplication;
 
@@ -17,8 +18,8 @@ bool needsNoWindow(const QStringList& arguments);
 
 // Reads the options of the running application. --help, --version and an unknown option print
 // their text and end the program; an argument that is no option, or a --drive-c folder that does
-// not exist, ends it with status 1.
-CommandLine readCommandLine(const QCoreApplication& app);
+// not exist, is reported on standard error and gives nothing: the program ends with status 1.
+std::optional<CommandLine> readCommandLine(const QCoreApplication& app);
 
 // --print: every program that has timings, under the check list's title, one line per timing
 // with the check list's cells separated by tabs. Returns the exit status.

@@ -22,7 +22,7 @@ public:
     virtual void showCheckList(QWidget* parent, DataFile& file, int programIndex) = 0;
     virtual void showAbout(QWidget* parent) = 0;
     // The print dialog; true when the user chose to print (the printer is then set up).
-    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 
 }  // namespace quennet

@@ -35,7 +35,7 @@ void QtDialogs::showAbout(QWidget* parent)
     about.exec();
 }
 
-bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+bool QtDialogs::printDialog(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;

@@ -10,7 +10,7 @@ public:
     bool confirm(QWidget* parent, const QString& text) override;
     void showCheckList(QWidget* parent, DataFile& file, int programIndex) override;
     void showAbout(QWidget* parent) override;
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool printDialog(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace quennet

@@ -84,7 +84,7 @@ void TimingCheckList::printList()
 {
     QPrinter printer(QPrinter::HighResolution);
     PrintPages::prepare(printer, windowTitle(), filePath_, table_);
-    if (!dialogs_.choosePrinter(this, printer))
+    if (!dialogs_.printDialog(this, printer))
         return;
     CheckListDocument document{
         windowTitle(),

@@ -29,12 +29,12 @@ class TimingEditor : public QDialog {
 public:
     TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    const EditorState& state() const { return state_; }
-
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    friend class TimingEditorProbe;
+
     // One number field: its edit, its spin (whose range is the field's) and whether that range is
     // checked when the field is taken.
     struct NumberField {

@@ -54,16 +54,17 @@ void TimingEditor::reportFailure(const char* message)
 void TimingEditor::openCloseClick()
 {
     if (state_.FileClosed) {
+        // Without the file held the window stays closed, so that nothing is written into a file
+        // that was left alone or that another program holds.
         const DataFile::OpenResult result = file_.OpenDataFile(state_.ProgramIndex);
-        const Dialogs::Icon icon = result.failed ? Dialogs::Icon::Warning : Dialogs::Icon::None;
-        if (!result.opened) {
-            dialogs_.message(this, QString::fromStdString(result.message), icon);
+        if (!result.opened()) {
+            dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::Warning);
             return;
         }
         state_.FileClosed = false;
         state_.ProgramIndex = result.programIndex;
         showLastTiming();
-        dialogs_.message(this, QString::fromStdString(result.message), icon);
+        dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::None);
         openButton_->setText(QStringLiteral("关闭文件"));
         setFileButtonsEnabled(true);
     } else {

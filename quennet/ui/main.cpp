@@ -2,6 +2,7 @@
 #include "AppSetup.h"
 #include "CommandLine.h"
 #include "DataFile.h"
+#include "LockedFile.h"
 #include "QtDialogs.h"
 #include "TimingEditor.h"
 
@@ -19,13 +20,16 @@ int main(int argc, char* argv[])
     if (quennet::needsNoWindow(arguments)) {
         QCoreApplication app(argc, argv);
         quennet::installQtTranslations(app, QLocale::system());
-        return quennet::printTimings(quennet::readCommandLine(app).driveFolder);
+        const std::optional<quennet::CommandLine> options = quennet::readCommandLine(app);
+        return options ? quennet::printTimings(options->driveFolder) : 1;
     }
 
     QApplication app(argc, argv);
     quennet::setUpApplication();
-    const quennet::CommandLine options = quennet::readCommandLine(app);
-    quennet::DataFile file(options.driveFolder.toStdString());
+    const std::optional<quennet::CommandLine> options = quennet::readCommandLine(app);
+    if (!options)
+        return 1;
+    quennet::DataFile file(options->driveFolder.toStdString(), quennet::systemFileAccess());
     quennet::QtDialogs dialogs;
     quennet::TimingEditor editor(file, dialogs);
     editor.exec();

@@ -1,11 +1,16 @@
 #pragma once
 // Building and inspecting data files byte by byte in tests.
+#include "DataFileLayout.h"
 #include "LockedFile.h"
 #include "TimingEntry.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
-#include <optional>
+#include <cstring>
+#include <memory>
+#include <sys/resource.h>
 
 namespace quennet::testing {
 
@@ -36,11 +41,122 @@ QByteArray bytesOf(const quennet::TimingEntry& entry);
 // lock belongs to an open file, so an open of our own conflicts just as another process's would.
 class HeldElsewhere {
 public:
-    explicit HeldElsewhere(const QString& path);
-    bool holds() const { return lock_.has_value(); }
+    explicit HeldElsewhere(const QString& path)
+    {
+        quennet::FileError error;
+        lock_ =
+            quennet::systemFileAccess().open(path.toStdString(), quennet::FileAccess::Mode::ReadWrite, error);
+    }
+    bool holds() const { return lock_ != nullptr; }
 
 private:
-    std::optional<quennet::LockedFile> lock_;
+    std::unique_ptr<quennet::HeldFile> lock_;
 };
+
+// Runs body as on a device that takes no more than `limit` bytes per file. The signal such a write
+// raises is left as it is: the program itself must keep it from ending the process.
+template<class Body>
+void withFileSizeLimit(rlim_t limit, Body body)
+{
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    body();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+inline QString writeDataFile(const QString& drive, const QByteArray& bytes)
+{
+    QDir().mkpath(drive + "/dsdata");
+    writeAll(drive + "/dsdata/userds.kqd", bytes);
+    return drive + "/dsdata/userds.kqd";
+}
+
+inline QString reasonOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+inline QByteArray emptyFile(int programIndex)
+{
+    QByteArray bytes(quennet::kDataFileSize, '\0');
+    bytes[100] = 0x5A;
+    bytes[101] = char(programIndex);
+    return bytes;
+}
+
+inline quennet::TimingEntry timingEntry(int position, int hour, int minute, int main, int second, int third,
+                                        int from, int to, int days, int zones, int radio)
+{
+    quennet::TimingEntry entry;
+    entry.EntryNo = std::uint8_t(position);
+    entry.Hour = std::uint8_t(hour);
+    entry.Minute = std::uint8_t(minute);
+    entry.MainTrack = std::uint8_t(main);
+    entry.SecondTrack = std::uint8_t(second);
+    entry.ThirdTrack = std::uint8_t(third);
+    entry.RangeFromOrEndHour = std::uint8_t(from);
+    entry.RangeToOrEndMinute = std::uint8_t(to);
+    entry.DayBits = std::uint8_t(days);
+    entry.ZoneBits = std::uint8_t(zones);
+    entry.RadioFlag = std::uint8_t(radio);
+    return entry;
+}
+
+inline quennet::TimingEntry musicEntry(int position)
+{
+    quennet::TimingEntry entry =
+        timingEntry(position, 7, position % 60, position % 90, 2, 3, 10, 20, 0x3E, 0x05);
+    entry.Reserved3 = 0x33;
+    return entry;
+}
+
+inline quennet::TimingEntry deletedEntry()
+{
+    quennet::TimingEntry entry;
+    entry.EntryNo = quennet::kDeletedEntryNo;
+    return entry;
+}
+
+inline QByteArray timingsFile(int program, int count, quennet::TimingEntry (*make)(int))
+{
+    QByteArray bytes = emptyFile(program);
+    for (int n = 1; n <= count; ++n)
+        putEntry(bytes, program, n, make(n));
+    return bytes;
+}
+
+inline void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry)
+{
+    std::memcpy(file.data() + quennet::entryOffset(program, position), &entry, sizeof entry);
+}
+
+inline quennet::TimingEntry entryAt(const QByteArray& file, int program, int position)
+{
+    quennet::TimingEntry entry;
+    std::memcpy(static_cast<void*>(&entry), file.constData() + quennet::entryOffset(program, position),
+                sizeof entry);
+    return entry;
+}
+
+inline QByteArray bytesOf(const quennet::TimingEntry& entry)
+{
+    return QByteArray(reinterpret_cast<const char*>(&entry), sizeof entry);
+}
 
 }  // namespace quennet::testing

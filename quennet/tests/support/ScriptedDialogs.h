@@ -34,7 +34,7 @@ public:
         checkLists.append(programIndex);
     }
     void showAbout(QWidget*) override { ++abouts; }
-    bool choosePrinter(QWidget*, QPrinter& printer) override
+    bool printDialog(QWidget*, QPrinter& printer) override
     {
         ++printRequests;
         proposedPrintFile = printer.outputFileName();
