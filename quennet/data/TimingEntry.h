@@ -31,9 +31,8 @@ constexpr std::uint8_t kPeripheralTrack = 0xE5;
 constexpr std::uint8_t kWorkdayBits = 0x3E;  // Monday to Friday
 constexpr std::uint8_t kAllZoneBits = 0x0F;  // zones 1 to 4
 
-// The entries of the editor's type list, in their order. Unlisted stands for a typed text that
-// names no entry; such a timing is stored like music.
-enum class TimingKind : std::uint8_t { Music = 0, Radio = 1, Peripheral = 2, Unlisted = 3 };
+// The entries of the editor's type list, in their order.
+enum class TimingKind : std::uint8_t { Music = 0, Radio = 1, Peripheral = 2 };
 
 // A radio flag wins over the track; a track beyond 99 marks a peripheral timing.
 inline TimingKind kindOf(const TimingEntry& entry)

@@ -337,30 +337,38 @@ private slots:
         QVERIFY(find(kTrack2Edit)->isVisible() && !find(kEndHourEdit)->isVisible());
     }
 
-    // A typed text that names no entry leaves the controls alone and stores a music timing.
-    void typedKindSelectingNoEntry()
+    // The type list never stores a kind it does not show: text that names no entry changes nothing
+    // and gives way to the shown kind when the list loses the focus or a command takes the fields.
+    void typedTextNamingNoKind()
     {
         openEditor(emptyFile(0));
-        typeInto(kRandomFromEdit, "4");
-        click(kModifyButton);
+        editor_->activateWindow();  // focus changes reach the controls of the active window only
+        QVERIFY(QTest::qWaitForWindowActive(editor_.get()));
+        typeInto(kRandomFromEdit, "4");  // a music value left behind in a hidden field
         selectKind(TimingKind::Peripheral);
-        typeInto(kEndHourEdit, "9");
+        fill({{kEndHourEdit, "9"}, {kEndMinuteEdit, "30"}});
         QLineEdit* typeEdit = find<QComboBox>(kTypeList)->lineEdit();
-        typeEdit->selectAll();
+        typeEdit->setFocus();
+        typeEdit->setCursorPosition(3);
         QTest::keyClicks(typeEdit, "abc");
-        QCOMPARE(state().TimingKind, TimingKind::Unlisted);
-        QVERIFY(find(kEndHourEdit)->isVisible());
+        QCOMPARE(typeEdit->text(), QString("外设设abc定"));
+        QVERIFY(find(kEndHourEdit)->isVisible() && !find(kTrack1Edit)->isVisible());
         click(kAddButton);
-        const TimingEntry stored = storedAt(0, 1);
-        QCOMPARE(stored.RadioFlag, 0);
-        QCOMPARE(stored.MainTrack, 0);
-        QCOMPARE(stored.RangeFromOrEndHour, 4);
+        QCOMPARE(hexAt(0, 1), QByteArray("01 00 00 00 0f e5 00 00 3e 00 09 1e 00 00 00 00"));
+        QCOMPARE(typeEdit->text(), QString("外设设定"));
+
+        typeEdit->setFocus();
+        QTest::keyClicks(typeEdit, "x");
+        find(kHourEdit)->setFocus();
+        QCOMPARE(typeEdit->text(), QString("外设设定"));
+        QCOMPARE(state().TimingKind, TimingKind::Peripheral);
 
         typeEdit->selectAll();
         QInputMethodEvent typed;  // Chinese text arrives through the input method
         typed.setCommitString(QString("收音定时"));
         QApplication::sendEvent(typeEdit, &typed);
         QCOMPARE(state().TimingKind, TimingKind::Radio);
+        QVERIFY(find(kTrack1Edit)->isVisible());
     }
 
     void spinsWrapAroundIndependently()

@@ -102,6 +102,7 @@ bool TimingEditor::takeFields()
         }
         return true;
     };
+    showKind();
     state_.ProgramIndex = programs_->checkedId();
     if (!takeNumbers(0, kNumbersBeforeBoxes))
         return false;
@@ -131,10 +132,8 @@ void TimingEditor::showFields()
 // 修改保存 writes back what was loaded.
 void TimingEditor::ShowTiming()
 {
-    const TimingKind kind = unpackTiming(state_.EntryBuffer, fields_);
-    typeList_->setCurrentIndex(int(kind));
-    typeList_->setEditText(typeList_->itemText(int(kind)));  // replaces a typed text too
-    applyKind(kind);
+    applyKind(unpackTiming(state_.EntryBuffer, fields_));
+    showKind();
     showFields();
 }
 
@@ -153,14 +152,17 @@ void TimingEditor::applyKind(TimingKind kind)
         for (QWidget* widget : group)
             widget->setVisible(visible);
     };
-    if (kind != TimingKind::Unlisted) {
-        setVisible(endTimeGroup_, kind != TimingKind::Music);
-        trackLabel_->setText(
-            QString::fromUtf8(kind == TimingKind::Music ? kMusicTrackCaption : kStationCaption));
-        setVisible(trackGroup_, kind == TimingKind::Music);
-        setVisible(firstTrackGroup_, kind != TimingKind::Peripheral);
-    }
+    setVisible(endTimeGroup_, kind != TimingKind::Music);
+    trackLabel_->setText(QString::fromUtf8(kind == TimingKind::Music ? kMusicTrackCaption : kStationCaption));
+    setVisible(trackGroup_, kind == TimingKind::Music);
+    setVisible(firstTrackGroup_, kind != TimingKind::Peripheral);
     state_.TimingKind = kind;
+}
+
+void TimingEditor::showKind()
+{
+    typeList_->setCurrentIndex(int(state_.TimingKind));
+    typeList_->setEditText(typeList_->itemText(int(state_.TimingKind)));
 }
 
 void TimingEditor::setFileButtonsEnabled(bool enabled)
@@ -182,15 +184,22 @@ void TimingEditor::typeSelected(int index)
     applyKind(TimingKind(index));
 }
 
+// Text that names no entry changes nothing: the shown kind stays the one that is stored, and the
+// list reads it again when it loses the focus or a command takes the fields.
 void TimingEditor::typeEdited(const QString& text)
 {
     const int index = typeList_->findText(text, Qt::MatchExactly);
-    if (index < 0) {
-        state_.TimingKind = TimingKind::Unlisted;  // nothing is shown or hidden
+    if (index < 0)
         return;
-    }
     typeList_->setCurrentIndex(index);
     applyKind(TimingKind(index));
+}
+
+bool TimingEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == typeList_ && event->type() == QEvent::FocusOut)
+        showKind();
+    return QDialog::eventFilter(watched, event);
 }
 
 // Up at the top wraps to 0, down at 0 wraps to the top.

@@ -31,6 +31,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class TimingEditorProbe;
@@ -62,6 +63,8 @@ private:
     // (the valid ones before); a failed write is reported and changes nothing else.
     void storeFieldsAt(const std::vector<int>& positions, int position);
     void applyKind(TimingKind kind);
+    // The type list reads the shown kind again, whatever was typed into it.
+    void showKind();
     void setFileButtonsEnabled(bool enabled);
     // Positions of the program's timings; a failed read is reported and gives nothing.
     std::optional<std::vector<int>> validPositions();
@@ -74,7 +77,7 @@ private:
     void openCloseClick();                 // 打开文件 / 关闭文件
     void programClick(int programIndex);   // 程序1..程序4
     void typeSelected(int index);          // 音乐定时 / 收音定时 / 外设设定
-    void typeEdited(const QString& text);  // a kind typed into the type list
+    void typeEdited(const QString& text);  // an entry's name typed into the type list
     void spinScrolled(const NumberField& field, int position);
     void addClick();                               // 添加保存
     void modifyClick();                            // 修改保存

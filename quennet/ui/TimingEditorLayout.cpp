@@ -88,6 +88,7 @@ void TimingEditor::buildLayout()
     typeList_->setGeometry(typeRect.x(), typeRect.y() - 2, typeRect.width(), typeList_->sizeHint().height());
     connect(typeList_, &QComboBox::activated, this, &TimingEditor::typeSelected);
     connect(typeList_->lineEdit(), &QLineEdit::textEdited, this, &TimingEditor::typeEdited);
+    typeList_->installEventFilter(this);
 
     addLabel(QStringLiteral("当前定时："), du.rect(157, 48, 41, 8));
     indicatorEdit_ = new QLineEdit(this);
