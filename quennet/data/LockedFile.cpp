@@ -175,6 +175,10 @@ public:
         const int fd = writeTemporary(path_, bytes, held.st_mode & 07777, temporary, error);
         if (fd < 0)
             return false;
+        // A file shared with a group stays the group's where the user may keep it so (the
+        // permission bits are set again, since a change of owner clears some of them).
+        if (::fchown(fd, held.st_uid, held.st_gid) == 0 || ::fchown(fd, uid_t(-1), held.st_gid) == 0)
+            ::fchmod(fd, held.st_mode & 07777);
         if (!giveName(temporary, path_, true, error)) {
             ::close(fd);
             return false;
