@@ -181,8 +181,8 @@ private slots:
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<int>("sizeLimit");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("backup");  // what .bak holds afterwards
-        const QByteArray damaged = timingsFile(9, 5);
+        QTest::addColumn<QByteArray>("backup");                                // what .bak holds afterwards
+        const QByteArray damaged = timingsFile(0, 5).replace(101, 1, "\x09");  // program index 9
         const QByteArray older("an older backup");
         const QString notRegular(" 定时文件无法打开(这不是普通文件),文件没有任何改动!");
         QTest::newRow("no file, card full")
