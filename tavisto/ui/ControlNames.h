@@ -85,9 +85,19 @@ inline constexpr char kEditingPanel[] = "StatusBar1Panel1";  // what is being ed
 inline constexpr char kOverviewPanel[] = "Panel1";
 inline constexpr char kOverviewHeader[] = "HeaderControl1";
 inline constexpr char kOverviewGrid[] = "StringGrid1";
-inline constexpr char kOverviewClearButton[] = "Button1";  // 清除定时
-inline constexpr char kOverviewEditButton[] = "Button2";   // 编辑定时
-inline constexpr char kOverviewBackButton[] = "Button3";   // 返回
+inline constexpr char kOverviewClearButton[] = "Button1";    // 清除定时
+inline constexpr char kOverviewEditButton[] = "Button2";     // 编辑定时
+inline constexpr char kOverviewBackButton[] = "Button3";     // 返回
+inline constexpr char kWeekPlanButton[] = "WeekPlanButton";  // 周计划
+
+// Week plan window
+inline constexpr char kWeekPlanWindow[] = "WeekPlan";
+inline constexpr char kWeekProgramList[] = "WeekProgram";
+inline constexpr char kWeekZoomSlider[] = "WeekZoom";
+inline constexpr char kWeekPicture[] = "WeekPicture";
+inline constexpr char kFindingList[] = "FindingList";
+inline constexpr char kWeekPrintButton[] = "WeekPrintButton";  // 打印
+inline constexpr char kWeekCloseButton[] = "WeekCloseButton";  // 关闭
 
 // About window
 inline constexpr char kAboutNameLabel[] = "Label1";

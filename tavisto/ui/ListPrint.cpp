@@ -64,6 +64,14 @@ QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& bodySize, 
     return pages;
 }
 
+void paintPrintedPage(QPainter& painter, const PrintedPage& page)
+{
+    for (const PrintedPage::Text& text : page.texts)
+        painter.drawText(text.box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text.text);
+    for (const QLineF& rule : page.rules)
+        painter.drawLine(rule);
+}
+
 bool printList(const PrintedList& list, QPagedPaintDevice& device)
 {
     const QFont font = listFont();
@@ -71,10 +79,7 @@ bool printList(const PrintedList& list, QPagedPaintDevice& device)
     const QList<PrintedPage> pages = layOutPages(list, printout.body().size(), font, printout.device());
     return printout.print(int(pages.size()), [&](QPainter& painter, int page) {
         painter.setFont(font);
-        for (const PrintedPage::Text& text : pages[page].texts)
-            painter.drawText(text.box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text.text);
-        for (const QLineF& rule : pages[page].rules)
-            painter.drawLine(rule);
+        paintPrintedPage(painter, pages[page]);
     });
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace tavisto {
 
@@ -37,6 +38,9 @@ QFont listFont();
 // measures it.
 QList<PrintedPage> layOutPages(const PrintedList& list, const QSizeF& bodySize, const QFont& font,
                                QPaintDevice* device);
+
+// Paints one laid-out page.
+void paintPrintedPage(QPainter& painter, const PrintedPage& page);
 
 // Prints the list onto `device` (a printer), one page after another. False when painting fails.
 bool printList(const PrintedList& list, QPagedPaintDevice& device);

@@ -3,6 +3,7 @@
 
 #include "Dialogs.h"
 #include "EditorState.h"
+#include "WeekPlan.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -113,6 +114,12 @@ private:
     // Overview list
     void CreatList();
     void ReListCell(int row);
+    QString fileNameShown() const;  // on printouts: the file's name, or 新文件
+
+    // Week plan
+    void showWeekPlan();
+    // The store step, then that timing's program, kind and slot as the mode switches show them.
+    void showTiming(const TimingRef& timing);
 
     bool confirm(const QString& text);
 

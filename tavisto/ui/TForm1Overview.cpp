@@ -1,8 +1,10 @@
-// The overview list of the edited table: opening it, filling its rows, and its two commands.
+// The overview list of the edited table: opening it, filling its rows, its two commands, and the
+// week plan it opens.
 #include "TForm1.h"
 
 #include "AppTexts.h"
 #include "TForm2.h"
+#include "WeekPlanWindow.h"
 
 namespace tavisto {
 
@@ -15,8 +17,7 @@ void TForm1::Button11Click()
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
     overview_->setWindowTitle(overviewTitle(state_.selection(), state_.Timings.RandomEnabled));
-    overview_->setSource(state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName,
-                         tableName(state_.selection()));
+    overview_->setSource(fileNameShown(), tableName(state_.selection()));
     connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
         state_.CP.Serial = 0;
         ClearCP(state_.CP);
@@ -29,12 +30,41 @@ void TForm1::Button11Click()
         state_.SlotNo = static_cast<std::uint8_t>(row + 1);
         showSlotNo();
     });
+    connect(overview_, &TForm2::weekPlanRequested, this, &TForm1::showWeekPlan);
     connect(overview_, &TForm2::closed, this, [this] {
         overview_ = nullptr;
         setEnabled(true);
     });
     CreatList();
     setEnabled(false);
+}
+
+void TForm1::showWeekPlan()
+{
+    // As for the overview: what the editor shows is stored first, so the plan shows it too.
+    if (!storeShownTiming())
+        return;
+    auto* plan = new WeekPlanWindow(dialogs_, state_.Timings, fileNameShown(), overview_);
+    connect(plan, &WeekPlanWindow::timingRequested, this, [this](const TimingRef& timing) {
+        if (overview_)
+            overview_->close();
+        showTiming(timing);
+    });
+    plan->show();
+}
+
+void TForm1::showTiming(const TimingRef& timing)
+{
+    if (!storeShownTiming())
+        return;
+    state_.EditObject =
+        static_cast<std::uint8_t>(timing.kind == TimingKind::Random ? kRandomProgram : timing.program);
+    if (timing.kind != TimingKind::Random)
+        state_.Type = timing.kind == TimingKind::Music ? TimingType::Music : TimingType::Peripheral;
+    state_.SlotNo = static_cast<std::uint8_t>(std::clamp(timing.slot, 1, lastSlot(state_.selection())));
+    checkModeButtons();
+    applyModeLayout();
+    showSlotNo();
 }
 
 void TForm1::CreatList()
@@ -47,6 +77,11 @@ void TForm1::CreatList()
     }
     // The rows were read through CP: give it back the shown timing.
     LoadBuftoCP(0);
+}
+
+QString TForm1::fileNameShown() const
+{
+    return state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName;
 }
 
 void TForm1::ReListCell(int row)

@@ -30,8 +30,10 @@ constexpr QRect kPanel(16, 0, 769, 537);
 constexpr int kHeaderHeight = 24;
 constexpr int kButtonTop = 552;
 constexpr QSize kButtonSize(75, 25);
-constexpr int kButtonLefts[] = {216, 336, 600};
+constexpr int kButtonLefts[] = {216, 336, 510, 600};  // 周计划 beside 返回
+constexpr int kButtonCount = 4;
 constexpr QSize kSmallestSize(320, 200);
+const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_L);
 
 QPushButton* addButton(QWidget* window, const char* name, const QString& text, int left)
 {
@@ -86,12 +88,18 @@ TForm2::TForm2(Dialogs& dialogs, QWidget* mainWindow)
 
     auto* clear = addButton(this, kOverviewClearButton, QStringLiteral("清除定时"), kButtonLefts[0]);
     auto* edit = addButton(this, kOverviewEditButton, QStringLiteral("编辑定时"), kButtonLefts[1]);
-    auto* back = addButton(this, kOverviewBackButton, QStringLiteral("返回"), kButtonLefts[2]);
+    auto* weekPlan = addButton(this, kWeekPlanButton, QStringLiteral("周计划"), kButtonLefts[2]);
+    weekPlan->setShortcut(kWeekPlanKey);
+    weekPlan->setToolTip(QStringLiteral("显示播放机一周的运行计划和冲突（%1）")
+                             .arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
+    auto* back = addButton(this, kOverviewBackButton, QStringLiteral("返回"), kButtonLefts[3]);
     buttons_[0] = clear;
     buttons_[1] = edit;
-    buttons_[2] = back;
+    buttons_[2] = weekPlan;
+    buttons_[3] = back;
     connect(clear, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(edit, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(weekPlan, &QPushButton::clicked, this, &TForm2::weekPlanRequested);
     connect(back, &QPushButton::clicked, this, &QWidget::close);  // Button3Click
 
     FormCreate();
@@ -131,8 +139,9 @@ void TForm2::fitToScreen(QSize frame)
     StringGrid1->setGeometry(0, kHeaderHeight, panel.width(), panel.height() - kHeaderHeight);
     placeHeader();
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    const int gap = lost.width() == 0 ? 0 : (size.width() - 3 * kButtonSize.width()) / 4;
-    for (int i = 0; i < 3; ++i) {
+    const int gap =
+        lost.width() == 0 ? 0 : (size.width() - kButtonCount * kButtonSize.width()) / (kButtonCount + 1);
+    for (int i = 0; i < kButtonCount; ++i) {
         const int left = lost.width() == 0 ? kButtonLefts[i] : gap + i * (kButtonSize.width() + gap);
         buttons_[i]->move(left, kButtonTop - lost.height());
     }

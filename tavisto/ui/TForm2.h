@@ -38,6 +38,8 @@ signals:
     void clearTimingConfirmed(int row);
     // The editor is to show the timing in `row`; the window closes right after this signal.
     void editTimingRequested(int row);
+    // 周计划: the week plan is to be shown over this window.
+    void weekPlanRequested();
     // Sent on every close: 返回, 编辑定时 or the title bar's close box.
     void closed();
 
@@ -61,7 +63,7 @@ private:
     QWidget* Panel1;
     QHeaderView* HeaderControl1;
     QTableWidget* StringGrid1;
-    QPushButton* buttons_[3];
+    QPushButton* buttons_[4];
 };
 
 }  // namespace tavisto

@@ -1,7 +1,8 @@
 // Pictures of Tavisto's windows for the documentation, under a real display (e.g. xvfb-run); the
 // options are those of ScreenshotOptions.h. The main window is driven through its states (no file,
 // a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
-// program); the overview, About and relation-diagram windows are shown with example contents.
+// program); the overview, About, relation-diagram and week plan windows are shown with example
+// contents.
 
 #include "AppSetup.h"
 #include "AppTexts.h"
@@ -16,6 +17,7 @@
 #include "TForm4.h"
 #include "TextConversions.h"
 #include "TimingFile.h"
+#include "WeekPlanWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,6 +86,27 @@ void showMusicTiming(TForm1& window)
         click(window, box);
 }
 
+// A school's week: bells, a noon programme, the amplifier on through the day, music at the
+// weekend, and two bells at 07:30 that clash in zone 2.
+TimingSet weekExample()
+{
+    TimingSet set = TimingSet::fresh();
+    const std::uint8_t music[][8] = {
+        {1, 0x07, 0x30, 1, 12, 3, 0x1F, 0x03},  {2, 0x07, 0x30, 4, 5, 6, 0x1F, 0x06},
+        {3, 0x08, 0x00, 7, 0, 0, 0x1F, 0x3F},   {4, 0x12, 0x00, 8, 9, 0, 0x1F, 0x3F},
+        {5, 0x13, 0x30, 10, 0, 0, 0x1F, 0x3F},  {6, 0x17, 0x00, 11, 0, 0, 0x1F, 0x3F},
+        {7, 0x10, 0x00, 20, 21, 22, 0x60, 0x30}};
+    for (const auto& slot : music)
+        std::copy(slot, slot + 8, set.Buffer.programSlot(1, TimingType::Music, slot[0]));
+    const std::uint8_t devices[][8] = {{1, 0x07, 0x15, 0x17, 0x30, 0, 0x1F, 0x3F},
+                                       {2, 0x22, 0x00, 0x06, 0x00, 0, 0x20, 0x20}};
+    for (const auto& slot : devices)
+        std::copy(slot, slot + 8, set.Buffer.programSlot(1, TimingType::Peripheral, slot[0]));
+    const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x30, 1, 0x1F, 0x04, 30, 60};
+    std::copy(random, random + 10, set.Buffer.randomSlot(1));
+    return set;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -127,8 +150,10 @@ int main(int argc, char* argv[])
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
+    WeekPlanWindow weekPlan(dialogs, weekExample(), example, nullptr);
+    weekPlan.setAttribute(Qt::WA_DeleteOnClose, false);
     return saved && options.shoot(overview, "overview") && options.shoot(about, "about")
-            && options.shoot(diagram, "diagram")
+            && options.shoot(diagram, "diagram") && options.shoot(weekPlan, "week-plan")
         ? 0
         : 1;
 }

@@ -1,0 +1,139 @@
+// The week plan over the overview: what it shows for the program the player runs, its findings,
+// the way back to a timing in the editor, and its printout.
+
+#include "MainWindowFixture.h"
+#include "PrintChecks.h"
+#include "TForm2.h"
+#include "WeekPicture.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace tavisto;
+
+namespace {
+
+// Program 2 runs; two of its music timings clash at 07:30 on Monday in zone 1; program 1 holds a
+// timing it does not play; the random program is off.
+struct WeekPlanFixture : MainWindowFixture {
+    WeekPlanFixture()
+    {
+        click(kNewFileButton);
+        changeTimings([](TimingSet& set) {
+            set.RunProgram = 2;
+            set.RandomEnabled = 0;
+            const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
+                                             {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
+            for (const auto& slot : music)
+                std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
+            const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x00, 1, 0x01, 0x01, 1, 9};
+            std::copy(random, random + 10, set.Buffer.randomSlot(1));
+        });
+    }
+
+    // 定时核对, then 周计划 in the overview.
+    QDialog* openPlan()
+    {
+        click(kOverviewButton);
+        QTest::mouseClick(overview()->findChild<QPushButton*>(kWeekPlanButton), Qt::LeftButton);
+        const QList<QWidget*> shown = shownWindows(kWeekPlanWindow);
+        return shown.size() == 1 ? qobject_cast<QDialog*>(shown.first()) : nullptr;
+    }
+    static QStringList rows(const QDialog& plan, int column)
+    {
+        QStringList texts;
+        const auto* list = plan.findChild<QTreeWidget*>(kFindingList);
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            texts << list->topLevelItem(row)->text(column);
+        return texts;
+    }
+};
+
+}  // namespace
+
+class WeekPlanWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The plan shows the run program and lists its clash first; another program can be previewed;
+    // a double-click on a finding, or on a mark in the picture, closes both windows and shows that
+    // timing in the editor.
+    void showsTheRunProgramAndLeadsToATiming()
+    {
+        WeekPlanFixture f;
+        f.click(kOverviewButton);
+        QVERIFY(f.overview()->findChild<QPushButton*>(kWeekPlanButton)->toolTip().contains("Ctrl+L"));
+        f.overview()->close();
+
+        QPointer<QDialog> plan = f.openPlan();
+        QVERIFY(plan);
+        QVERIFY(plan->isModal());
+        QCOMPARE(plan->windowTitle(), QString("周计划－程序2（播放机运行程序2）"));
+        QCOMPARE(plan->findChild<QComboBox*>(kWeekProgramList)->currentText(), QString("程序2"));
+        QCOMPARE(f.rows(*plan, 0), QStringList({"冲突", "提示", "提示"}));
+        QCOMPARE(f.rows(*plan, 4),
+                 QStringList({"程序2 音乐定时 03 / 程序2 音乐定时 07", "随机程序 01", "程序1"}));
+
+        plan->findChild<QComboBox*>(kWeekProgramList)->setCurrentIndex(2);
+        QCOMPARE(plan->windowTitle(), QString("周计划－程序3（播放机运行程序2）"));
+        QCOMPARE(f.rows(*plan, 0), QStringList({"提示", "提示"}));
+        plan->findChild<QComboBox*>(kWeekProgramList)->setCurrentIndex(1);
+
+        auto* list = plan->findChild<QTreeWidget*>(kFindingList);
+        const QRect row = list->visualItemRect(list->topLevelItem(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTRY_VERIFY(!plan && !f.overview());
+        QVERIFY(f.window.isEnabled());
+        QCOMPARE(f.state().EditObject, 2);
+        QCOMPARE(f.state().Type, TimingType::Music);
+        QCOMPARE(f.text(kSlotNumberPanel), QString("03"));
+        QCOMPARE(f.text(kStartMinuteEdit), QString("30"));
+
+        // Timing 07 is the one in zone 1 alone: its mark is found in the picture, and leads to it.
+        plan = f.openPlan();
+        auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
+        QPoint mark;
+        for (int y = 0; y < picture->viewport()->height() && mark.isNull(); ++y)
+            for (int x = 0; x < picture->viewport()->width() / kDays && mark.isNull(); ++x)
+                if (picture->eventAt(QPointF(x, y)) >= 0 && picture->eventAt(QPointF(x + 30, y)) < 0)
+                    mark = QPoint(x, y);
+        QVERIFY(!mark.isNull());
+        QTest::mouseDClick(picture->viewport(), Qt::LeftButton, {}, mark);
+        QTRY_VERIFY(!plan && !f.overview());
+        QCOMPARE(f.text(kSlotNumberPanel), QString("07"));
+
+        plan = f.openPlan();
+        QTest::keyClick(plan, Qt::Key_Escape);
+        QTRY_VERIFY(!plan);
+        QVERIFY(f.overview());
+    }
+
+    // Ctrl+P prints the week on a landscape page, then the findings, into the PDF chosen.
+    void printsThePlanToAPdf()
+    {
+        WeekPlanFixture f;
+        QDialog* plan = f.openPlan();
+        plan->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), plan);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("week.pdf");
+        f.dialogs.printAnswers.enqueue(pdf);
+        QTest::keyClick(plan, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        const QByteArray printed = fileBytes(pdf);
+        QVERIFY(printed.startsWith("%PDF"));
+        QVERIFY(printed.contains("/Title " + pdfString("周计划－程序2（播放机运行程序2） - 新文件")));
+        const QRegularExpressionMatch box =
+            QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(QString::fromLatin1(printed));
+        QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
+        QCOMPARE(printed.count("/Type /Page\n"), 2);
+    }
+};
+
+QTEST_MAIN(WeekPlanWindowTest)
+#include "week_plan_window_test.moc"

@@ -1,0 +1,23 @@
+#pragma once
+// The week plan on paper: the week on one landscape page under the title, the file name and the
+// date, then the findings as a list.
+
+#include "WeekPicture.h"
+
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+namespace tavisto {
+
+struct WeekPrintout {
+    QString title;
+    QStringList notes;  // the file name and the date
+    WeekDrawing drawing;
+    const std::vector<Finding>* findings = nullptr;
+};
+
+// Prints onto `device` (a printer set to landscape). False when painting fails.
+bool printWeekPlan(const WeekPrintout& printout, QPagedPaintDevice& device);
+
+}  // namespace tavisto

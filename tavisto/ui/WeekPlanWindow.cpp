@@ -1,0 +1,228 @@
+#include "WeekPlanWindow.h"
+
+#include "AppIcon.h"
+#include "ControlNames.h"
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "PrintPages.h"
+#include "WeekPicture.h"
+#include "WeekPlanPrint.h"
+#include "WeekText.h"
+#include "WindowSetup.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSlider>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace tavisto {
+
+namespace {
+
+constexpr QSize kWindowSize(1200, 740);  // the whole week on a 1280 x 800 screen
+constexpr int kFindingColumns = 6;
+
+QString planTitle(int program, int runProgram)
+{
+    return QStringLiteral("周计划－程序%1（播放机运行程序%2）").arg(program).arg(runProgram);
+}
+
+// A coloured square and its name for each kind, and the clash outline.
+QString legendText(const QPalette& palette)
+{
+    QString text;
+    const std::pair<TimingKind, QString> kinds[] = {{TimingKind::Music, QStringLiteral("音乐")},
+                                                    {TimingKind::Peripheral, QStringLiteral("外设")},
+                                                    {TimingKind::Random, QStringLiteral("随机")}};
+    for (const auto& [kind, name] : kinds)
+        text += QStringLiteral("<span style='color:%1'>■</span>&nbsp;%2&nbsp;&nbsp;&nbsp;")
+                    .arg(kindColour(kind).name(), name);
+    return text
+        + QStringLiteral("<span style='color:%1'>□</span>&nbsp;冲突").arg(warningColour(palette).name());
+}
+
+}  // namespace
+
+WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, const TimingSet& timings, const QString& fileName,
+                               QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), timings_(timings), fileName_(fileName)
+{
+    setObjectName(QLatin1String(kWeekPlanWindow));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowIcon(appIcon());
+    setFont(windowFont());
+
+    program_ = new QComboBox(this);
+    program_->setObjectName(QLatin1String(kWeekProgramList));
+    for (int program = 1; program <= kProgramCount; ++program)
+        program_->addItem(QStringLiteral("程序%1").arg(program), program);
+    program_->setToolTip(QStringLiteral("预览任一程序的周计划"));
+    auto* programLabel = new QLabel(QStringLiteral("预览(&P)："), this);
+    programLabel->setBuddy(program_);
+
+    zoom_ = new QSlider(Qt::Horizontal, this);
+    zoom_->setObjectName(QLatin1String(kWeekZoomSlider));
+    zoom_->setRange(1, WeekPicture::kMaxZoom);
+    zoom_->setFixedWidth(160);
+    zoom_->setToolTip(QStringLiteral("放大到小时（Ctrl+滚轮）"));
+    auto* zoomLabel = new QLabel(QStringLiteral("缩放(&Z)："), this);
+    zoomLabel->setBuddy(zoom_);
+
+    auto* legend = new QLabel(legendText(palette()), this);
+    legend->setTextFormat(Qt::RichText);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(programLabel);
+    top->addWidget(program_);
+    top->addSpacing(24);
+    top->addWidget(legend);
+    top->addStretch();
+    top->addWidget(zoomLabel);
+    top->addWidget(zoom_);
+
+    picture_ = new WeekPicture(this);
+    picture_->setObjectName(QLatin1String(kWeekPicture));
+
+    findingList_ = new QTreeWidget(this);
+    findingList_->setObjectName(QLatin1String(kFindingList));
+    findingList_->setColumnCount(kFindingColumns);
+    findingList_->setHeaderLabels({QStringLiteral("级别"), QStringLiteral("星期"), QStringLiteral("时间"),
+                                   QStringLiteral("分区"), QStringLiteral("定时"), QStringLiteral("说明")});
+    findingList_->setRootIsDecorated(false);
+    findingList_->setUniformRowHeights(true);
+    findingList_->setAllColumnsShowFocus(true);
+    findingList_->header()->setStretchLastSection(true);
+    findingList_->setMinimumHeight(120);
+
+    auto* print = new QPushButton(QStringLiteral("打印"), this);
+    print->setObjectName(QLatin1String(kWeekPrintButton));
+    print->setToolTip(QStringLiteral("打印周计划和检查结果（Ctrl+P）"));
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QLatin1String(kWeekCloseButton));
+    close->setToolTip(QStringLiteral("关闭周计划（Esc）"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(picture_, 3);
+    layout->addWidget(findingList_, 1);
+    layout->addLayout(buttons);
+
+    connect(program_, &QComboBox::currentIndexChanged, this,
+            [this] { showProgram(program_->currentData().toInt()); });
+    connect(zoom_, &QSlider::valueChanged, picture_, [this](int zoom) { picture_->setZoom(zoom); });
+    connect(picture_, &WeekPicture::zoomChanged, zoom_, &QSlider::setValue);
+    connect(picture_, &WeekPicture::eventActivated, this,
+            [this](int event) { requestTiming(plan_.events[event].timing); });
+    connect(findingList_, &QTreeWidget::itemSelectionChanged, this, &WeekPlanWindow::highlightFinding);
+    connect(findingList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const int index = item->data(0, Qt::UserRole).toInt();
+        if (index >= 0)
+            requestTiming(findings_[index].timings.front());
+    });
+    connect(print, &QPushButton::clicked, this, &WeekPlanWindow::printPlan);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &WeekPlanWindow::printPlan);
+    connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
+            [this] { zoom_->setValue(zoom_->value() + 1); });
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
+            [this] { zoom_->setValue(zoom_->value() - 1); });
+
+    if (const QScreen* shownOn = parent ? parent->screen() : screen())
+        resize(kWindowSize.boundedTo(shownOn->availableGeometry().size() - QSize(40, 60)));
+    else
+        resize(kWindowSize);
+    const int runProgram = playedProgram(timings_);
+    program_->setCurrentIndex(runProgram - 1);
+    showProgram(runProgram);
+    program_->setFocus();
+}
+
+void WeekPlanWindow::showProgram(int program)
+{
+    plan_ = expandWeek(timings_, program);
+    findings_ = checkWeek(timings_, plan_);
+    setWindowTitle(planTitle(program, plan_.runProgram));
+    if (program_->currentIndex() != program - 1)
+        program_->setCurrentIndex(program - 1);
+    fillFindings();
+    highlightFinding();
+}
+
+void WeekPlanWindow::fillFindings()
+{
+    const QSignalBlocker blocker(findingList_);
+    findingList_->clear();
+    const QColor warning = warningColour(palette());
+    for (std::size_t i = 0; i < findings_.size(); ++i) {
+        QStringList cells;
+        for (const std::string& cell : findingCells(findings_[i]))
+            cells << QString::fromStdString(cell);
+        auto* item = new QTreeWidgetItem(findingList_, cells);
+        item->setData(0, Qt::UserRole, int(i));
+        item->setToolTip(kFindingColumns - 1, cells.last());
+        item->setToolTip(kFindingColumns - 2, cells[kFindingColumns - 2]);
+        if (findings_[i].level == Finding::Level::Clash)
+            item->setForeground(0, warning);
+    }
+    if (findings_.empty()) {
+        auto* item = new QTreeWidgetItem(findingList_);
+        item->setText(kFindingColumns - 1, QStringLiteral("没有冲突，也没有无效的定时"));
+        item->setData(0, Qt::UserRole, -1);
+    }
+    // Wide enough for the longest usual text of each column; the reason takes the rest.
+    const QString samples[kFindingColumns - 1] = {
+        QStringLiteral("冲突"), QStringLiteral("星期一至星期五,星期日"), QStringLiteral("22:00-次日06:00"),
+        QStringLiteral("1,2,3,4,5,6"), QStringLiteral("程序1 音乐定时 01 / 程序1 音乐定时 02")};
+    for (int column = 0; column < kFindingColumns - 1; ++column)
+        findingList_->setColumnWidth(column,
+                                     findingList_->fontMetrics().horizontalAdvance(samples[column]) + 16);
+}
+
+// The events of the selected finding are picked out; every clash is outlined all the time.
+void WeekPlanWindow::highlightFinding()
+{
+    const QTreeWidgetItem* selected = findingList_->currentItem();
+    const int picked = selected && selected->isSelected() ? selected->data(0, Qt::UserRole).toInt() : -1;
+    if (picked >= 0 && findings_[picked].start >= 0)
+        picture_->showMinute(findings_[picked].start);
+    picture_->setDrawing(weekDrawing(plan_, findings_, picked));
+}
+
+void WeekPlanWindow::requestTiming(const TimingRef& timing)
+{
+    emit timingRequested(timing);
+    close();
+}
+
+void WeekPlanWindow::printPlan()
+{
+    QPrinter printer;
+    PrintPages::prepare(printer, windowTitle(), fileName_,
+                        QStringLiteral("周计划-程序%1").arg(plan_.program));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!dialogs_.printDialog(this, printer))
+        return;
+    WeekPrintout printout;
+    printout.title = windowTitle();
+    printout.notes << QStringLiteral("%1    %2").arg(fileName_, QDate::currentDate().toString(Qt::ISODate));
+    printout.drawing = weekDrawing(plan_, findings_);
+    printout.findings = &findings_;
+    if (!printWeekPlan(printout, printer))
+        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打印失败！"), Dialogs::Buttons::Ok);
+}
+
+}  // namespace tavisto
