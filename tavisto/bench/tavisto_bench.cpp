@@ -9,6 +9,7 @@
 #include "TForm1Probe.h"
 #include "TextConversions.h"
 #include "TimingFile.h"
+#include "WeekPlanWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,7 +57,7 @@ TimingSet fullTimingSet()
     for (int slot = 1; slot <= kRandomSlots; ++slot) {
         std::uint8_t* s = set.Buffer.randomSlot(slot);
         const std::uint8_t bytes[kRandomSlotSize] = {
-            std::uint8_t(slot), toBcd(slot), 0x00, toBcd(slot + 1), 0x30, 1, 99, 0x7F, 0x3F, 1};
+            std::uint8_t(slot), toBcd(slot), 0x00, toBcd(slot + 1), 0x30, 1, 0x7F, 0x3F, 1, 99};
         std::copy(std::begin(bytes), std::end(bytes), s);
     }
     return set;
@@ -106,6 +107,43 @@ std::optional<OverviewTimes> timeOverview()
         QCoreApplication::processEvents();
     }
     return OverviewTimes{median(opened), median(exposed)};
+}
+
+// The check of the run program's week, every timing used on every day in every zone.
+double timeWeekCheck(const TimingSet& set)
+{
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        const WeekPlan plan = expandWeek(set, playedProgram(set));
+        const std::vector<Finding> findings = checkWeek(set, plan);
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        if (findings.empty())
+            return -1;
+    }
+    return median(times);
+}
+
+// The week plan of that week, from its creation until it is painted on the screen.
+std::optional<double> timeWeekPlan(const TimingSet& set)
+{
+    ScriptedDialogs dialogs;
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        auto* plan = new WeekPlanWindow(dialogs, set, QStringLiteral("full.mtf"), nullptr);
+        plan->show();
+        if (!waitExposed(plan))
+            return std::nullopt;
+        plan->repaint();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        plan->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    return median(times);
 }
 
 // TimingFile::write of a full set into an open file, flushed to the device each time.
@@ -164,6 +202,10 @@ int main(int argc, char* argv[])
     const auto overview = timeOverview();
     if (!overview)
         return fail("the overview window did not open");
+    const double weekCheck = timeWeekCheck(fullTimingSet());
+    const auto weekPlan = timeWeekPlan(fullTimingSet());
+    if (weekCheck < 0 || !weekPlan)
+        return fail("the week plan did not open");
     const auto save = timeSave(here);
     if (!save)
         return fail("cannot write a timing file in " + here.toStdString());
@@ -179,6 +221,10 @@ int main(int argc, char* argv[])
         median(bareMiB), median(tavistoMiB), median(tavistoMiB) - median(bareMiB));
     std::printf("  overview of a full music table  opened %.2f ms, on screen %.2f ms (aim < 10 ms)\n",
                 overview->opened, overview->exposed);
+    std::printf(
+        "  check of a full week            %.2f ms (99 + 99 + 10 timings, every day and zone; aim < 5 ms)\n",
+        weekCheck);
+    std::printf("  week plan of a full week        on screen %.2f ms (aim < 150 ms)\n", *weekPlan);
     std::printf(
         "  save of a full timing set       %.2f ms (18560-byte file, written and flushed to the device)\n",
         *save);
