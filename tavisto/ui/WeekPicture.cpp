@@ -143,6 +143,32 @@ QColor warningColour(const QPalette& palette)
                                                            : QColor(0xd5, 0x00, 0x00);
 }
 
+QList<LegendEntry> legend(const QPalette& palette)
+{
+    return {{kindColour(TimingKind::Music), QStringLiteral("音乐"), false},
+            {kindColour(TimingKind::Peripheral), QStringLiteral("外设"), false},
+            {kindColour(TimingKind::Random), QStringLiteral("随机"), false},
+            {warningColour(palette), QStringLiteral("冲突"), true}};
+}
+
+void drawLegend(QPainter& painter, const QPointF& topLeft, const QPalette& palette)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double square = metrics.ascent() * 0.8;
+    QPointF at = topLeft;
+    painter.save();
+    for (const LegendEntry& entry : legend(palette)) {
+        const QRectF box(at.x(), at.y() + (metrics.height() - square) / 2, square, square);
+        painter.setPen(entry.outline ? QPen(entry.colour, 2) : Qt::NoPen);
+        painter.setBrush(entry.outline ? QBrush() : QBrush(entry.colour));
+        painter.drawRect(box);
+        painter.setPen(palette.color(QPalette::WindowText));
+        painter.drawText(QPointF(box.right() + square / 2, at.y() + metrics.ascent()), entry.name);
+        at.rx() += square * 2.5 + metrics.horizontalAdvance(entry.name);
+    }
+    painter.restore();
+}
+
 void drawWeek(QPainter& painter, const QRectF& area, const WeekDrawing& drawing, const QPalette& palette,
               double firstMinute, double minuteHeight)
 {

@@ -6,7 +6,9 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QList>
 #include <QRectF>
+#include <QString>
 #include <vector>
 
 class QPalette;
@@ -27,6 +29,16 @@ WeekDrawing weekDrawing(const WeekPlan& plan, const std::vector<Finding>& findin
 QColor kindColour(TimingKind kind);
 // The outline of a clash: a red that stands out on the palette's base.
 QColor warningColour(const QPalette& palette);
+
+// The legend: each kind's colour and name, and the clash outline.
+struct LegendEntry {
+    QColor colour;
+    QString name;
+    bool outline;
+};
+QList<LegendEntry> legend(const QPalette& palette);
+// Paints the legend in one line from `topLeft`.
+void drawLegend(QPainter& painter, const QPointF& topLeft, const QPalette& palette);
 
 // Paints the week into `area`: a header with the days and zones at the top, the hours on the left,
 // and the day from minute `firstMinute` on at `minuteHeight` pixels per minute below the header

@@ -63,7 +63,8 @@ bool printWeekPlan(const WeekPrintout& printout, QPagedPaintDevice& device)
         for (int i = 0; i < heading.size(); ++i)
             painter.drawText(QRectF(0, i * line, pages.body().width(), line),
                              Qt::AlignLeft | Qt::AlignVCenter, heading[i]);
-        drawWeek(painter, pages.body().adjusted(0, (heading.size() + 0.5) * line, 0, 0), printout.drawing,
+        drawLegend(painter, QPointF(0, heading.size() * line), paperPalette());
+        drawWeek(painter, pages.body().adjusted(0, (heading.size() + 1.5) * line, 0, 0), printout.drawing,
                  paperPalette(), 0, 0);
     });
 }

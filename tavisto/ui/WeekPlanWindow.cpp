@@ -38,15 +38,12 @@ QString planTitle(int program, int runProgram)
 // A coloured square and its name for each kind, and the clash outline.
 QString legendText(const QPalette& palette)
 {
-    QString text;
-    const std::pair<TimingKind, QString> kinds[] = {{TimingKind::Music, QStringLiteral("音乐")},
-                                                    {TimingKind::Peripheral, QStringLiteral("外设")},
-                                                    {TimingKind::Random, QStringLiteral("随机")}};
-    for (const auto& [kind, name] : kinds)
-        text += QStringLiteral("<span style='color:%1'>■</span>&nbsp;%2&nbsp;&nbsp;&nbsp;")
-                    .arg(kindColour(kind).name(), name);
-    return text
-        + QStringLiteral("<span style='color:%1'>□</span>&nbsp;冲突").arg(warningColour(palette).name());
+    QStringList entries;
+    for (const LegendEntry& entry : legend(palette))
+        entries << QStringLiteral("<span style='color:%1'>%2</span>&nbsp;%3")
+                       .arg(entry.colour.name(), entry.outline ? QStringLiteral("□") : QStringLiteral("■"),
+                            entry.name);
+    return entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"));
 }
 
 }  // namespace
