@@ -1,6 +1,6 @@
 #pragma once
-// The system's files on a card that fails on demand: every read, or every write, flush and
-// replacement, from when it is told until it is healed.
+// The system's files on a card that fails on demand: every read, or every write into a held file,
+// from when it is told until it is healed.
 #include "FileAccess.h"
 #include "LockedFile.h"
 
@@ -21,8 +21,6 @@ public:
     std::unique_ptr<quennet::HeldFile> create(const std::string& path, const std::vector<std::uint8_t>& bytes,
                                               bool replace, quennet::FileError& error) override
     {
-        if (fails(writeFault, error))
-            return nullptr;
         return failing(quennet::systemFileAccess().create(path, bytes, replace, error));
     }
 
@@ -43,14 +41,11 @@ private:
         {
             return !fails(files_.writeFault, error) && file_->writeAt(offset, data, size, error);
         }
-        bool sync(quennet::FileError& error) override
-        {
-            return !fails(files_.writeFault, error) && file_->sync(error);
-        }
+        bool sync(quennet::FileError& error) override { return file_->sync(error); }
         bool isAt(const std::string& path) const override { return file_->isAt(path); }
         bool replaceWith(const std::vector<std::uint8_t>& bytes, quennet::FileError& error) override
         {
-            return !fails(files_.writeFault, error) && file_->replaceWith(bytes, error);
+            return file_->replaceWith(bytes, error);
         }
 
     private:
