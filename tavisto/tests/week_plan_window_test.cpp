@@ -10,7 +10,10 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -43,6 +46,15 @@ struct WeekPlanFixture : MainWindowFixture {
         QTest::mouseClick(overview()->findChild<QPushButton*>(kWeekPlanButton), Qt::LeftButton);
         const QList<QWidget*> shown = shownWindows(kWeekPlanWindow);
         return shown.size() == 1 ? qobject_cast<QDialog*>(shown.first()) : nullptr;
+    }
+    // A point on a mark of Monday's zone 1 that has no mark beside it in zone 2.
+    static QPoint markAlone(const WeekPicture& picture)
+    {
+        for (int y = 0; y < picture.viewport()->height(); ++y)
+            for (int x = 0; x < picture.viewport()->width() / kDays; ++x)
+                if (picture.eventAt(QPointF(x, y)) >= 0 && picture.eventAt(QPointF(x + 30, y)) < 0)
+                    return QPoint(x, y);
+        return {};
     }
     static QStringList rows(const QDialog& plan, int column)
     {
@@ -97,11 +109,7 @@ private slots:
         // Timing 07 is the one in zone 1 alone: its mark is found in the picture, and leads to it.
         plan = f.openPlan();
         auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
-        QPoint mark;
-        for (int y = 0; y < picture->viewport()->height() && mark.isNull(); ++y)
-            for (int x = 0; x < picture->viewport()->width() / kDays && mark.isNull(); ++x)
-                if (picture->eventAt(QPointF(x, y)) >= 0 && picture->eventAt(QPointF(x + 30, y)) < 0)
-                    mark = QPoint(x, y);
+        const QPoint mark = f.markAlone(*picture);
         QVERIFY(!mark.isNull());
         QTest::mouseDClick(picture->viewport(), Qt::LeftButton, {}, mark);
         QTRY_VERIFY(!plan && !f.overview());
@@ -111,6 +119,53 @@ private slots:
         QTest::keyClick(plan, Qt::Key_Escape);
         QTRY_VERIFY(!plan);
         QVERIFY(f.overview());
+    }
+
+    // Without the mouse: Ctrl++ and the slider zoom, the arrow keys scroll, and Enter on a finding
+    // shows its timing. Ctrl+wheel zooms too; a tooltip tells the timing under the pointer. A week
+    // with nothing to report says so in one row.
+    void keysWheelAndTooltips()
+    {
+        WeekPlanFixture f;
+        QDialog* plan = f.openPlan();
+        plan->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), plan);
+        auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
+        auto* zoom = plan->findChild<QSlider*>(kWeekZoomSlider);
+        const QPoint mark = f.markAlone(*picture);
+        QHelpEvent help(QEvent::ToolTip, mark, picture->viewport()->mapToGlobal(mark));
+        QApplication::sendEvent(picture->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith("程序2 音乐定时 07\n指定曲目 04 - 05 - 06"),
+                 qPrintable(QToolTip::text()));
+
+        QTest::keyClick(plan, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(picture->zoom(), 2);
+        QWheelEvent wheel(QPointF(200, 200), picture->mapToGlobal(QPointF(200, 200)), {}, QPoint(0, 240),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture->viewport(), &wheel);
+        QCOMPARE(zoom->value(), 4);
+        picture->setFocus();
+        QTest::keyClick(picture, Qt::Key_PageDown);
+        QVERIFY(picture->verticalScrollBar()->value() > 0);
+
+        auto* list = plan->findChild<QTreeWidget*>(kFindingList);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(!f.overview());
+        QCOMPARE(f.text(kSlotNumberPanel), QString("03"));
+
+        f.changeTimings([](TimingSet& set) {  // the shown timing 03 of program 2 alone, and fit to play
+            set = TimingSet::fresh();
+            set.RunProgram = 2;
+            const std::uint8_t slot[8] = {3, 0x07, 0x30, 1, 2, 3, 0x01, 0x01};
+            std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, 3));
+        });
+        plan = f.openPlan();
+        QCOMPARE(f.rows(*plan, 5), QStringList("没有冲突，也没有无效的定时"));
+        plan->close();
+        f.overview()->close();
     }
 
     // Ctrl+P prints the week on a landscape page, then the findings, into the PDF chosen.
