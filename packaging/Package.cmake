@@ -2,6 +2,9 @@
 # (./project.sh package builds and checks it).
 set(PACKAGE_NAME mp3-timing-editors)
 set(PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${PACKAGE_NAME})
+# Whoever publishes the package names themselves here: -DPACKAGE_MAINTAINER="Name <address>".
+set(PACKAGE_MAINTAINER "Unnamed packager <packager@example.invalid>"
+    CACHE STRING "Maintainer of the Debian package: Name <e-mail address>")
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${PACKAGE_DOC_DIR})
 
@@ -9,11 +12,15 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${PACKAGE_DOC_DIR}
 find_program(GZIP gzip REQUIRED)
 set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${PACKAGING_OUT})
-foreach(source changelog tavisto.1 quennet.1)
-  set(zipped ${PACKAGING_OUT}/${source}.gz)
+# The changelog's entry is signed by the package's maintainer.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${PACKAGING_OUT}/changelog @ONLY)
+foreach(source ${PACKAGING_OUT}/changelog ${CMAKE_CURRENT_LIST_DIR}/tavisto.1
+               ${CMAKE_CURRENT_LIST_DIR}/quennet.1)
+  get_filename_component(name ${source} NAME)
+  set(zipped ${PACKAGING_OUT}/${name}.gz)
   add_custom_command(OUTPUT ${zipped}
-    COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${source} > ${zipped}
-    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${source} VERBATIM)
+    COMMAND ${GZIP} -9n -c ${source} > ${zipped}
+    DEPENDS ${source} VERBATIM)
   list(APPEND PACKAGING_ZIPPED ${zipped})
 endforeach()
 add_custom_target(packaging_files ALL DEPENDS ${PACKAGING_ZIPPED})
@@ -36,11 +43,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "MP3 timing editors developers <maintainers@mp3timing.org>")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://mp3timing.org/")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows name Chinese fonts; these stand in for them. Qt's translations speak the user's language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, fonts-arphic-ukai, fonts-arphic-uming")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# The windows need one font with Chinese glyphs; any of these stands in for the fonts they name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-noto-cjk | fonts-arphic-uming | fonts-wqy-zenhei | fonts-wqy-microhei")
+# Qt's own texts in the user's language, and a native window on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
