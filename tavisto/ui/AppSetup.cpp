@@ -13,6 +13,8 @@ namespace tavisto {
 
 void setUpApplication()
 {
+    // The window class (WM_CLASS) on X11, which the desktop entry's StartupWMClass names.
+    QApplication::setApplicationName(QStringLiteral("Tavisto"));
     QApplication::setApplicationDisplayName(kApplicationTitle);
     // Lets the desktop find the window's entry and icon (the Wayland application id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Tavisto"));
