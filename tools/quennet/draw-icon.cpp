@@ -1,5 +1,5 @@
-// Draws Quennet's icon, a clock face with a music note on a blue tile, from one drawing into
-// a scalable SVG and PNGs at the hicolor sizes:
+// Draws Quennet's icon, a clock face with a music note on a blue tile (Tavisto's is a sheet), from
+// one drawing into a scalable SVG and PNGs at the hicolor sizes:
 //   quennet_draw_icon <icons folder>   writes <n>x<n>/apps/<id>.png and scalable/apps/<id>.svg
 #include <QDir>
 #include <QGuiApplication>
@@ -16,30 +16,28 @@ const qreal kDesignSize = 128;  // the drawing's own units
 const QColor kTile(0x1d, 0x5f, 0xa8);
 const QColor kNote(0xff, 0xd2, 0x3f);
 
+// Every straight edge lies on a multiple of 8 units, a whole pixel at 16 pixels, so that the icon
+// stays sharp there and at every multiple of it; only the round shapes are smoothed.
 void draw(QPainter& painter)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kTile);
-    painter.drawRoundedRect(QRectF(4, 4, 120, 120), 22, 22);
+    painter.drawRoundedRect(QRectF(8, 8, 112, 112), 20, 20);
 
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(56, 58), 40, 40);
-    painter.setPen(QPen(kTile, 7, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(56, 58), QPointF(56, 32));
-    painter.drawLine(QPointF(56, 58), QPointF(76, 58));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kTile);
-    painter.drawEllipse(QPointF(56, 58), 5, 5);
+    painter.drawEllipse(QPointF(60, 60), 40, 40);
+    painter.fillRect(QRectF(56, 32, 8, 32), kTile);  // the hands at three o'clock
+    painter.fillRect(QRectF(56, 56, 32, 8), kTile);
 
     painter.setBrush(kNote);
-    painter.drawEllipse(QPointF(92, 104), 13, 10);
-    painter.drawRect(QRectF(99, 62, 6, 42));
+    painter.drawEllipse(QRectF(76, 94, 28, 20));
+    painter.fillRect(QRectF(96, 64, 8, 40), kNote);
     QPainterPath flag;
-    flag.moveTo(99, 62);
-    flag.lineTo(122, 70);
-    flag.lineTo(122, 80);
-    flag.lineTo(105, 73);
+    flag.moveTo(104, 64);
+    flag.lineTo(116, 72);
+    flag.lineTo(116, 84);
+    flag.lineTo(104, 76);
     flag.closeSubpath();
     painter.drawPath(flag);
 }
