@@ -3,7 +3,7 @@
 # measures, installs or packages.
 #   ./project.sh run [tavisto|quennet] [ARGS...]   start a program (needs a desktop session)
 #   ./project.sh test [--sanitize]                  run every test (offscreen, no display needed)
-#   ./project.sh bench                              start-up, overview and save timings of Tavisto
+#   ./project.sh bench                              start-up of both programs, overview and save timings
 #   ./project.sh install [PREFIX]                   install stripped Release programs (default /usr/local)
 #   ./project.sh package                            build the Debian package and check it
 #   ./project.sh pictures                           redraw the generated icons and pictures
@@ -72,9 +72,12 @@ case "$command" in
     fi
     ;;
   bench)
-    install_missing "${BUILD_PACKAGES[@]}" xvfb xauth libxcb1-dev
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth libxcb1-dev
+    ensure_zh_locale
     build build-bench -DCMAKE_BUILD_TYPE=Release
-    xvfb-run -a build-bench/tavisto/tavisto_bench
+    for bench in build-bench/tavisto/tavisto_bench build-bench/quennet/quennet_bench; do
+      LANGUAGE= LC_ALL=zh_CN.UTF-8 xvfb-run -a "$bench"
+    done
     ;;
   install)
     install_missing "${BUILD_PACKAGES[@]}"

@@ -1,8 +1,8 @@
-// Measures what a user waits for: Tavisto's start-up and peak memory against a bare Qt window,
+// Measures what a user waits for: Tavisto's start-up and peak memory against the bare window,
 // opening the overview of a full music table, and saving a full timing set.
 // Run under an X display: xvfb-run -a tavisto_bench (./project.sh bench does this).
 
-#include "StartupProbe.h"
+#include "StartupComparison.h"
 
 #include "ControlNames.h"
 #include "ScriptedDialogs.h"
@@ -13,7 +13,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -27,7 +26,6 @@ using namespace tavisto;
 
 namespace {
 
-constexpr int kStartupRuns = 7;
 constexpr int kRuns = 21;
 
 double median(std::vector<double> values)
@@ -179,25 +177,10 @@ int main(int argc, char* argv[])
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     QApplication app(argc, argv);
     const QString here = QCoreApplication::applicationDirPath();
-    const std::string tavisto = QDir(here).filePath("tavisto").toStdString();
-    const std::string bare = QDir(here).filePath("bare_window").toStdString();
-
-    // One unmeasured start of each first, so that neither pays alone for a cold cache; then
-    // the two alternate, so that a passing load on the machine falls on both.
     std::string error;
-    if (!measureStartup(bare, error) || !measureStartup(tavisto, error))
+    const auto startup = compareStartup(TAVISTO_BINARY, error);
+    if (!startup)
         return fail(error);
-    std::vector<double> bareMs, tavistoMs, bareMiB, tavistoMiB;
-    for (int run = 0; run < kStartupRuns; ++run) {
-        const auto b = measureStartup(bare, error);
-        const auto t = measureStartup(tavisto, error);
-        if (!b || !t)
-            return fail(error);
-        bareMs.push_back(b->msToShown);
-        tavistoMs.push_back(t->msToShown);
-        bareMiB.push_back(b->peakMiB);
-        tavistoMiB.push_back(t->peakMiB);
-    }
 
     const auto overview = timeOverview();
     if (!overview)
@@ -210,15 +193,8 @@ int main(int argc, char* argv[])
     if (!save)
         return fail("cannot write a timing file in " + here.toStdString());
 
-    std::printf("Tavisto benchmark (medians; start-up and memory of %d runs each, the rest of %d)\n",
-                kStartupRuns, kRuns);
-    std::printf("  start-up to main window shown   bare window %7.1f ms   tavisto %7.1f ms   ratio %.2f (aim "
-                "<= 1.30)\n",
-                median(bareMs), median(tavistoMs), median(tavistoMs) / median(bareMs));
-    std::printf(
-        "  peak memory (VmHWM)             bare window %7.1f MiB  tavisto %7.1f MiB  difference %.1f MiB "
-        "(aim <= 15)\n",
-        median(bareMiB), median(tavistoMiB), median(tavistoMiB) - median(bareMiB));
+    std::printf("Tavisto benchmark (medians of several runs; the overview and the save of %d)\n", kRuns);
+    printStartup("tavisto", *startup);
     std::printf("  overview of a full music table  opened %.2f ms, on screen %.2f ms (aim < 10 ms)\n",
                 overview->opened, overview->exposed);
     std::printf(

@@ -103,8 +103,10 @@ double peakMiB(pid_t pid)
 
 std::optional<StartupSample> measureStartup(const std::string& program, std::string& error)
 {
-    int screenNumber = 0;
-    Connection c(xcb_connect(nullptr, &screenNumber));
+    // One connection for all measurements: a display server left without clients between two
+    // starts resets itself and drops the next one.
+    static int screenNumber = 0;
+    static const Connection c(xcb_connect(nullptr, &screenNumber));
     if (xcb_connection_has_error(c.get())) {
         error = "cannot reach the X display (run under xvfb-run)";
         return std::nullopt;
