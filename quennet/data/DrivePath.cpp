@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <sstream>
 
 namespace quennet {
 
@@ -42,11 +41,13 @@ std::string hostPath(const std::string& driveFolder, const std::string& windowsP
         rest.erase(0, 2);
     std::replace(rest.begin(), rest.end(), '\\', '/');
 
+    // Split by hand: a string stream would set up the C++ stream locale at start-up for nothing.
     fs::path path(driveFolder);
-    std::istringstream names(rest);
-    for (std::string name; std::getline(names, name, '/');) {
-        if (!name.empty())
-            path /= existingName(path, name);
+    for (std::size_t start = 0; start < rest.size();) {
+        const std::size_t end = std::min(rest.find('/', start), rest.size());
+        if (end > start)
+            path /= existingName(path, rest.substr(start, end - start));
+        start = end + 1;
     }
     return path.string();
 }

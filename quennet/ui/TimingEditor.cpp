@@ -1,6 +1,5 @@
 #include "TimingEditor.h"
 
-#include "AppIcon.h"
 #include "AppTexts.h"
 #include "ControlNames.h"
 #include "DataFile.h"
@@ -54,7 +53,6 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
 {
     setObjectName(QString::fromLatin1(kEditorWindow));
     setWindowTitle(QStringLiteral("dedododi--zivoveD1.0"));
-    setWindowIcon(appIcon());
     setFont(dialogFont(9));
     buildLayout();
 
