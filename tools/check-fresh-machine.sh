@@ -74,7 +74,7 @@ step() {
   shift
   echo "=== $current"
   "$@"
-  times+=("$(printf '%-40s %s' "$current" "$(elapsed "$current_start")")")
+  times+=("$(printf '%-44s %s' "$current" "$(elapsed "$current_start")")")
   echo "=== $current: $(elapsed "$current_start")"
   current=
 }
@@ -124,4 +124,4 @@ step "./project.sh run tavisto --version" inside ./project.sh run tavisto --vers
 step "./project.sh run quennet --version" inside ./project.sh run quennet --version
 step "./project.sh package" inside ./project.sh package
 echo "check-fresh-machine: the quick start works on a fresh Debian 12 (commit ${commit:0:12})"
-printf '  %s\n' "${times[@]}" "$(printf '%-40s %s' total "$(elapsed "$start")")"
+printf '  %s\n' "${times[@]}" "$(printf '%-44s %s' total "$(elapsed "$start")")"
