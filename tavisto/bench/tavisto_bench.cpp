@@ -193,7 +193,8 @@ int main(int argc, char* argv[])
     if (!save)
         return fail("cannot write a timing file in " + here.toStdString());
 
-    std::printf("Tavisto benchmark (medians of several runs; the overview and the save of %d)\n", kRuns);
+    std::printf("Tavisto benchmark (medians of several runs; each measurement after the start-up of %d)\n",
+                kRuns);
     printStartup("tavisto", *startup);
     std::printf("  overview of a full music table  opened %.2f ms, on screen %.2f ms (aim < 10 ms)\n",
                 overview->opened, overview->exposed);
