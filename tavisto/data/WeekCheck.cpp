@@ -151,7 +151,7 @@ void addNotes(const TimingSet& timings, const WeekPlan& plan, std::vector<Findin
     }
 
     if (!plan.randomEnabled) {
-        const auto random = usedTimings(timings, TimingKind::Random, 0);
+        const auto random = usedTimings(timings, tableOf(TimingKind::Random, 0));
         if (!random.empty()) {
             Finding finding;
             finding.level = Finding::Level::Note;
@@ -168,8 +168,8 @@ void addNotes(const TimingSet& timings, const WeekPlan& plan, std::vector<Findin
     for (int program = 1; program <= kProgramCount; ++program) {
         if (program == plan.runProgram)
             continue;
-        const std::size_t count = usedTimings(timings, TimingKind::Music, program).size()
-            + usedTimings(timings, TimingKind::Peripheral, program).size();
+        const std::size_t count = usedTimings(timings, tableOf(TimingKind::Music, program)).size()
+            + usedTimings(timings, tableOf(TimingKind::Peripheral, program)).size();
         if (count == 0)
             continue;
         Finding finding;

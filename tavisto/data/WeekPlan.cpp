@@ -63,7 +63,7 @@ std::optional<std::string> unusableReason(TimingKind kind, const CP& cp)
 
 void expandTable(const TimingSet& timings, TimingKind kind, int program, WeekPlan& plan)
 {
-    for (const auto& [timing, cp] : usedTimings(timings, kind, program)) {
+    for (const auto& [timing, cp] : usedTimings(timings, tableOf(kind, program))) {
         if (std::optional<std::string> reason = unusableReason(kind, cp)) {
             plan.unusable.push_back({timing, cp, *reason});
             continue;
@@ -97,17 +97,24 @@ int playedProgram(const TimingSet& timings)
     return timings.RunProgram >= 1 && timings.RunProgram <= kProgramCount ? timings.RunProgram : 1;
 }
 
-std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, TimingKind kind, int program)
+SlotSelection tableOf(TimingKind kind, int program)
 {
-    const bool random = kind == TimingKind::Random;
-    const SlotSelection table{static_cast<std::uint8_t>(random ? kRandomProgram : program),
-                              kind == TimingKind::Peripheral ? TimingType::Peripheral : TimingType::Music, 1};
+    return {static_cast<std::uint8_t>(kind == TimingKind::Random ? kRandomProgram : program),
+            kind == TimingKind::Peripheral ? TimingType::Peripheral : TimingType::Music, 1};
+}
+
+std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, const SlotSelection& table)
+{
+    const bool random = table.EditObject == kRandomProgram;
+    const TimingKind kind = random        ? TimingKind::Random
+        : table.Type == TimingType::Music ? TimingKind::Music
+                                          : TimingKind::Peripheral;
     std::vector<std::pair<TimingRef, CP>> used;
     for (int slot = 1; slot <= lastSlot(table); ++slot) {
         CP cp;
         LoadBuftoCP(timings.Buffer, table, static_cast<std::uint8_t>(slot), cp);
         if (!isEmptySerial(cp.Serial))
-            used.push_back({{kind, random ? 0 : program, slot}, cp});
+            used.push_back({{kind, random ? 0 : table.EditObject, slot}, cp});
     }
     return used;
 }

@@ -16,6 +16,9 @@ constexpr int kZones = 6;
 constexpr int kMinutesPerDay = 24 * 60;
 constexpr int kMinutesPerWeek = kDays * kMinutesPerDay;
 
+// The editor's table of a kind of timing in a standard program 1..4 (program 0 for the random one).
+SlotSelection tableOf(TimingKind kind, int program);
+
 // One timing of the file: program 1..4 with its table, or the random program (program 0). Slot 0
 // stands for a whole standard program.
 struct TimingRef {
@@ -25,6 +28,7 @@ struct TimingRef {
 
     // The order of the tables: each program's music, then its peripheral timings, then the random ones.
     int order() const;
+    SlotSelection table() const { return tableOf(kind, program); }
     bool operator==(const TimingRef& other) const
     {
         return kind == other.kind && program == other.program && slot == other.slot;
@@ -71,6 +75,6 @@ int playedProgram(const TimingSet& timings);
 WeekPlan expandWeek(const TimingSet& timings, int program);
 
 // Every used timing of a table, in slot order, through the slot transfer of the editor.
-std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, TimingKind kind, int program);
+std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, const SlotSelection& table);
 
 }  // namespace tavisto

@@ -91,10 +91,7 @@ std::string playsText(const WeekEvent& event)
 
 std::string timingText(const TimingRef& timing, const CP& fields)
 {
-    const SlotSelection table{
-        static_cast<std::uint8_t>(timing.kind == TimingKind::Random ? kRandomProgram : timing.program),
-        timing.kind == TimingKind::Peripheral ? TimingType::Peripheral : TimingType::Music, 1};
-    const OverviewRow row = overviewRow(table, timing.slot, fields);
+    const OverviewRow row = overviewRow(timing.table(), timing.slot, fields);
     return timingName(timing) + "\n" + row[1] + "\n" + row[2] + "\n星期 " + row[3] + "\n分区 " + row[4];
 }
 

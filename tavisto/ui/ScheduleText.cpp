@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "OverviewText.h"
+#include "WeekPlan.h"
 
 namespace tavisto {
 
@@ -10,13 +11,9 @@ namespace {
 QStringList tableLines(const TimingSet& timings, const SlotSelection& table)
 {
     QStringList lines;
-    for (int slot = 1; slot <= lastSlot(table); ++slot) {
-        CP cp;
-        LoadBuftoCP(timings.Buffer, table, static_cast<std::uint8_t>(slot), cp);
-        if (isEmptySerial(cp.Serial))
-            continue;
+    for (const auto& [timing, cp] : usedTimings(timings, table)) {
         QStringList cells;
-        for (const std::string& cell : overviewRow(table, slot, cp))
+        for (const std::string& cell : overviewRow(table, timing.slot, cp))
             cells << QString::fromStdString(cell);
         lines << cells.join(QLatin1Char('\t'));
     }

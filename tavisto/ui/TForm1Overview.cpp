@@ -57,10 +57,10 @@ void TForm1::showTiming(const TimingRef& timing)
 {
     if (!storeShownTiming())
         return;
-    state_.EditObject =
-        static_cast<std::uint8_t>(timing.kind == TimingKind::Random ? kRandomProgram : timing.program);
-    if (timing.kind != TimingKind::Random)
-        state_.Type = timing.kind == TimingKind::Music ? TimingType::Music : TimingType::Peripheral;
+    const SlotSelection table = timing.table();
+    state_.EditObject = table.EditObject;
+    if (table.EditObject != kRandomProgram)  // the random program keeps the kind last edited
+        state_.Type = table.Type;
     state_.SlotNo = static_cast<std::uint8_t>(std::clamp(timing.slot, 1, lastSlot(state_.selection())));
     checkModeButtons();
     applyModeLayout();
