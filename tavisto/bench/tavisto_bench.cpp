@@ -8,7 +8,7 @@
 #include "ScriptedDialogs.h"
 #include "TForm1Probe.h"
 #include "TextConversions.h"
-#include "TimingFile.h"
+#include "TimingDocument.h"
 #include "WeekPlanWindow.h"
 
 #include <QAbstractButton>
@@ -144,19 +144,19 @@ std::optional<double> timeWeekPlan(const TimingSet& set)
     return median(times);
 }
 
-// TimingFile::write of a full set into an open file, flushed to the device each time.
+// A save of a full set into an open file, flushed to the device each time.
 std::optional<double> timeSave(const QString& directory)
 {
     QTemporaryDir dir(directory + "/tavisto-bench-XXXXXX");
-    TimingFile file;
-    if (!dir.isValid() || !file.create(dir.filePath("full.mtf").toStdString()))
+    TimingDocument file;
+    if (!dir.isValid() || file.takePath(dir.filePath("full.mtf").toStdString()))
         return std::nullopt;
     const TimingSet set = fullTimingSet();
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
-        if (!file.write(set))
+        if (file.save(set))
             return std::nullopt;
         times.push_back(clock.nsecsElapsed() / 1e6);
     }

@@ -1,64 +1,61 @@
 #pragma once
-// An open .mtf file, held exclusively from opening until closing; saved whole and atomically.
+// A timing file on disk, held exclusively from opening until closing; it only moves bytes. The
+// only place that talks to the system about files.
 
-#include "TimingBuffer.h"
+#include "FileError.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tavisto {
 
-// Everything a timing file carries.
-struct TimingSet {
-    TimingBuffer Buffer;
-    std::uint8_t RunProgram = 1;
-    std::uint8_t RandomEnabled = 1;
-
-    // What "新建文件" makes: every table byte 0xFF (every slot empty), both settings 1.
-    static TimingSet fresh()
-    {
-        TimingSet set;
-        set.Buffer.fill(kEmptyByte);
-        return set;
-    }
-};
-
 class TimingFile {
 public:
+    // Once at program start: a write beyond the file size limit fails and is reported instead
+    // of ending the program.
+    static void startUp();
+
     TimingFile() = default;
+    TimingFile(TimingFile&& other) noexcept;
+    TimingFile& operator=(TimingFile&& other) noexcept;
     TimingFile(const TimingFile&) = delete;
     TimingFile& operator=(const TimingFile&) = delete;
     ~TimingFile() { close(); }
 
-    // An existing regular file, read and write; fails when another process holds it.
-    bool open(const std::string& path);
-    // The path a new set will be saved to. Fails when another process holds a file there, when
-    // something other than a regular file is there, or when the folder does not exist. Nothing on
-    // disk changes before write().
-    bool create(const std::string& path);
+    // An existing regular file, read and write, locked; Busy when another program holds it.
+    // The path is resolved here, once: later saves go to this folder and this name whatever
+    // links are put in its way.
+    FileError open(const std::string& path);
+    // The path a new set will be saved to, resolved once. A file that is there already is held
+    // from now on (together with `held` when it is that one), but nothing on disk changes before
+    // replace(). Fails when the folder does not exist or may not be written.
+    FileError create(const std::string& path, const TimingFile& held);
     void close();
-    // A file is attached: one opened, or a path taken for a new set.
-    bool isOpen() const { return !path_.empty(); }
+    bool isOpen() const { return folder_ >= 0; }
 
-    // Writes the complete file into a temporary file beside it, flushes it to the device and
-    // renames it over the path; the new file is then the one held. An opened file keeps its
-    // unused bytes and everything beyond the layout; a created one gets zeros there. On failure
-    // the file at the path is left as it was (or absent), and the held file stays held.
-    bool write(const TimingSet& set);
-    // Reads the settings and tables. What lies beyond the end of a short file reads as in a
-    // new set (table bytes 0xFF, both settings 1). On a read error `set` is left untouched.
-    bool read(TimingSet& set) const;
+    // Everything the held file holds now; nothing for a path taken by create() without a file.
+    FileError readAll(std::vector<std::uint8_t>& bytes) const;
+    // Makes `image` the file at the held name: written whole to a temporary file beside it,
+    // flushed and renamed over it, which is then the file held; written in place through the held
+    // file when a new file could not keep its owner and group or its other hard links. Replaced
+    // when the name now leads to a file other than the held one, unless `overOther`. On failure
+    // the file at the name is left as it was, and the held file stays held.
+    FileError replace(const std::vector<std::uint8_t>& image, bool overOther);
+
+    // The first `limit` bytes of a file, for looking only: without holding or locking it, so
+    // that a file another program holds can be read too.
+    static FileError peek(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes);
 
 private:
-    bool replaceWith(const std::string& image);
+    FileError resolve(const std::string& path);
+    void removeLeftovers() const;
+    FileError writeInPlace(const std::vector<std::uint8_t>& image) const;
+    FileError writeReplacement(const std::vector<std::uint8_t>& image, bool inPlaceAllowed);
 
-    int fd_ = -1;         // the held file; none for a created path not yet written
-    bool fresh_ = false;  // created: the held file's old bytes are not part of the set
-    std::string path_;
+    int folder_ = -1;   // the folder the path led to when it was opened or created
+    std::string name_;  // the file's name in that folder
+    int fd_ = -1;       // the held file; none for a created path not yet written
 };
-
-// Reads a timing file as TimingFile::read does, for looking only: without holding or locking it,
-// so that a file another program holds can be read too. Gives 0, or the errno of the failure.
-int readTimingFile(const std::string& path, TimingSet& set);
 
 }  // namespace tavisto

@@ -3,7 +3,7 @@
 
 #include "CurrentTiming.h"
 #include "Effectiveness.h"
-#include "TimingFile.h"
+#include "TimingSet.h"
 
 #include <optional>
 #include <string>

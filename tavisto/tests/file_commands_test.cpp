@@ -3,6 +3,8 @@
 
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <sys/stat.h>
 
 using namespace tavisto;
 
@@ -18,7 +20,9 @@ private slots:
     void shortcuts();
     void heldFilesAreNotShared();
     void failedSaveKeepsTheChanges();
-    void openFileDeletedOrRenamed();
+    void failedSaveOffersAnotherFile();
+    void openFileDeletedOrReplaced();
+    void notATimingFile();
     void saveQuestion_data();
     void saveQuestion();
     void navigationEnds();
@@ -46,8 +50,8 @@ void FileCommandsTest::newThenSaveWritesAFreshFile()
     f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file), freshFile());
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + file);
-    QCOMPARE(f.state().Modified, 0);
-    QVERIFY(f.state().FileAttached() && !f.state().NewFile);
+    QCOMPARE(f.state().Document.Modified, 0);
+    QVERIFY(f.state().Document.FileAttached() && !f.state().Document.NewFile);
     const Dialogs::FileRequest& request = f.dialogs.files.first();
     QCOMPARE(request.title, QStringLiteral("创建新定时文件"));
     QCOMPARE(request.nameFilters, QStringList{QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)")});
@@ -80,7 +84,7 @@ void FileCommandsTest::openAndSaveTouchesOnlyTheShownSlot()
     QCOMPARE(f.state().Timings.RunProgram, static_cast<std::uint8_t>(original[0]));
     // A run program outside 1..4 selects nothing.
     QCOMPARE(f.get<QComboBox>(kRunProgramList)->currentIndex(), -1);
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
     f.click(kSaveFileButton);
     const QByteArray saved = fileBytes(file);
     QCOMPARE(saved.size(), 20000);
@@ -101,7 +105,7 @@ void FileCommandsTest::shortFileOpensAsANewSet()
     open(f, path("full.mtf"));
     f.click(kNextButton);
     open(f, path("short.mtf"));
-    QVERIFY(f.state().FileAttached());
+    QVERIFY(f.state().Document.FileAttached());
     QCOMPARE(f.state().Timings.RunProgram, 3);
     QCOMPARE(f.state().Timings.RandomEnabled, 1);
     QCOMPARE(f.state().Timings.Buffer.bytes(), [] {
@@ -124,6 +128,7 @@ void FileCommandsTest::openFailures()
     open(f, path("missing.mtf"));
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("打开文件失败！")});
     QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Error);
+    QCOMPARE(f.dialogs.messages[0].details, path("missing.mtf") + "\nNo such file or directory");
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
     QVERIFY(!QFile::exists(path("missing.mtf")));
 
@@ -144,6 +149,14 @@ void FileCommandsTest::openFailures()
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid"));
     f.click(kOpenFileButton);
     QCOMPARE(f.dialogs.files.last().initialPath, path("gone.mtf"));
+
+    // Where and why: a device or a pipe is not a file at all.
+    QVERIFY(::mkfifo(qPrintable(path("fifo.mtf")), 0644) == 0);
+    for (const QString& file : {QStringLiteral("/dev/null"), path("fifo.mtf")}) {
+        open(f, file);
+        QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("打开文件失败！"));
+        QCOMPARE(f.dialogs.messages.last().details, file + QStringLiteral("\n这不是普通文件"));
+    }
 }
 
 // Ctrl+N, Ctrl+O, Ctrl+S and F1 act as their buttons, and not while the buttons cannot be used.
@@ -186,11 +199,13 @@ void FileCommandsTest::heldFilesAreNotShared()
     lockElsewhere(file);
     open(f, file);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("打开文件失败！"));
+    QCOMPARE(f.dialogs.messages.last().details, file + QStringLiteral("\n另一个程序正在使用这个文件"));
     f.click(kNewFileButton);
     f.dialogs.fileAnswers.enqueue(file);
     f.click(kSaveFileButton);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("创建定时文件失败！"));
-    QVERIFY(f.state().NewFile);
+    QCOMPARE(f.dialogs.messages.last().details, file + QStringLiteral("\n另一个程序正在使用这个文件"));
+    QVERIFY(f.state().Document.NewFile);
     QCOMPARE(fileBytes(file), freshFile());
 }
 
@@ -204,38 +219,125 @@ void FileCommandsTest::failedSaveKeepsTheChanges()
 
     // A device that takes no more than 1000 bytes: the file stays as it was, and no scrap is left.
     const bool closed = withFileSizeLimit(1000, [&] {
+        f.dialogs.answers.enqueue(Dialogs::Answer::No);  // no other file
         f.click(kSaveFileButton);
-        f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        f.dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Ok << Dialogs::Answer::No;
         return f.window.close();
     });
-    QCOMPARE(f.dialogs.texts(),
-             (QStringList{"保存定时文件失败！", "是否保存对当前定时数据的修改？", "保存定时文件失败！"}));
+    QCOMPARE(
+        f.dialogs.texts(),
+        (QStringList{"保存定时文件失败！", "是否将定时数据另存为其他文件？", "是否保存对当前定时数据的修改？",
+                     "保存定时文件失败！", "是否将定时数据另存为其他文件？"}));
+    QCOMPARE(f.dialogs.messages[0].details, file + "\nFile too large");
     QVERIFY(!closed);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     QCOMPARE(fileBytes(file), freshFile());
     QCOMPARE(QDir(dir.path()).entryList({".*"}, QDir::Files | QDir::Hidden), QStringList());
     f.click(kSaveFileButton);
     QCOMPARE(fileBytes(file)[2049], '\x08');
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
+}
+
+// A save that cannot be done where the file was (its card or folder is gone) offers another file;
+// the edits go there, and that file is held from then on.
+void FileCommandsTest::failedSaveOffersAnotherFile()
+{
+    QVERIFY(QDir(dir.path()).mkpath("card"));
+    const QString file = path("card/a.mtf");
+    writeFileBytes(file, freshFile());
+    MainWindowFixture f;
+    open(f, file);
+    f.type(kStartHourEdit, "07");
+    QVERIFY(QFile::remove(file) && QDir(dir.path()).rmdir("card"));
+    f.dialogs.answers << Dialogs::Answer::Ok << Dialogs::Answer::Yes;
+    f.dialogs.fileAnswers.enqueue(path("rescued.mtf"));
+    f.click(kSaveFileButton);
+    QCOMPARE(f.dialogs.texts(), (QStringList{"保存定时文件失败！", "是否将定时数据另存为其他文件？"}));
+    QCOMPARE(f.dialogs.messages[0].details, file + "\nNo such file or directory");
+    QCOMPARE(f.dialogs.messages[1].buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(f.dialogs.files.last().title, QStringLiteral("创建新定时文件"));
+    QCOMPARE(fileBytes(path("rescued.mtf"))[2049], '\x07');
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + path("rescued.mtf"));
+    QCOMPARE(f.state().Document.Modified, 0);
+    QVERIFY(!lockableByOthers(path("rescued.mtf")));
 }
 
 // Edits saved after another program deleted or renamed the open file reach the file's path, with
-// the unused bytes of the file that was open.
-void FileCommandsTest::openFileDeletedOrRenamed()
+// the unused bytes of the file that was open. A different file put at the path is replaced only
+// when the user says so.
+void FileCommandsTest::openFileDeletedOrReplaced()
 {
     const QString file = path("gone.mtf");
-    for (bool renamed : {false, true}) {
+    for (const char* how : {"deleted", "renamed", "replaced"}) {
         writeFileBytes(file, patternFile(20000));
         MainWindowFixture f;
         open(f, file);
+        f.dialogs.messages.clear();  // the file's own oddities were asked about
         f.type(kStartHourEdit, "09");
-        QVERIFY(renamed ? QFile::rename(file, path("elsewhere.mtf")) : QFile::remove(file));
+        QVERIFY(how[0] == 'd' ? QFile::remove(file) : QFile::rename(file, path("elsewhere.mtf")));
+        if (how[2] == 'p') {
+            writeFileBytes(path("other.mtf"), freshFile());
+            QVERIFY(::rename(qPrintable(path("other.mtf")), qPrintable(file)) == 0);
+            f.dialogs.answers.enqueue(Dialogs::Answer::No);
+            f.click(kSaveFileButton);
+            QCOMPARE(f.dialogs.texts(), QStringList{"文件已被其他程序替换，仍然保存吗？"});
+            QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNoDefaultNo);
+            QCOMPARE(fileBytes(file), freshFile());
+            QCOMPARE(f.state().Document.Modified, 1);
+            f.dialogs.messages.clear();
+            f.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        }
         f.click(kSaveFileButton);
-        QVERIFY(f.dialogs.messages.isEmpty());
+        QCOMPARE(f.dialogs.messages.size(), how[2] == 'p' ? 1 : 0);
         QCOMPARE(fileBytes(file)[2049], '\x09');
         QCOMPARE(fileBytes(file).mid(2056), patternFile(20000).mid(2056));
+        QCOMPARE(fileBytes(path("elsewhere.mtf")), how[0] == 'd' ? QByteArray() : patternFile(20000));
+        QFile::remove(path("elsewhere.mtf"));
     }
-    QCOMPARE(fileBytes(path("elsewhere.mtf")), patternFile(20000));
+}
+
+// A file that does not look like a timing file is asked about before it is taken, from the open
+// dialog and from the command line alike; No leaves the set, its file and its changes as they were.
+// A file this program wrote is never asked about.
+void FileCommandsTest::notATimingFile()
+{
+    writeFileBytes(path("text.mtf"), "hello");
+    QByteArray many = freshFile();
+    for (int slot = 0; slot < 7; ++slot)
+        many.replace(2048 + slot * 8, 1, QByteArray(1, char(slot + 50)));
+    writeFileBytes(path("many.mtf"), many);
+    MainWindowFixture f;
+    f.click(kNewFileButton);
+    f.dialogs.fileAnswers.enqueue(path("mine.mtf"));
+    f.click(kSaveFileButton);
+    f.type(kStartHourEdit, "06");
+    const QString title = f.window.windowTitle();
+    f.dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;  // drop the changes, then not this file
+    open(f, path("text.mtf"));
+    f.dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
+    f.window.openFile(path("many.mtf"));
+    QCOMPARE(f.dialogs.texts().size(), 4);
+    const QStringList asked = f.dialogs.texts()[1].split('\n');
+    QCOMPARE(asked,
+             (QStringList{"这个文件不像定时文件：", "文件只有 5 字节，定时文件有 18560 字节",
+                          "运行设定是 104，不是程序1到程序4", "仍然打开吗？"}));
+    QCOMPARE(f.dialogs.messages[1].buttons, Dialogs::Buttons::YesNoDefaultNo);
+    const QStringList five = f.dialogs.texts()[3].split('\n');
+    QCOMPARE(five.size(), 8);
+    QCOMPARE(five[1], QStringLiteral("程序1 音乐定时 01 的序列号是 50"));
+    QCOMPARE(five[6], QStringLiteral("……"));
+    QCOMPARE(f.window.windowTitle(), title);
+    QCOMPARE(f.text(kStartHourEdit), QStringLiteral("06"));
+    QCOMPARE(f.state().Document.Modified, 1);
+    QVERIFY(!lockableByOthers(path("mine.mtf")));
+
+    f.dialogs.messages.clear();
+    f.dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Yes;  // save, and take the text
+    open(f, path("text.mtf"));
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + path("text.mtf"));
+    open(f, path("mine.mtf"));
+    QCOMPARE(f.dialogs.texts().size(), 2);
+    QCOMPARE(f.text(kStartHourEdit), QStringLiteral("06"));
 }
 
 void FileCommandsTest::saveQuestion_data()
@@ -273,17 +375,17 @@ void FileCommandsTest::saveQuestion()
     switch (Dialogs::Answer(answer)) {
     case Dialogs::Answer::Cancel:
         QVERIFY(!saved);
-        QVERIFY(f.state().FileAttached() && f.window.isVisible());
-        QCOMPARE(f.state().Modified, 1);
+        QVERIFY(f.state().Document.FileAttached() && f.window.isVisible());
+        QCOMPARE(f.state().Document.Modified, 1);
         QVERIFY(!lockableByOthers(file));
         return;
     case Dialogs::Answer::Yes: QVERIFY(saved); break;
     default: QVERIFY(!saved);
     }
     QVERIFY(lockableByOthers(file));
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
     QCOMPARE(f.window.isVisible(), command != QLatin1String("close"));
-    QCOMPARE(bool(f.state().NewFile), command == QLatin1String("new"));
+    QCOMPARE(bool(f.state().Document.NewFile), command == QLatin1String("new"));
 }
 
 void FileCommandsTest::navigationEnds()
@@ -306,7 +408,7 @@ void FileCommandsTest::navigationEnds()
     f.click(kRandomProgramButton);
     f.click(kNextButton);
     QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("10"));
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
 }
 
 void FileCommandsTest::jump_data()

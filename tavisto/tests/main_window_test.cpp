@@ -40,7 +40,7 @@ void MainWindowTest::startsWithoutFile()
         QVERIFY(!f.get(disabled)->isEnabled());
     for (const char* enabled : {kNewFileButton, kOpenFileButton, kSaveFileButton, kHelpButton, kAboutButton})
         QVERIFY(f.get(enabled)->isEnabled());
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
     QCOMPARE(f.state().CP.Serial, 0xFF);
     QCOMPARE(f.window.size(), QSize(709, 441));
 }
@@ -118,7 +118,7 @@ void MainWindowTest::switchToRandomProgramClampsSlot()
     f.click(kProgram2Button);
     QCOMPARE(f.state().SlotNo, 10);
     QCOMPARE(f.text(kSlotNumberPanel), QStringLiteral("10"));
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
 }
 
 void MainWindowTest::switchBetweenMusicAndPeripheralKeepsSlot()
@@ -153,7 +153,7 @@ void MainWindowTest::randomProgramOnOffChangesOnlyTheSetting()
     f.edit(kStartHourEdit)->setText("09");
     f.click(kPeripheralOrOffButton);
     QCOMPARE(f.state().Timings.RandomEnabled, 0);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     QCOMPARE(f.text(kStartHourEdit), QStringLiteral("09"));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.state().Timings.Buffer.bytes().data()), 6500),
              before);
@@ -222,10 +222,10 @@ void MainWindowTest::leavingAFieldMarksModified()
     // A real move of the focus out of a field is an edit.
     MainWindowFixture f;
     f.click(kNewFileButton);
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
     f.edit(kStartHourEdit)->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(f.edit(kStartHourEdit), Qt::Key_Tab);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     QVERIFY(f.dialogs.messages.isEmpty());
 
     // Zones mark the set modified without touching the effectiveness; weekdays re-evaluate it.
@@ -233,7 +233,7 @@ void MainWindowTest::leavingAFieldMarksModified()
     g.click(kNewFileButton);
     g.edit(kTrack1Edit)->setText("01");
     g.click(kZoneBoxes[0]);
-    QCOMPARE(g.state().Modified, 1);
+    QCOMPARE(g.state().Document.Modified, 1);
     QCOMPARE(g.panel(0), QStringLiteral("此定时无效"));
     g.click(kWeekdayBoxes[1]);
     QCOMPARE(g.panel(0), QStringLiteral("此定时有效"));
@@ -308,7 +308,7 @@ void MainWindowTest::fieldValidation()
         f.edit(kTrack2Edit)->setVisible(true);
         f.dialogs.answers.enqueue(answer);
         f.type(name, text);
-        QCOMPARE(f.state().Modified, 1);
+        QCOMPARE(f.state().Document.Modified, 1);
         if (accepted) {
             QVERIFY(f.dialogs.messages.isEmpty());
             QCOMPARE(f.text(name), text);  // not padded
@@ -369,7 +369,7 @@ void MainWindowTest::clickOnTheCheckedRadioStoresAndReloads()
     f.click(kRandomProgramButton);
     f.click(kMusicOrOnButton);  // "开启" again
     QCOMPARE(f.state().Timings.RandomEnabled, 1);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
 }
 
 void MainWindowTest::keyboardWorksLikeTheMouse()
@@ -382,7 +382,7 @@ void MainWindowTest::keyboardWorksLikeTheMouse()
     QCOMPARE(f.panel(1), QStringLiteral("正在编辑：程序（2）  <音乐定时>  定时序号：01"));
     f.get(kWeekdayBoxes[3])->setFocus(Qt::TabFocusReason);
     QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     f.edit(kTrack1Edit)->setText("01");
     QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);
     QTest::keyClick(f.get(kWeekdayBoxes[3]), Qt::Key_Space);

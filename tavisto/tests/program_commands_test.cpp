@@ -140,12 +140,12 @@ void ProgramCommandsTest::overviewCommandsOnRowZero()
     f.edit(kEndHourEdit)->setText("07");
     f.click(kWeekdayBoxes[0]);
     QCOMPARE(f.panel(0), QStringLiteral("此定时有效"));
-    const std::uint8_t modifiedBefore = f.state().Modified;
+    const std::uint8_t modifiedBefore = f.state().Document.Modified;
     f.click(kOverviewButton);
     f.dialogs.answers.enqueue(Dialogs::Answer::No);
     clickInOverview(f, kOverviewClearButton);
     QCOMPARE(f.programSlot(1, TimingType::Peripheral, 1)[0], 1);
-    QCOMPARE(f.state().Modified, modifiedBefore);
+    QCOMPARE(f.state().Document.Modified, modifiedBefore);
     clickInOverview(f, kOverviewClearButton);  // Yes
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("确认清除本条定时的设置？"));
     QCOMPARE(slotBytes(f, 1, TimingType::Peripheral, 1), QByteArray(8, '\0'));
@@ -153,7 +153,7 @@ void ProgramCommandsTest::overviewCommandsOnRowZero()
     QCOMPARE(f.text(kStartHourEdit), QStringLiteral("00"));
     QVERIFY(!f.checked(kWeekdayBoxes[0]));
     QCOMPARE(f.panel(0), QStringLiteral("此定时无效"));
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     QVERIFY(f.overview());
 
     // 编辑定时 shows the timing of the selected row, wherever the editor was.
@@ -175,7 +175,7 @@ void ProgramCommandsTest::copyRefusals()
     f.click(kCopyButton);
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("复制源和目标相等，无法复制。")});
     QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Warning);
-    QCOMPARE(f.state().Modified, 0);
+    QCOMPARE(f.state().Document.Modified, 0);
 
     f.get<QComboBox>(kCopyToList)->setCurrentIndex(2);
     putSlot(f, 1, TimingType::Music, 5, QByteArray("\x05\x01\x02\x03\x04\x05\x06\x07", 8));
@@ -184,7 +184,7 @@ void ProgramCommandsTest::copyRefusals()
     f.click(kCopyButton);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("确认覆盖程序（3）的定时信息？"));
     QCOMPARE(programBytes(f, 3), third);
-    QCOMPARE(f.state().Modified, 1);  // even though nothing was copied
+    QCOMPARE(f.state().Document.Modified, 1);  // even though nothing was copied
 
     f.get<QComboBox>(kCopyFromList)->setCurrentIndex(-1);
     f.click(kCopyButton);
@@ -253,7 +253,7 @@ void ProgramCommandsTest::clearProgram()
     }
     QCOMPARE(f.state().Timings.Buffer.randomSlot(1)[0], 1);
     QCOMPARE(f.panel(0), QStringLiteral("此定时无效"));
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
 
     f.click(kRandomProgramButton);
     f.click(kPeripheralOrOffButton);  // random program off
@@ -277,7 +277,7 @@ void ProgramCommandsTest::clearThisTimingThenNext()
     QCOMPARE(f.programSlot(1, TimingType::Music, 2)[1], 0x07);  // not written yet
     QCOMPARE(f.text(kStartHourEdit) + f.text(kTrack1Edit), QStringLiteral("0000"));
     QCOMPARE(f.panel(0), QStringLiteral("此定时无效"));
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     f.click(kNextButton);
     QCOMPARE(slotBytes(f, 1, TimingType::Music, 2), QByteArray("\x02\0\0\0\0\0\0\0", 8));
 }
@@ -302,7 +302,7 @@ void ProgramCommandsTest::runSelection()
     QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("MP3自动播放机"));
     QCOMPARE(f.dialogs.messages[0].kind, Dialogs::Kind::Information);
     QCOMPARE(f.state().Timings.RunProgram, 4);
-    QCOMPARE(f.state().Modified, 1);
+    QCOMPARE(f.state().Document.Modified, 1);
     QCOMPARE(f.state().EditObject, 1);
     // The window's own selection on redrawing asks nothing.
     f.dialogs.answers.enqueue(Dialogs::Answer::No);

@@ -78,7 +78,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath("given.mtf");
-        writeFileBytes(file, QByteArray(18560, '\xFF'));
+        writeFileBytes(file, freshFile());
         QVERIFY(lockableByOthers(file));
         QProcess program;
         program.setWorkingDirectory(dir.path());
@@ -92,15 +92,20 @@ private slots:
         program.waitForFinished();
     }
 
-    // --print writes every used timing in the overview's words, table by table, and the settings.
+    // --print writes every used timing in the overview's words, table by table, and the settings;
+    // what no timing file holds goes to standard error, and the exit status is then 2.
     void printsTheSchedule()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath("print.mtf");
         writeFileBytes(file, exampleFile());
         const Run printed = run({QStringLiteral("--print"), file});
-        QCOMPARE(printed.status, 0);
-        QCOMPARE(printed.err, QString());
+        QCOMPARE(printed.status, 2);
+        QCOMPARE(
+            printed.err,
+            QString("tavisto: %1: program 1 music timing 05 has the time AB:5F, which is not a valid time\n"
+                    "tavisto: %1: program 1 music timing 05 has track 200, above 99\n")
+                .arg(file));
         const QStringList expected{
             "定时查看－程序（1）－音乐定时",
             "01\t指定曲目 01 - 12 - 03\t07:30\t1-2-3-4-5- - \t1-2- - - - - ",
@@ -114,12 +119,22 @@ private slots:
         };
         QCOMPARE(printed.out, expected);
 
-        // A file another program holds is read all the same; an empty file prints the settings only.
+        // A file another program holds is read all the same; a short text prints the settings only,
+        // and is not taken for a timing file.
         lockElsewhere(file);
         QCOMPARE(run({QStringLiteral("--print"), file}).out, printed.out);
-        writeFileBytes(dir.filePath("empty.mtf"), {});
-        QCOMPARE(run({QStringLiteral("--print"), dir.filePath("empty.mtf")}).out,
-                 (QStringList{"运行设定：程序1", "随机播放：开启"}));
+        writeFileBytes(dir.filePath("passwd"), "root:x:0:0:root:/root:/bin/bash\n");
+        const Run text = run({QStringLiteral("--print"), dir.filePath("passwd")});
+        QCOMPARE(text.out, (QStringList{"运行设定：程序114", "随机播放：开启"}));
+        QCOMPARE(text.status, 2);
+        QCOMPARE(text.err,
+                 QString("tavisto: %1: only 32 bytes long, a timing file has 18560\n"
+                         "tavisto: %1: run program 114 is not 1 to 4\n")
+                     .arg(dir.filePath("passwd")));
+        writeFileBytes(dir.filePath("fresh.mtf"), freshFile());
+        const Run fresh = run({QStringLiteral("--print"), dir.filePath("fresh.mtf")});
+        QCOMPARE(fresh.status, 0);
+        QCOMPARE(fresh.err, QString());
         // Output that cannot be written is a failure too, and says why.
         const Run full = run({QStringLiteral("--print"), file}, QStringLiteral("/dev/full"));
         QCOMPARE(full.status, 1);
@@ -179,14 +194,15 @@ private slots:
         QVERIFY2(unknown.err.contains("Unknown option 'colour'"), qPrintable(unknown.err));
 
         QTemporaryDir dir;
-        for (const QString& path : {dir.filePath("missing.mtf"), dir.path()}) {
+        for (const QString& path : {dir.filePath("missing.mtf"), dir.path(), QStringLiteral("/dev/null")}) {
             const Run failed = run({QStringLiteral("--print"), path});
             QCOMPARE(failed.status, 1);
             QVERIFY(failed.out.isEmpty());
-            QVERIFY2(failed.err.contains(path)
-                         && failed.err.contains(path == dir.path() ? "Is a directory"
-                                                                   : "No such file or directory"),
-                     qPrintable(failed.err));
+            QCOMPARE(failed.err,
+                     QStringLiteral("tavisto: cannot read %1: %2\n")
+                         .arg(path,
+                              path.endsWith("missing.mtf") ? QStringLiteral("No such file or directory")
+                                                           : QStringLiteral("这不是普通文件")));
         }
     }
 };

@@ -1,10 +1,13 @@
-// The .mtf file: its byte layout, what a save keeps, short files, exclusive holding, failures.
+// The timing file on disk through the editor's file session: exclusive holding, and every way a
+// file can be in the way of a save, each made real.
 
-#include "CurrentTiming.h"
-#include "TimingFile.h"
+#include "TimingDocument.h"
 #include "support/FileChecks.h"
 
 #include <QtTest>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,21 +16,8 @@ using namespace tavisto;
 
 namespace {
 
-// File offset of buffer byte i: table t = i / 800 starts block t + 1 of 2048 bytes; random table at 18432.
-int fileOffsetOf(int i)
-{
-    return i < 6400 ? (i / 800 + 1) * 2048 + i % 800 : 18432 + i - 6400;
-}
-
-QString firstDifference(const QByteArray& actual, const QByteArray& expected)
-{
-    if (actual.size() != expected.size())
-        return QString("size %1, not %2").arg(actual.size()).arg(expected.size());
-    for (int k = 0; k < actual.size(); ++k)
-        if (actual[k] != expected[k])
-            return QString("offset %1: %2, not %3").arg(k).arg(quint8(actual[k])).arg(quint8(expected[k]));
-    return {};
-}
+constexpr uid_t kUser = 65534;   // who edits, when the tests run as root: permission bits bind them
+constexpr gid_t kShared = 4321;  // a group the user is in, but may not give files to unless owning them
 
 // Exit status of body run in a child process, -1 when it did not exit.
 template<typename Body>
@@ -40,6 +30,154 @@ int inChild(Body body)
     return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+bool root()
+{
+    return ::geteuid() == 0;
+}
+
+// Becomes the editing user (in the shared group), when running as root.
+bool becomeUser()
+{
+    return !root() || (::setgroups(1, &kShared) == 0 && ::setgid(kUser) == 0 && ::setuid(kUser) == 0);
+}
+
+// What the saves write: a new set with run program 3.
+TimingSet savedSet()
+{
+    TimingSet set = TimingSet::fresh();
+    set.RunProgram = 3;
+    return set;
+}
+
+bool isSaved(const QByteArray& bytes)
+{
+    return bytes.size() >= 18560 && bytes[0] == 3 && bytes.mid(2048, 800) == QByteArray(800, '\xFF');
+}
+
+struct Folder {
+    QString dir;
+    std::vector<int> held;  // files the test itself holds locked, as another Tavisto saving
+    QString path(const char* name) const { return dir + QLatin1Char('/') + QLatin1String(name); }
+    QByteArray bytes(const char* name) const { return fileBytes(path(name)); }
+    void write(const char* name, const QByteArray& bytes) const { writeFileBytes(path(name), bytes); }
+    void hold(const char* name)
+    {
+        write(name, "x");
+        held.push_back(::open(qPrintable(path(name)), O_RDONLY | O_CLOEXEC));
+        ::flock(held.back(), LOCK_EX);
+    }
+    QStringList hidden() const
+    {
+        return QDir(dir).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System);
+    }
+    struct stat status(const char* name) const
+    {
+        struct stat found { };
+        ::stat(qPrintable(path(name)), &found);
+        return found;
+    }
+};
+
+// One way a file can be in the way: the folder as it is made, what happens between the open of a.mtf
+// and its save (as the editing user), what the open and the save give, and what must hold afterwards.
+struct Fault {
+    const char* name;
+    void (*prepare)(Folder&);
+    void (*meddle)(const Folder&);
+    FileError::Kind open, save;
+    bool (*holds)(const Folder&);
+    bool needsRoot = false;
+};
+
+using K = FileError::Kind;
+void nothing(const Folder&)
+{ }
+void plainFile(Folder& f)
+{
+    f.write("a.mtf", freshFile());
+}
+
+const Fault kFaults[] = {
+    {"missing", [](Folder&) {}, nothing, K::System, K::None,
+     [](const Folder& f) { return !QFile::exists(f.path("a.mtf")); }},
+    {"a folder", [](Folder& f) { QDir(f.dir).mkdir("a.mtf"); }, nothing, K::NotRegular, K::None,
+     [](const Folder& f) { return QFileInfo(f.path("a.mtf")).isDir(); }},
+    {"a FIFO", [](Folder& f) { ::mkfifo(qPrintable(f.path("a.mtf")), 0644); }, nothing, K::NotRegular,
+     K::None, [](const Folder&) { return true; }},
+    {"/dev/null", [](Folder& f) { QFile::link("/dev/null", f.path("a.mtf")); }, nothing, K::NotRegular,
+     K::None, [](const Folder&) { return fileBytes("/dev/null").isEmpty(); }},
+    // The save goes to the file opened through the link, not to where the link leads now.
+    {"link swapped after the open",
+     [](Folder& f) {
+         f.write("real.mtf", freshFile());
+         f.write("victim", patternFile(20000));
+         QFile::link(f.path("real.mtf"), f.path("a.mtf"));
+     },
+     [](const Folder& f) {
+         QFile::remove(f.path("a.mtf"));
+         QFile::link(f.path("victim"), f.path("a.mtf"));
+     },
+     K::None, K::None,
+     [](const Folder& f) {
+         return isSaved(f.bytes("real.mtf")) && f.bytes("victim") == patternFile(20000)
+             && QFileInfo(f.path("a.mtf")).symLinkTarget() == f.path("victim");
+     }},
+    {"another file renamed over it", plainFile,
+     [](const Folder& f) {
+         f.write("other.mtf", patternFile(20000));
+         ::rename(qPrintable(f.path("other.mtf")), qPrintable(f.path("a.mtf")));
+     },
+     K::None, K::Replaced, [](const Folder& f) { return f.bytes("a.mtf") == patternFile(20000); }},
+    {"deleted", plainFile, [](const Folder& f) { QFile::remove(f.path("a.mtf")); }, K::None, K::None,
+     [](const Folder& f) { return isSaved(f.bytes("a.mtf")); }},
+    {"hard link",
+     [](Folder& f) {
+         plainFile(f);
+         ::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf")));
+     },
+     nothing, K::None, K::None,
+     [](const Folder& f) {
+         return isSaved(f.bytes("b.mtf")) && f.status("a.mtf").st_ino == f.status("b.mtf").st_ino;
+     }},
+    {"group-shared file of another owner",
+     [](Folder& f) {
+         plainFile(f);
+         ::chown(qPrintable(f.path("a.mtf")), 0, kShared);
+         ::chmod(qPrintable(f.path("a.mtf")), 0664);
+     },
+     nothing, K::None, K::None,
+     [](const Folder& f) {
+         const struct stat s = f.status("a.mtf");
+         return isSaved(f.bytes("a.mtf")) && s.st_uid == 0 && s.st_gid == kShared
+             && (s.st_mode & 07777) == 0664;
+     },
+     true},
+    // Once renamed, the save is done, even where the folder can no longer be read or flushed.
+    {"folder 0300 after the open", plainFile, [](const Folder& f) { ::chmod(qPrintable(f.dir), 0300); },
+     K::None, K::None, [](const Folder& f) { return isSaved(f.bytes("a.mtf")); }},
+    // What killed saves left is removed; what a running save holds, and other names, stay.
+    {"leftovers of killed saves",
+     [](Folder& f) {
+         plainFile(f);
+         for (const char* name : {".a.mtf.Xk3pQ9", ".a.mtf.Xk3pQ", ".b.mtf.Xk3pQ9"})
+             f.write(name, "x");
+         f.hold(".a.mtf.InUse1");
+     },
+     [](const Folder& f) { f.write(".a.mtf.Yz8rT2", "x"); }, K::None, K::None,
+     [](const Folder& f) {
+         return isSaved(f.bytes("a.mtf"))
+             && f.hidden() == QStringList{".a.mtf.InUse1", ".a.mtf.Xk3pQ", ".b.mtf.Xk3pQ9"};
+     }},
+    // A full device: the file stays as it was, and no scrap is left.
+    {"file size limit", [](Folder& f) { f.write("a.mtf", patternFile(20000)); },
+     [](const Folder&) {
+         rlimit small{1000, 1000};
+         ::setrlimit(RLIMIT_FSIZE, &small);
+     },
+     K::None, K::System,
+     [](const Folder& f) { return f.bytes("a.mtf") == patternFile(20000) && f.hidden().isEmpty(); }},
+};
+
 }  // namespace
 
 class TimingFileTest : public QObject {
@@ -47,178 +185,76 @@ class TimingFileTest : public QObject {
     QTemporaryDir dir_;
     QString path(const char* name) const { return dir_.filePath(name); }
 private slots:
-    // A new set saved at once: 0xFF tables but slot 1 of program 1's music table, both settings 1,
-    // zeros in every unused byte, also when an existing longer file is replaced.
-    void newSetMakesTheFullImage()
-    {
-        TimingSet set;
-        set.Buffer.fill(0xFF);
-        CP cp;
-        cp.Serial = 1;
-        SaveCPtoBuf(set.Buffer, SlotSelection{}, 0, cp);
-        for (const QString& file : {path("new.mtf"), path("replaced.mtf")}) {
-            if (file.endsWith("replaced.mtf"))
-                writeFileBytes(file, QByteArray(30000, 0x77));
-            TimingFile timingFile;
-            QVERIFY(timingFile.create(file.toStdString()));
-            QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(fileBytes(file), freshFile()), QString());
-            TimingSet back;
-            back.Buffer.fill(0x12);
-            back.RunProgram = back.RandomEnabled = 9;
-            QVERIFY(timingFile.read(back));
-            QVERIFY(back.Buffer.bytes() == set.Buffer.bytes());
-            QCOMPARE(int(back.RunProgram) * 10 + back.RandomEnabled, 11);
-        }
-    }
+    void initTestCase() { QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0); }
 
-    void shortFileReadsRestAsNewSet_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : {0, 1, 100, 2048 + 52, 18432 + 55, 18559, 18560, 20000})
-            QTest::addRow("%d bytes", size) << size;
-    }
-
-    // Every field is read from its offset. Beyond the end of a short file everything reads as in a new set,
-    // and nothing of the previous set survives. Writing back an unedited set changes no byte of a full file,
-    // the bytes the layout does not use included, nor its permission bits.
-    void shortFileReadsRestAsNewSet()
-    {
-        QFETCH(int, size);
-        const QString file = path("short.mtf");
-        writeFileBytes(file, patternFile(size));
-        QVERIFY(::chmod(qPrintable(file), 0640) == 0);
-        TimingSet set;
-        set.Buffer.fill(0x5C);
-        set.RunProgram = 4;
-        set.RandomEnabled = 0;
-        TimingFile timingFile;
-        QVERIFY(timingFile.open(file.toStdString()));
-        QVERIFY(timingFile.read(set));
-        QCOMPARE(int(set.RunProgram), size > 0 ? quint8(patternByte(0)) : 1);
-        QCOMPARE(int(set.RandomEnabled), size > 18559 ? quint8(patternByte(18559)) : 1);
-        for (int i = 0; i < 6500; ++i) {
-            const int offset = fileOffsetOf(i);
-            QVERIFY2(set.Buffer.bytes()[i] == (offset < size ? quint8(patternByte(offset)) : 0xFF),
-                     qPrintable(QString::number(i)));
-        }
-        if (size >= 18560) {
-            QVERIFY(timingFile.write(set));
-            QCOMPARE(firstDifference(fileBytes(file), patternFile(size)), QString());
-            struct stat st { };
-            QVERIFY(::stat(qPrintable(file), &st) == 0 && (st.st_mode & 07777) == 0640);
-        }
-    }
-
-    // While a TimingFile holds a file, another process can neither open nor replace it. Taking a path
-    // for a new set holds a file that is there, but changes nothing before the save.
+    // While a file is held, another process can neither open nor replace it. Taking a path for a new
+    // set holds a file that is there, but changes nothing before the save.
     void heldFileIsRefusedToOthers()
     {
-        const QString file = path("held.mtf");
-        const std::string name = file.toStdString();
-        writeFileBytes(file, patternFile(18560));
+        const std::string name = path("held.mtf").toStdString();
+        writeFileBytes(path("held.mtf"), patternFile(18560));
         auto otherProcess = [&name] {
-            TimingFile other;
-            return (other.open(name) ? 1 : 0) | (other.create(name) ? 2 : 0);
+            TimingDocument other;
+            TimingSet set;
+            return (other.open(name, set).kind == K::Busy ? 1 : 0)
+                | (other.takePath(name).kind == K::Busy ? 2 : 0);
         };
         {
-            TimingFile holder;
-            QVERIFY(holder.open(name));
-            QCOMPARE(inChild(otherProcess), 0);
-            QVERIFY(holder.create(name));
-            QCOMPARE(inChild(otherProcess), 0);
-            QCOMPARE(firstDifference(fileBytes(file), patternFile(18560)), QString());
-            QVERIFY(holder.write(TimingSet{}));  // the replacement is held in its turn
-            QCOMPARE(inChild(otherProcess), 0);
+            TimingDocument holder;
+            TimingSet set;
+            QVERIFY(!holder.open(name, set));
+            QCOMPARE(inChild(otherProcess), 3);
+            QVERIFY(!holder.takePath(name));  // taken twice by the same session is no conflict
+            QCOMPARE(fileBytes(path("held.mtf")), patternFile(18560));
+            QVERIFY(!holder.save(set));
+            QCOMPARE(inChild(otherProcess), 3);  // the replacement is held in its turn
         }
-        QCOMPARE(inChild(otherProcess), 3);  // released on close
+        QCOMPARE(inChild(otherProcess), 0);  // released on close
     }
 
-    void openFailures()
+    void fileFaults_data()
     {
-        TimingFile timingFile;
-        QVERIFY(!timingFile.open(path("missing.mtf").toStdString()));
-        QVERIFY(!QFile::exists(path("missing.mtf")));
-        QVERIFY(!timingFile.create(path("no/such/dir.mtf").toStdString()));
-        QVERIFY(!timingFile.open(dir_.path().toStdString()));
-        // A FIFO named by mistake is refused at once: neither waited on nor replaced by a save.
-        const std::string fifo = path("fifo.mtf").toStdString();
-        QVERIFY(::mkfifo(fifo.c_str(), 0644) == 0);
-        QVERIFY(!timingFile.open(fifo));
-        QVERIFY(!timingFile.create(fifo));
-
-        // Permission bits do not stop root: try as an ordinary user in a child process.
-        const QString file = path("readonly.mtf");
-        writeFileBytes(file, patternFile(18560));
-        const bool root = ::geteuid() == 0;
-        if (root)
-            QVERIFY(::chmod(qPrintable(dir_.path()), 0755) == 0
-                    && ::chown(qPrintable(file), 65534, 65534) == 0);
-        auto asUser = [root](auto body) {
-            return inChild(
-                [&] { return root && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : body(); });
-        };
-        auto openFile = [name = file.toStdString()] { return TimingFile().open(name) ? 1 : 0; };
-        QCOMPARE(asUser(openFile), 1);  // writable: opens
-        QVERIFY(::chmod(qPrintable(file), 0444) == 0);
-        QCOMPARE(asUser(openFile), 0);
-        // A save makes its file in the folder: where the user may not write, nothing can be created.
-        QVERIFY(QDir(dir_.path()).mkdir("locked") && ::chmod(qPrintable(path("locked")), 0555) == 0);
-        QCOMPARE(asUser([name = path("locked/new.mtf").toStdString()] {
-                     return TimingFile().create(name) ? 1 : 0;
-                 }),
-                 0);
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(kFaults)); ++row)
+            QTest::newRow(kFaults[row].name) << row;
     }
 
-    // A full device, simulated by a file size limit: the write fails and says so, and whatever was at
-    // the path is left as it was, still held: an opened file, a file a new set was to replace, or no file
-    // at all. No scrap is left in the folder.
-    void failedWriteLeavesTheFileAsItWas()
+    void fileFaults()
     {
-        QTemporaryDir folder;
-        const QString file = folder.filePath("full.mtf");
-        const QByteArray before = patternFile(20000);
-        for (QString how : {"opened", "replaced", "new"}) {
-            for (int limit : {1, 2500, 18559}) {
-                QFile::remove(file);
-                if (how != "new")
-                    writeFileBytes(file, before);
-                TimingFile timingFile;
-                QVERIFY(how == "opened" ? timingFile.open(file.toStdString())
-                                        : timingFile.create(file.toStdString()));
-                QVERIFY2(!withFileSizeLimit(limit, [&] { return timingFile.write(TimingSet{}); }),
-                         qPrintable(how));
-                QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                         how == "new" ? QStringList() : QStringList{"full.mtf"});
-                QCOMPARE(firstDifference(fileBytes(file), how == "new" ? QByteArray() : before), QString());
-                QCOMPARE(inChild([&] { return TimingFile().open(file.toStdString()) ? 1 : 0; }), 0);
+        QFETCH(int, row);
+        const Fault& fault = kFaults[row];
+        if (fault.needsRoot && !root())
+            QSKIP("needs root to give the file to another owner");
+        Folder folder{QDir(path(fault.name)).absolutePath(), {}};
+        QVERIFY(QDir().mkpath(folder.dir));
+        fault.prepare(folder);
+        if (root()) {
+            for (const QString& entry :
+                 QDir(folder.dir)
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+                if (QFileInfo(folder.dir + '/' + entry).ownerId() != 0 || !fault.needsRoot)
+                    ::lchown(qPrintable(folder.dir + '/' + entry), kUser, kUser);
+            ::chown(qPrintable(folder.dir), kUser, kUser);
+        }
+        const int failedStep = inChild([&] {
+            if (!becomeUser())
+                return 9;
+            TimingDocument::startUp();
+            TimingDocument document;
+            TimingSet set;
+            if (document.open(folder.path("a.mtf").toStdString(), set).kind != fault.open)
+                return 1;
+            if (fault.open == K::None) {
+                fault.meddle(folder);
+                if (document.save(savedSet()).kind != fault.save)
+                    return 2;
             }
-        }
-    }
-
-    // A save replaces the file at its path: saved through a symbolic link, the file it leads to is
-    // replaced and the link stays; a file that another program put at the path of our deleted one, and
-    // holds, is not replaced. (A deleted or renamed file gets the edits: see the file commands.)
-    void saveReplacesTheFileAtItsPath()
-    {
-        const QString file = path("replace.mtf");
-        writeFileBytes(file, patternFile(20000));
-        QVERIFY(QFile::link(file, path("link.mtf")));
-        {
-            TimingFile linked;
-            QVERIFY(linked.open(path("link.mtf").toStdString()));
-            QVERIFY(linked.write(TimingSet::fresh()));
-        }
-        QVERIFY(QFileInfo(path("link.mtf")).isSymLink());
-        QCOMPARE(fileBytes(file).mid(2048, 8), QByteArray(8, '\xFF'));
-
-        TimingFile timingFile;
-        QVERIFY(timingFile.open(file.toStdString()));
-        QVERIFY(QFile::remove(file));
-        writeFileBytes(file, patternFile(100));
-        lockElsewhere(file);
-        QVERIFY(!timingFile.write(TimingSet::fresh()));
-        QCOMPARE(fileBytes(file), patternFile(100));
+            return fault.holds(folder) ? 0 : 3;
+        });
+        for (int fd : folder.held)
+            ::close(fd);
+        ::chmod(qPrintable(folder.dir), 0755);
+        QCOMPARE(failedStep, 0);  // 1: the open, 2: the save, 3: the files afterwards
     }
 };
 

@@ -1,15 +1,14 @@
 #include "CommandLine.h"
 
+#include "FindingText.h"
 #include "ScheduleText.h"
-#include "TimingFile.h"
+#include "TimingDocument.h"
 #include "WeekText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace tavisto {
 
@@ -38,7 +37,7 @@ const QCommandLineOption
                    QStringLiteral("N"));
 
 constexpr int kFailed = 1;
-constexpr int kFindings = 2;  // --check: a clash or a timing that never plays
+constexpr int kFindings = 2;  // --check: a clash or a timing that never plays; --print: an odd file
 
 // Qt's own options for the window (-style Fusion, -platform xcb, ...): QApplication takes them.
 void acceptQtOptions(QCommandLineParser& parser)
@@ -73,11 +72,13 @@ void setUp(QCommandLineParser& parser)
 }
 
 // Reads FILE without taking it from a program that holds it; says why on standard error when it cannot.
-bool readForOutput(const QString& path, TimingSet& timings)
+// `findings`: what in it no timing file written by this program holds.
+bool readForOutput(const QString& path, TimingSet& timings, std::vector<TimingFileFinding>& findings)
 {
-    if (const int error = readTimingFile(QFile::encodeName(path).toStdString(), timings)) {
+    if (const FileError error =
+            TimingDocument::peek(QFile::encodeName(path).toStdString(), timings, findings)) {
         std::fprintf(stderr, "tavisto: cannot read %s: %s\n", QFile::encodeName(path).constData(),
-                     std::strerror(error));
+                     reasonText(error).c_str());
         return false;
     }
     return true;
@@ -89,21 +90,25 @@ bool writeLines(const QStringList& lines)
     QByteArray text;
     for (const QString& line : lines)
         text += line.toUtf8() + '\n';
-    if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout)
-            == static_cast<std::size_t>(text.size())
-        && std::fflush(stdout) == 0)
+    QFile out;
+    if (out.open(stdout, QIODevice::WriteOnly) && out.write(text) == text.size() && out.flush())
         return true;
     // A full disk, say.
-    std::fprintf(stderr, "tavisto: cannot write the output: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "tavisto: cannot write the output: %s\n", qPrintable(out.errorString()));
     return false;
 }
 
+// The schedule on standard output; what does not look like a timing file on standard error.
 int printSchedule(const QString& path)
 {
     TimingSet timings;
-    if (!readForOutput(path, timings))
+    std::vector<TimingFileFinding> findings;
+    if (!readForOutput(path, timings, findings) || !writeLines(scheduleLines(timings)))
         return kFailed;
-    return writeLines(scheduleLines(timings)) ? 0 : kFailed;
+    for (const TimingFileFinding& finding : findings)
+        std::fprintf(stderr, "tavisto: %s: %s\n", QFile::encodeName(path).constData(),
+                     qPrintable(findingText(finding, FindingLanguage::English)));
+    return findings.empty() ? 0 : kFindings;
 }
 
 // --week and --check: the week of one standard program, as events or as findings.
@@ -120,7 +125,8 @@ int printWeek(const QCommandLineParser& parser)
             return kFailed;
         }
     }
-    if (!readForOutput(parser.value(check ? kCheckOption : kWeekOption), timings))
+    std::vector<TimingFileFinding> oddities;  // the week itself shows what matters of them
+    if (!readForOutput(parser.value(check ? kCheckOption : kWeekOption), timings, oddities))
         return kFailed;
     const WeekPlan plan = expandWeek(timings, program ? program : playedProgram(timings));
     QStringList lines;

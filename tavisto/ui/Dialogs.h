@@ -13,7 +13,7 @@ namespace tavisto {
 class Dialogs {
 public:
     enum class Kind { Confirmation, Error, Warning, Information };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
 
     struct FileRequest {
@@ -26,10 +26,11 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // Yes or OK is the default button; Escape answers Cancel (Yes/No/Cancel), No (Yes/No) or OK.
-    // An empty title stands for the kind's standard one: "Confirm", "Error", "Warning".
+    // Yes or OK is the default button, but in YesNoDefaultNo; Escape answers Cancel (Yes/No/Cancel),
+    // No (Yes/No) or OK. An empty title stands for the kind's standard one: "Confirm", "Error",
+    // "Warning". `details` is the box's informative text below `text`.
     virtual Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
-                           const QString& title = {}) = 0;
+                           const QString& title = {}, const QString& details = {}) = 0;
     // Nothing when the user cancels.
     virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                             const QString& preset) = 0;

@@ -37,10 +37,11 @@ QString standardTitle(Dialogs::Kind kind)
 }  // namespace
 
 Dialogs::Answer QtDialogs::message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
-                                   const QString& title)
+                                   const QString& title, const QString& details)
 {
     QMessageBox box(iconOf(kind), title.isEmpty() ? standardTitle(kind) : title, text, QMessageBox::NoButton,
                     parent);
+    box.setInformativeText(details);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -48,8 +49,9 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, Kind kind, const QString& te
         box.setEscapeButton(QMessageBox::Ok);
         break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
     case Buttons::YesNoCancel:

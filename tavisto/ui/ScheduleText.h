@@ -1,7 +1,7 @@
 #pragma once
 // A whole timing set as lines of text, in the words of the overview list and the main window.
 
-#include "TimingFile.h"
+#include "TimingSet.h"
 
 #include <QStringList>
 

@@ -100,12 +100,12 @@ void TForm1::connectHandlers()
         connect(button, &QRadioButton::clicked, this, &TForm1::CheckMode);
     for (QCheckBox* box : weekdayBoxes())
         connect(box, &QCheckBox::clicked, this, [this] {
-            state_.Modified = 1;
+            state_.Document.Modified = 1;
             EffectCheck();
         });
     // The zones play no part in whether a timing is effective.
     for (QCheckBox* box : zoneBoxes())
-        connect(box, &QCheckBox::clicked, this, [this] { state_.Modified = 1; });
+        connect(box, &QCheckBox::clicked, this, [this] { state_.Document.Modified = 1; });
 
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -151,8 +151,7 @@ void TForm1::connectHandlers()
 
 void TForm1::FormCreate()
 {
-    state_.NewFile = 0;
-    state_.File.close();
+    state_.Document.close();
     RedrawEdit();
     ReStateBar();
     state_.startEditing();
@@ -174,7 +173,7 @@ std::array<QCheckBox*, 6> TForm1::zoneBoxes() const
 
 void TForm1::RedrawEdit()
 {
-    const bool hasFile = state_.hasFile();
+    const bool hasFile = state_.Document.hasFile();
     for (QRadioButton* button : {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4,
                                  ui->RadioButton7, ui->RadioButton6, ui->RadioButton5})
         button->setEnabled(hasFile);
@@ -197,8 +196,8 @@ void TForm1::RedrawEdit()
 
 void TForm1::showFileState()
 {
-    setWindowTitle(state_.NewFile == 1 ? kProductName + QStringLiteral("---新文件 ")
-                                       : kProductName + QStringLiteral("---") + state_.FileName);
+    setWindowTitle(state_.Document.NewFile == 1 ? kProductName + QStringLiteral("---新文件 ")
+                                                : kProductName + QStringLiteral("---") + state_.fileName());
 }
 
 void TForm1::checkModeButtons()
@@ -261,7 +260,7 @@ void TForm1::CheckType()
 {
     if (state_.randomProgram()) {
         state_.Timings.RandomEnabled = ui->RadioButton6->isChecked() ? 1 : 0;
-        state_.Modified = 1;
+        state_.Document.Modified = 1;
         ReStateBar();
         return;
     }
@@ -277,7 +276,7 @@ void TForm1::CheckType()
 void TForm1::CheckMode()
 {
     state_.CP.PlayMode = ui->RadioButton9->isChecked() ? 1 : 0;
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -103,13 +103,15 @@ private:
     void ReStateBar();
 
     // File commands
-    bool SaveBuftoFile();
-    bool LoadFiletoBuf();
-    bool saveNewSet();
-    bool SaveEnquire();
+    bool SaveBuftoFile(const QString& path);                  // into the file held or the path taken
+    bool saveNewSet();                                        // asks for the path first
+    bool saveSet();                                           // whichever of the two the set needs
+    bool SaveEnquire();                                       // true: the caller may let go of the set
+    bool confirmOddFile(const QString& path);                 // true when the file may be opened
     void openChosenFile(const std::optional<QString>& path);  // nothing: the dialog was cancelled
     bool takeDroppedSchedule(QDropEvent* event);              // false: the drag carries no schedule
     void showFileState();
+    void showFileFailure(const QString& text, const QString& path, const FileError& error);
 
     // Overview list
     void CreatList();
@@ -121,7 +123,7 @@ private:
     // The store step, then that timing's program, kind and slot as the mode switches show them.
     void showTiming(const TimingRef& timing);
 
-    bool confirm(const QString& text);
+    bool confirm(const QString& text, Dialogs::Buttons buttons = Dialogs::Buttons::YesNo);
 
     std::unique_ptr<Ui::TForm1> ui;
     Dialogs& dialogs_;

@@ -1,11 +1,13 @@
 // New, open and save of timing files, and the question about unsaved changes.
 #include "TForm1.h"
 
+#include "FindingText.h"
 #include "TForm2.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 
@@ -15,6 +17,7 @@ namespace {
 
 const QString kFileType = QStringLiteral("MP3播放机定时文件(mtf) (*.mtf)");
 const QString kInitialName = QStringLiteral("TWTIMING");
+constexpr int kFindingsShown = 5;
 
 // The first time in the user's home folder, then where the user last chose a file.
 QString proposedPath(const QString& last)
@@ -33,19 +36,34 @@ std::optional<QString> draggedSchedule(const QMimeData* data)
     return path;
 }
 
-}  // namespace
-
-bool TForm1::SaveBuftoFile()
+std::string systemPath(const QString& path)
 {
-    if (state_.File.write(state_.Timings))
-        return true;
-    dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("保存定时文件失败！"), Dialogs::Buttons::Ok);
-    return false;
+    return QFile::encodeName(path).toStdString();
 }
 
-bool TForm1::LoadFiletoBuf()
+}  // namespace
+
+void TForm1::showFileFailure(const QString& text, const QString& path, const FileError& error)
 {
-    return state_.File.read(state_.Timings);
+    dialogs_.message(this, Dialogs::Kind::Error, text, Dialogs::Buttons::Ok, {},
+                     path + QLatin1Char('\n') + QString::fromStdString(reasonText(error)));
+}
+
+bool TForm1::SaveBuftoFile(const QString& path)
+{
+    FileError error = state_.Document.save(state_.Timings);
+    if (error.kind == FileError::Kind::Replaced) {
+        if (!confirm(QStringLiteral("文件已被其他程序替换，仍然保存吗？"), Dialogs::Buttons::YesNoDefaultNo))
+            return false;
+        error = state_.Document.save(state_.Timings, true);
+    }
+    if (!error) {
+        showFileState();
+        return true;
+    }
+    showFileFailure(QStringLiteral("保存定时文件失败！"), path, error);
+    // The edits are not stranded where they cannot be saved: they may go to another file.
+    return confirm(QStringLiteral("是否将定时数据另存为其他文件？")) && saveNewSet();
 }
 
 bool TForm1::saveNewSet()
@@ -59,48 +77,39 @@ bool TForm1::saveNewSet()
     if (!path)
         return false;
     lastSavePath_ = *path;
-    state_.FileName = *path;
-    if (!state_.File.create(path->toStdString())) {
-        dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("创建定时文件失败！"),
-                         Dialogs::Buttons::Ok);
+    if (const FileError error = state_.Document.takePath(systemPath(*path))) {
+        showFileFailure(QStringLiteral("创建定时文件失败！"), *path, error);
         return false;
     }
-    if (!SaveBuftoFile()) {
-        state_.File.close();
-        return false;
-    }
-    state_.NewFile = 0;
-    state_.Modified = 0;
-    return true;
+    return SaveBuftoFile(*path);
+}
+
+bool TForm1::saveSet()
+{
+    if (state_.Document.NewFile == 1)
+        return saveNewSet();
+    return !state_.Document.FileAttached() || SaveBuftoFile(state_.fileName());
 }
 
 bool TForm1::SaveEnquire()
 {
-    if (state_.Modified == 1) {
-        switch (dialogs_.message(this, Dialogs::Kind::Confirmation,
-                                 QStringLiteral("是否保存对当前定时数据的修改？"),
-                                 Dialogs::Buttons::YesNoCancel)) {
-        case Dialogs::Answer::Yes:
-            if (state_.NewFile == 1 ? !saveNewSet() : state_.FileAttached() && !SaveBuftoFile())
-                return false;
-            break;
-        case Dialogs::Answer::No: break;
-        default: return false;
-        }
+    if (state_.Document.Modified != 1)
+        return true;
+    switch (dialogs_.message(this, Dialogs::Kind::Confirmation,
+                             QStringLiteral("是否保存对当前定时数据的修改？"),
+                             Dialogs::Buttons::YesNoCancel)) {
+    case Dialogs::Answer::Yes: return saveSet();
+    case Dialogs::Answer::No: return true;
+    default: return false;
     }
-    state_.NewFile = 0;
-    state_.Modified = 0;
-    state_.File.close();
-    return true;
 }
 
 void TForm1::Button8Click()
 {
     if (!storeShownTiming() || !SaveEnquire())
         return;
-    state_.NewFile = 1;
+    state_.Document.newFile(state_.Timings);
     state_.startEditing();
-    state_.Timings = TimingSet::fresh();
     RedrawEdit();
     ReStateBar();
     loadShownTiming();
@@ -152,18 +161,35 @@ bool TForm1::takeDroppedSchedule(QDropEvent* event)
     return true;
 }
 
+bool TForm1::confirmOddFile(const QString& path)
+{
+    TimingSet looked;
+    std::vector<TimingFileFinding> findings;
+    // A file that cannot be read fails in the open itself, with its reason.
+    if (TimingDocument::peek(systemPath(path), looked, findings) || findings.empty())
+        return true;
+    QStringList lines{QStringLiteral("这个文件不像定时文件：")};
+    for (std::size_t i = 0; i < findings.size() && i < kFindingsShown; ++i)
+        lines << findingText(findings[i], FindingLanguage::Chinese);
+    if (findings.size() > kFindingsShown)
+        lines << QStringLiteral("……");
+    lines << QStringLiteral("仍然打开吗？");
+    return confirm(lines.join(QLatin1Char('\n')), Dialogs::Buttons::YesNoDefaultNo);
+}
+
 void TForm1::openChosenFile(const std::optional<QString>& path)
 {
     if (path) {
         lastOpenPath_ = *path;
-        state_.FileName = *path;
-        if (!state_.File.open(path->toStdString()) || !LoadFiletoBuf()) {
-            state_.File.close();
-            dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"),
-                             Dialogs::Buttons::Ok);
-        }
+        if (!confirmOddFile(*path))
+            return;  // the set, its file and its changes stay as they were
     }
-    if (!state_.FileAttached()) {
+    state_.Document.close();
+    if (path) {
+        if (const FileError error = state_.Document.open(systemPath(*path), state_.Timings))
+            showFileFailure(QStringLiteral("打开文件失败！"), *path, error);
+    }
+    if (!state_.Document.FileAttached()) {
         RedrawEdit();
         ReStateBar();
         return;
@@ -176,14 +202,8 @@ void TForm1::openChosenFile(const std::optional<QString>& path)
 
 void TForm1::Button4Click()
 {
-    if (!storeShownTiming())
-        return;
-    if (state_.NewFile == 1) {
-        if (saveNewSet())
-            showFileState();
-    } else if (state_.FileAttached() && SaveBuftoFile()) {
-        state_.Modified = 0;
-    }
+    if (storeShownTiming())
+        saveSet();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -193,6 +213,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    state_.Document.close();
     event->accept();
 }
 

@@ -55,7 +55,7 @@ void TForm1::Button10Click()
 
 void TForm1::ReStateBar()
 {
-    if (!state_.hasFile()) {
+    if (!state_.Document.hasFile()) {
         statusPanels_[1]->setText(QStringLiteral("提示：新建一个定时文件，或打开现有的定时文件，进行编辑"));
         return;
     }

@@ -24,7 +24,7 @@ void TForm1::Button11Click()
         SaveCPtoBuf(static_cast<std::uint8_t>(row + 1));
         ReListCell(row);
         loadShownTiming();
-        state_.Modified = 1;
+        state_.Document.Modified = 1;
     });
     connect(overview_, &TForm2::editTimingRequested, this, [this](int row) {
         state_.SlotNo = static_cast<std::uint8_t>(row + 1);
@@ -81,7 +81,7 @@ void TForm1::CreatList()
 
 QString TForm1::fileNameShown() const
 {
-    return state_.NewFile == 1 ? QStringLiteral("新文件") : state_.FileName;
+    return state_.Document.NewFile == 1 ? QStringLiteral("新文件") : state_.fileName();
 }
 
 void TForm1::ReListCell(int row)

@@ -18,10 +18,9 @@ int programIn(const QComboBox* list)
 
 }  // namespace
 
-bool TForm1::confirm(const QString& text)
+bool TForm1::confirm(const QString& text, Dialogs::Buttons buttons)
 {
-    return dialogs_.message(this, Dialogs::Kind::Confirmation, text, Dialogs::Buttons::YesNo)
-        == Dialogs::Answer::Yes;
+    return dialogs_.message(this, Dialogs::Kind::Confirmation, text, buttons) == Dialogs::Answer::Yes;
 }
 
 void TForm1::Button2Click()
@@ -45,7 +44,7 @@ void TForm1::Button2Click()
         state_.Timings.Buffer.copyProgram(from, to);
         loadShownTiming();
     }
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
 }
 
 void TForm1::Button7Click()
@@ -57,7 +56,7 @@ void TForm1::Button7Click()
     else
         state_.Timings.Buffer.clearProgram(state_.EditObject);
     loadShownTiming();
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
 }
 
 void TForm1::Button1Click()
@@ -67,7 +66,7 @@ void TForm1::Button1Click()
     ClearCP(state_.CP);
     TransCPtoCtrl();
     EffectCheck();
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
 }
 
 void TForm1::ComboBox3Change(int index)
@@ -76,7 +75,7 @@ void TForm1::ComboBox3Change(int index)
     dialogs_.message(this, Dialogs::Kind::Information,
                      QStringLiteral("机器实际运行程序%1").arg(state_.Timings.RunProgram),
                      Dialogs::Buttons::Ok, kApplicationTitle);
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
 }
 
 }  // namespace tavisto

@@ -140,7 +140,7 @@ bool TForm1::EditExit(QLineEdit* edit, bool focusLeft)
     const std::optional<FieldRange> range = rangeOf(edit);
     // A cursor merely sitting in the field is no edit: before a command only typed text counts.
     if (focusLeft || edit->isModified())
-        state_.Modified = 1;
+        state_.Document.Modified = 1;
     inFieldExit_ = true;
     const bool accepted = EditCheck(edit, range->lo, range->hi);
     inFieldExit_ = false;
@@ -160,7 +160,7 @@ bool TForm1::EditCheck(QLineEdit* edit, int lo, int hi)
         return false;
     }
     edit->setText(QStringLiteral("00"));
-    state_.Modified = 1;
+    state_.Document.Modified = 1;
     return true;
 }
 

@@ -2,7 +2,7 @@
 // The week plan: the week the player runs for one program, painted, and its findings listed
 // below. It reads a copy of the timing set and changes nothing.
 
-#include "TimingFile.h"
+#include "TimingSet.h"
 #include "WeekCheck.h"
 
 #include <QDialog>

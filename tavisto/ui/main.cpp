@@ -2,14 +2,13 @@
 #include "CommandLine.h"
 #include "QtDialogs.h"
 #include "TForm1.h"
+#include "TimingDocument.h"
 
 #include <QApplication>
-#include <csignal>
 
 int main(int argc, char* argv[])
 {
-    // A write beyond the file size limit must fail and be reported, not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+    tavisto::TimingDocument::startUp();
     QString fileToOpen;
     if (const std::optional<int> status = tavisto::runWithoutWindow(argc, argv, fileToOpen))
         return *status;

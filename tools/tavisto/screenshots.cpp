@@ -16,7 +16,7 @@
 #include "TForm3.h"
 #include "TForm4.h"
 #include "TextConversions.h"
-#include "TimingFile.h"
+#include "TimingDocument.h"
 #include "WeekPlanWindow.h"
 
 #include <QAbstractButton>
@@ -68,8 +68,8 @@ bool writeExample(const QString& path)
     const std::uint8_t slot[8] = {15, 0x06, 0x30, 0x07, 0x15, 0x00, 0x1F, 0x05};
     std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Peripheral, 15));
     set.RunProgram = 2;
-    TimingFile file;
-    return file.create(path.toStdString()) && file.write(set);
+    TimingDocument file;
+    return !file.takePath(path.toStdString()) && !file.save(set);
 }
 
 // A new set with a music timing filled in, as in the README's first picture of the editor.

@@ -17,6 +17,7 @@ public:
         QString title;
         QString text;
         Buttons buttons;
+        QString details;
     };
     struct Input {
         QString caption, prompt, preset;
@@ -33,9 +34,10 @@ public:
     QQueue<std::optional<QString>> printAnswers;  // a PDF file to print to; nothing = Cancel
     std::function<void()> duringMessage;          // runs while a box is "open"
 
-    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title) override
+    Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title,
+                   const QString& details) override
     {
-        messages.append({kind, title, text, buttons});
+        messages.append({kind, title, text, buttons, details});
         if (duringMessage)
             duringMessage();
         if (!answers.isEmpty())
