@@ -510,10 +510,10 @@ void FileCommandsTest::droppedSchedule()
     f.dialogs.answers << Dialogs::Answer::Cancel << Dialogs::Answer::No;
     drop();
     QCOMPARE(f.dialogs.messages.size(), opens ? 1 : 0);
-    QVERIFY(f.state().NewFile && f.state().Modified);  // Cancel keeps the set
+    QVERIFY(f.state().Document.NewFile && f.state().Document.Modified);  // Cancel keeps the set
     drop();
     QCOMPARE(f.dialogs.texts(), opens ? QStringList(2, "是否保存对当前定时数据的修改？") : QStringList());
-    QCOMPARE(f.state().FileAttached(), opens);
-    QCOMPARE(f.state().FileName, opens ? dir.filePath(files[0]) : QString());
+    QCOMPARE(f.state().Document.FileAttached(), opens);
+    QCOMPARE(f.state().fileName(), opens ? dir.filePath(files[0]) : QString());
     QCOMPARE(f.text(kStartHourEdit), opens ? QString("00") : QString("12"));
 }

@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("confirmation")
             << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNo << QString() << "Confirm"
             << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::Yes;
+        QTest::newRow("No by default")
+            << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoDefaultNo << QString() << "Confirm"
+            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::No;
         QTest::newRow("three answers")
             << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoCancel << QString() << "Confirm"
             << QStringList{"&No", "&Yes", "Cancel"} << Dialogs::Answer::Cancel << Dialogs::Answer::Yes;
@@ -90,7 +93,7 @@ private slots:
         QtDialogs dialogs;
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             QMessageBox* seen = nullptr;
-            QString seenTitle, seenText;
+            QString seenTitle, seenText, seenDetails;
             QStringList seenButtons;
             WhenModal answer([&](QWidget* widget) {
                 seen = qobject_cast<QMessageBox*>(widget);
@@ -98,15 +101,17 @@ private slots:
                     return widget->close();
                 seenTitle = seen->windowTitle();
                 seenText = seen->text();
+                seenDetails = seen->informativeText();
                 seenButtons = ::buttonTexts(seen);
                 QTest::keyClick(seen, key);
                 return true;
             });
-            const Dialogs::Answer result =
-                dialogs.message(nullptr, kind, "确认清除本条定时的设置？", buttons, title);
+            const Dialogs::Answer result = dialogs.message(nullptr, kind, "确认清除本条定时的设置？", buttons,
+                                                           title, "/media/card/a.mtf");
             QVERIFY(seen);
             QCOMPARE(seenTitle, shownTitle);
             QCOMPARE(seenText, QString("确认清除本条定时的设置？"));
+            QCOMPARE(seenDetails, QString("/media/card/a.mtf"));
             QCOMPARE(seenButtons, buttonTexts);
             QCOMPARE(result, key == Qt::Key_Escape ? escapeAnswer : enterAnswer);
         }
