@@ -236,6 +236,8 @@ DataFile::Listing DataFile::listAllTimings() const
         file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
     if (read && (*read != header.bytes.size() || !header.isValid()))
         error = {FileError::Kind::NotDataFile, {}};
+    else if (read)
+        listing.runProgram = header.programIndex();
     for (int program = 0; error.kind == FileError::Kind::None && program < kProgramCount; ++program) {
         ProgramTable table;
         if (readTable(*file, program, table, error))

@@ -82,6 +82,7 @@ public:
     struct Listing {
         std::string error;
         std::array<std::vector<TimingEntry>, kProgramCount> programs;
+        int runProgram = 0;  // the header's ProgramIndex: the program the player runs
     };
     Listing listAllTimings() const;
 

@@ -113,16 +113,58 @@ private slots:
         QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
         QCOMPARE(readAll(missing), invalid);
 
+        QCOMPARE(run({"--check"}), 1);
+        QCOMPARE(out_, QByteArray());
+        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
+
         QCOMPARE(run({"--print", "--drive-c", home_.path() + "/none"}), 1);
         QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
         QCOMPARE(run({"--drive-c", missing}), 1);
         QCOMPARE(err_, QString("quennet: " + missing + " is not a folder\n").toUtf8());
     }
 
+    // The run program's week and check, or another program's; status 2 only for a clash or a
+    // timing that never plays; read while another program holds the file, which stays unchanged.
+    void weekAndCheckOfAProgram_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("week of the run program")
+            << QStringList{"--week"} << 0
+            << "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
+        QTest::newRow("check: a note only")
+            << QStringList{"--check"} << 0
+            << "提示\t\t\t\t程序4\t播放机不运行这个程序，它的 2 条定时不会播放\n";
+        QTest::newRow("check of a program with a clash")
+            << QStringList{"--check", "--program", "4"} << 2
+            << "冲突\t星期日\t06:00\t1\t程序4 第 01 条 / 程序4 第 02 条\t两个音乐定时在同一分钟开始\n"
+               "提示\t\t\t\t程序4\t播放机不运行这个程序，它的 2 条定时不会播放\n";
+        QTest::newRow("no such program") << QStringList{"--week", "--program", "5"} << 1 << QString();
+        QTest::newRow("a program without a report") << QStringList{"--program", "2"} << 1 << QString();
+    }
+    void weekAndCheckOfAProgram()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QByteArray bytes = emptyFile(1);
+        putEntry(bytes, 1, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
+        putEntry(bytes, 3, 1, timingEntry(1, 6, 0, 1, 2, 3, 10, 20, 0x01, 0x01));
+        putEntry(bytes, 3, 2, timingEntry(2, 6, 0, 7, 2, 3, 10, 20, 0x01, 0x01));
+        const QString path = writeDataFile(drive_, bytes);
+        HeldElsewhere editor(path);
+        QCOMPARE(run(arguments), status);
+        QCOMPARE(QString::fromUtf8(out_), output);
+        QCOMPARE(err_.isEmpty(), status != 1);
+        QCOMPARE(readAll(path), bytes);
+    }
+
     void helpVersionAndMistakes()
     {
         QCOMPARE(run({"--help"}), 0);
-        QVERIFY(out_.contains("--print") && out_.contains("--drive-c <folder>")
+        QVERIFY(out_.contains("--print") && out_.contains("--week") && out_.contains("--check")
+                && out_.contains("--program <n>") && out_.contains("--drive-c <folder>")
                 && out_.contains("--version"));
         QCOMPARE(run({"--help-all"}), 0);
         QVERIFY(out_.contains("--print"));  // no display needed for it either

@@ -3,6 +3,8 @@
 #include "CheckListTexts.h"
 #include "DataFile.h"
 #include "LockedFile.h"
+#include "WeekCheck.h"
+#include "WeekText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,6 +18,9 @@ namespace quennet {
 namespace {
 const QString kPrintOption = QStringLiteral("print");
 const QString kDriveOption = QStringLiteral("drive-c");
+const QString kWeekOption = QStringLiteral("week");
+const QString kCheckOption = QStringLiteral("check");
+const QString kProgramOption = QStringLiteral("program");
 
 // Options every Qt program takes ("-style fusion"); the application object uses them up, but
 // they are known here too, so that they are neither refused nor taken for a file name. A
@@ -49,6 +54,17 @@ void addOptions(QCommandLineParser& parser)
     parser.addOption({kPrintOption,
                       QStringLiteral("Write every program's timings to standard output and exit. "
                                      "The data file is only read.")});
+    parser.addOption({kWeekOption,
+                      QStringLiteral("Write the week the player runs to standard output, one line per "
+                                     "start of a timing, and exit. The data file is only read.")});
+    parser.addOption({kCheckOption,
+                      QStringLiteral("Write the clashes, the timings that never play and the notes of "
+                                     "that week to standard output and exit: status 2 when there is a "
+                                     "clash or a timing that never plays.")});
+    parser.addOption({kProgramOption,
+                      QStringLiteral("With --week or --check: show program <n> (1 to 4) instead of the "
+                                     "one the player runs."),
+                      QStringLiteral("n")});
     parser.addOption({kDriveOption,
                       QStringLiteral("Use <folder> as drive C: (default: %1).")
                           .arg(QDir::toNativeSeparators(defaultDriveFolder())),
@@ -62,7 +78,8 @@ bool needsNoWindow(const QStringList& arguments)
     addOptions(parser);
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty())
         return true;
-    return parser.isSet(kPrintOption) || parser.isSet(QStringLiteral("help"))
+    return parser.isSet(kPrintOption) || parser.isSet(kWeekOption) || parser.isSet(kCheckOption)
+        || parser.isSet(kProgramOption) || parser.isSet(QStringLiteral("help"))
         || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"))
         || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir());
 }
@@ -87,20 +104,60 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
                      options.driveFolder.toLocal8Bit().constData());
         return std::nullopt;
     }
+    if (parser.isSet(kPrintOption))
+        options.report = CommandLine::Report::Print;
+    else if (parser.isSet(kWeekOption))
+        options.report = CommandLine::Report::Week;
+    else if (parser.isSet(kCheckOption))
+        options.report = CommandLine::Report::Check;
+    if (parser.isSet(kProgramOption)) {
+        bool number = false;
+        const int program = parser.value(kProgramOption).toInt(&number);
+        if (!number || program < 1 || program > kProgramCount) {
+            std::fprintf(stderr, "quennet: --program takes a program number from 1 to 4, not \"%s\"\n",
+                         parser.value(kProgramOption).toLocal8Bit().constData());
+            return std::nullopt;
+        }
+        if (options.report != CommandLine::Report::Week && options.report != CommandLine::Report::Check) {
+            std::fprintf(stderr, "quennet: --program goes with --week or --check\n");
+            return std::nullopt;
+        }
+        options.program = program - 1;
+    }
     return options;
+}
+
+namespace {
+// A full disk, say: what was written did not arrive whole.
+int writeOut(const QByteArray& text)
+{
+    FileError error;
+    if (writeStandardOutput(text.toStdString(), error))
+        return 0;
+    std::fprintf(stderr, "quennet: cannot write the timings: %s\n", reasonText(error).c_str());
+    return 1;
+}
+
+// A file that cannot be read is reported on standard error; nothing when it could not.
+std::optional<DataFile::Listing> readListing(const QString& driveFolder)
+{
+    const DataFile file(driveFolder.toStdString());
+    DataFile::Listing listing = file.listAllTimings();
+    if (!listing.error.empty()) {
+        std::fprintf(stderr, "%s\n", listing.error.c_str());
+        return std::nullopt;
+    }
+    return listing;
 }
 
 int printTimings(const QString& driveFolder)
 {
-    const DataFile file(driveFolder.toStdString());
-    const DataFile::Listing listing = file.listAllTimings();
-    if (!listing.error.empty()) {
-        std::fprintf(stderr, "%s\n", listing.error.c_str());
+    const std::optional<DataFile::Listing> listing = readListing(driveFolder);
+    if (!listing)
         return 1;
-    }
     QByteArray text;
     for (int program = 0; program < kProgramCount; ++program) {
-        const std::vector<TimingEntry>& entries = listing.programs[std::size_t(program)];
+        const std::vector<TimingEntry>& entries = listing->programs[std::size_t(program)];
         if (entries.empty())
             continue;
         text += checkListTitle(program).toUtf8() + '\n';
@@ -108,12 +165,37 @@ int printTimings(const QString& driveFolder)
         for (const TimingEntry& entry : entries)
             text += checkListRow(++row, entry).join(QLatin1Char('\t')).toUtf8() + '\n';
     }
-    FileError error;
-    if (writeStandardOutput(text.toStdString(), error))
-        return 0;
-    // A full disk, say: the listing did not arrive whole.
-    std::fprintf(stderr, "quennet: cannot write the timings: %s\n", reasonText(error).c_str());
-    return 1;
+    return writeOut(text);
+}
+
+int writeWeek(const CommandLine& options, bool findings)
+{
+    const std::optional<DataFile::Listing> listing = readListing(options.driveFolder);
+    if (!listing)
+        return 1;
+    const int program = options.program >= 0 ? options.program : listing->runProgram;
+    const WeekReview review = reviewWeek(listing->programs, program, listing->runProgram);
+    QByteArray text;
+    if (!findings) {
+        for (const WeekEvent& event : review.week.events)
+            text += QByteArray::fromStdString(weekLine(event)) + '\n';
+        return writeOut(text);
+    }
+    for (const Finding& finding : review.findings)
+        text += QByteArray::fromStdString(findingLine(finding)) + '\n';
+    if (writeOut(text) != 0)
+        return 1;
+    return passes(review.findings) ? 0 : 2;
+}
+}  // namespace
+
+int writeReport(const CommandLine& options)
+{
+    switch (options.report) {
+    case CommandLine::Report::Week: return writeWeek(options, false);
+    case CommandLine::Report::Check: return writeWeek(options, true);
+    default: return printTimings(options.driveFolder);
+    }
 }
 
 }  // namespace quennet

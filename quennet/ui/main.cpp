@@ -1,4 +1,5 @@
-// Quennet: the process lives exactly as long as its modal editor window; --print needs none.
+// Quennet: the process lives exactly as long as its modal editor window; --print, --week and --check
+// need none.
 #include "AppSetup.h"
 #include "CommandLine.h"
 #include "DataFile.h"
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         quennet::installQtTranslations(app, QLocale::system());
         const std::optional<quennet::CommandLine> options = quennet::readCommandLine(app);
-        return options ? quennet::printTimings(options->driveFolder) : 1;
+        return options ? quennet::writeReport(*options) : 1;
     }
 
     QApplication app(argc, argv);

@@ -1,0 +1,90 @@
+#include "WeekPlan.h"
+
+#include <algorithm>
+
+namespace quennet {
+
+namespace {
+constexpr std::uint8_t kDayMask = 0x7F;
+constexpr std::uint8_t kZoneMask = 0x0F;
+
+bool isTime(int hour, int minute)
+{
+    return hour < 24 && minute < 60;
+}
+
+EventKind eventKind(const TimingEntry& entry)
+{
+    switch (kindOf(entry)) {
+    case TimingKind::Radio: return EventKind::Radio;
+    case TimingKind::Peripheral: return EventKind::Peripheral;
+    default: return isRecording(entry) ? EventKind::Recording : EventKind::Music;
+    }
+}
+
+// The fields the player reads for this kind; the hidden ones of a span are not looked at.
+std::optional<IdleReason> idleReason(const TimingEntry& entry)
+{
+    const TimingKind kind = kindOf(entry);
+    const bool span = kind != TimingKind::Music;
+    if (!isTime(entry.Hour, entry.Minute)
+        || (span && !isTime(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute)))
+        return IdleReason::BadTime;
+    const bool badTrack = kind == TimingKind::Radio ? entry.MainTrack > 99
+                                                    : kind == TimingKind::Music
+            && std::max(
+                   {entry.SecondTrack, entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute})
+                > 99;
+    if (badTrack)
+        return IdleReason::BadTrack;
+    if ((entry.DayBits & kDayMask) == 0)
+        return IdleReason::NoDay;
+    if ((entry.ZoneBits & kZoneMask) == 0)
+        return IdleReason::NoZone;
+    if (span && entry.Hour == entry.RangeFromOrEndHour && entry.Minute == entry.RangeToOrEndMinute)
+        return IdleReason::NoLength;
+    return std::nullopt;
+}
+}  // namespace
+
+std::vector<DayPart> dayParts(const WeekEvent& event)
+{
+    if (!event.end)
+        return {{event.day, event.start, event.start}};
+    if (!event.pastMidnight())
+        return {{event.day, event.start, *event.end}};
+    return {{event.day, event.start, kMinutesPerDay}, {(event.day + 1) % kDaysPerWeek, 0, *event.end}};
+}
+
+WeekExpansion expandWeek(const std::vector<TimingEntry>& entries, int program)
+{
+    WeekExpansion week;
+    for (const TimingEntry& entry : entries) {
+        const TimingRef timing{program, entry.EntryNo};
+        if (const std::optional<IdleReason> reason = idleReason(entry)) {
+            week.idle.push_back({timing, entry, *reason});
+            continue;
+        }
+        WeekEvent event;
+        event.start = entry.Hour * 60 + entry.Minute;
+        event.kind = eventKind(entry);
+        if (event.kind == EventKind::Radio || event.kind == EventKind::Peripheral)
+            event.end = entry.RangeFromOrEndHour * 60 + entry.RangeToOrEndMinute;
+        event.zones = entry.ZoneBits & kZoneMask;
+        event.entry = entry;
+        event.timing = timing;
+        for (int bit = 0; bit < kDaysPerWeek; ++bit) {
+            if (entry.DayBits & (1 << bit)) {
+                event.day = dayOfBit(bit);
+                week.events.push_back(event);
+            }
+        }
+    }
+    // Entries come in position order, which a stable sort keeps within one minute.
+    std::stable_sort(week.events.begin(), week.events.end(), [](const WeekEvent& a, const WeekEvent& b) {
+        return a.day != b.day ? a.day < b.day : a.start < b.start;
+    });
+    return week;
+}
+
+}  // namespace quennet

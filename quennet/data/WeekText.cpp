@@ -1,0 +1,147 @@
+#include "WeekText.h"
+
+#include <cstdio>
+
+namespace quennet {
+
+namespace {
+const char* const kDayNames[kDaysPerWeek] = {"星期一", "星期二", "星期三", "星期四",
+                                             "星期五", "星期六", "星期日"};
+const char* const kLevelNames[] = {"冲突", "无效", "提示"};
+const char* const kReasonTexts[] = {
+    "两个音乐定时在同一分钟开始",
+    "音乐定时在收音时段内开始",
+    "两个收音时段重叠",
+    "时间无效",
+    "曲目或电台号超过99",
+    "没有选择星期",
+    "没有选择分区",
+    "结束时间等于开始时间，外设或收音不会工作",
+    "外设时段重叠，外设一直开着",
+    "跨过午夜，次日结束",
+    "播放机不运行这个程序，它的 %d 条定时不会播放",
+};
+
+template<class... Values>
+std::string format(const char* pattern, Values... values)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+std::string clockText(int minute)
+{
+    return format("%02d:%02d", minute / 60, minute % 60);
+}
+
+std::string endText(int start, int end)
+{
+    return end < start ? "次日" + clockText(end) : clockText(end);
+}
+
+std::string zonesText(std::uint8_t zones)
+{
+    std::string text;
+    for (int zone = 0; zone < kZoneCount; ++zone) {
+        if (zones & (1 << zone))
+            text += (text.empty() ? "" : ",") + std::to_string(zone + 1);
+    }
+    return text;
+}
+
+// Three days or more in a row read "星期一至星期五"; others are listed with "、".
+std::string daysText(std::uint8_t days)
+{
+    std::string text;
+    for (int day = 0; day < kDaysPerWeek;) {
+        if (!(days & (1 << day))) {
+            ++day;
+            continue;
+        }
+        int last = day;
+        while (last + 1 < kDaysPerWeek && (days & (1 << (last + 1))))
+            ++last;
+        if (!text.empty())
+            text += "、";
+        if (last - day >= 2) {
+            text += dayName(day) + "至" + dayName(last);
+        } else {
+            for (int one = day; one <= last; ++one)
+                text += (one > day ? "、" : "") + dayName(one);
+        }
+        day = last + 1;
+    }
+    return text;
+}
+
+std::string reasonText(const Finding& finding)
+{
+    return format(kReasonTexts[int(finding.reason)], finding.count);
+}
+}  // namespace
+
+std::string timingName(const TimingRef& timing)
+{
+    if (timing.position == 0)
+        return format("程序%d", timing.program + 1);
+    return format("程序%d 第 %02d 条", timing.program + 1, timing.position);
+}
+
+std::string dayName(int day)
+{
+    return kDayNames[day];
+}
+
+std::string playsText(const WeekEvent& event)
+{
+    const TimingEntry& entry = event.entry;
+    switch (event.kind) {
+    case EventKind::Radio: return format("收音 电台%02d", entry.MainTrack);
+    case EventKind::Peripheral: return "外设";
+    default:
+        return format(event.kind == EventKind::Recording ? "录音 %02d-%02d-%02d 随机%02d-%02d"
+                                                         : "音乐 %02d-%02d-%02d 随机%02d-%02d",
+                      entry.MainTrack, entry.SecondTrack, entry.ThirdTrack, entry.RangeFromOrEndHour,
+                      entry.RangeToOrEndMinute);
+    }
+}
+
+std::vector<std::string> eventCells(const WeekEvent& event)
+{
+    return {dayName(event.day),
+            clockText(event.start),
+            event.end ? endText(event.start, *event.end) : std::string(),
+            zonesText(event.zones),
+            playsText(event),
+            timingName(event.timing)};
+}
+
+std::vector<std::string> findingCells(const Finding& finding)
+{
+    std::string time;
+    if (finding.start) {
+        time = clockText(*finding.start);
+        if (finding.end)
+            time += "-" + endText(*finding.start, *finding.end);
+    }
+    std::string timings;
+    for (const TimingRef& timing : finding.timings)
+        timings += (timings.empty() ? "" : " / ") + timingName(timing);
+    return {kLevelNames[int(finding.level)],
+            daysText(finding.days),
+            time,
+            zonesText(finding.zones),
+            timings,
+            reasonText(finding)};
+}
+
+std::string tabLine(const std::vector<std::string>& cells)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        line += (i > 0 ? "\t" : "") + cells[i];
+    return line;
+}
+
+}  // namespace quennet
