@@ -20,13 +20,13 @@ struct Lane {
     std::vector<Mark> peripheral;
 };
 
-using Key = std::tuple<FindingLevel, FindingReason, std::vector<TimingRef>, std::optional<int>,
+using Key = std::tuple<Finding::Level, FindingReason, std::vector<TimingRef>, std::optional<int>,
                        std::optional<int>, std::uint8_t>;
 
 // The same timings at the same time on several days are one finding.
 class Collector {
 public:
-    void add(FindingLevel level, FindingReason reason, int day, std::optional<int> start,
+    void add(Finding::Level level, FindingReason reason, int day, std::optional<int> start,
              std::optional<int> end, std::uint8_t zones, std::vector<TimingRef> timings)
     {
         std::sort(timings.begin(), timings.end());
@@ -45,7 +45,7 @@ private:
 };
 
 // Every pair of spans that overlap, in one pass: the spans still running when the next starts.
-void sweepOverlaps(const std::vector<Mark>& spans, int day, int zone, FindingLevel level,
+void sweepOverlaps(const std::vector<Mark>& spans, int day, int zone, Finding::Level level,
                    FindingReason reason, Collector& out)
 {
     std::vector<const Mark*> running;
@@ -72,7 +72,7 @@ void sweepMusicInRadio(const Lane& lane, int day, int zone, Collector& out)
                                      [&](const Mark* radio) { return radio->to <= music.from; }),
                       running.end());
         for (const Mark* radio : running)
-            out.add(FindingLevel::Clash, FindingReason::MusicInRadio, day, music.from, std::nullopt,
+            out.add(Finding::Level::Clash, FindingReason::MusicInRadio, day, music.from, std::nullopt,
                     std::uint8_t(1 << zone), {music.timing, radio->timing});
     }
 }
@@ -85,7 +85,7 @@ void sweepSameMinute(const std::vector<Mark>& music, int day, int zone, Collecto
         while (last + 1 < music.size() && music[last + 1].from == music[first].from)
             together.push_back(music[++last].timing);
         if (together.size() > 1)
-            out.add(FindingLevel::Clash, FindingReason::SameMinute, day, music[first].from, std::nullopt,
+            out.add(Finding::Level::Clash, FindingReason::SameMinute, day, music[first].from, std::nullopt,
                     std::uint8_t(1 << zone), together);
         first = last + 1;
     }
@@ -101,16 +101,16 @@ std::uint8_t mondayFirstDays(std::uint8_t dayBits)
     return days;
 }
 
-Finding idleFinding(const IdleTiming& idle)
+Finding unusableFinding(const UnusableTiming& unusable)
 {
-    const TimingEntry& entry = idle.entry;
+    const TimingEntry& entry = unusable.entry;
     Finding finding;
-    finding.level = FindingLevel::Invalid;
-    finding.reason = FindingReason(int(FindingReason::BadTime) + int(idle.reason));
+    finding.level = Finding::Level::Invalid;
+    finding.reason = FindingReason(int(FindingReason::BadTime) + int(unusable.reason));
     finding.days = mondayFirstDays(entry.DayBits);
     finding.zones = entry.ZoneBits & 0x0F;
-    finding.timings = {idle.timing};
-    if (idle.reason != IdleReason::BadTime) {
+    finding.timings = {unusable.timing};
+    if (unusable.reason != UnusableReason::BadTime) {
         finding.start = entry.Hour * 60 + entry.Minute;
         if (kindOf(entry) != TimingKind::Music)
             finding.end = entry.RangeFromOrEndHour * 60 + entry.RangeToOrEndMinute;
@@ -128,14 +128,14 @@ int firstDay(std::uint8_t days)
 }
 }  // namespace
 
-std::vector<Finding> checkWeek(const WeekExpansion& week, const std::array<int, kProgramCount>& timingCounts,
+std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProgramCount>& timingCounts,
                                int runProgram)
 {
     std::array<std::array<Lane, kZoneCount>, kDaysPerWeek> lanes;
     Collector out;
     for (const WeekEvent& event : week.events) {
         if (event.pastMidnight())
-            out.add(FindingLevel::Note, FindingReason::PastMidnight, event.day, event.start, event.end,
+            out.add(Finding::Level::Note, FindingReason::PastMidnight, event.day, event.start, event.end,
                     event.zones, {event.timing});
         for (const DayPart& part : dayParts(event)) {
             for (int zone = 0; zone < kZoneCount; ++zone) {
@@ -158,17 +158,17 @@ std::vector<Finding> checkWeek(const WeekExpansion& week, const std::array<int, 
                                  [](const Mark& a, const Mark& b) { return a.from < b.from; });
             sweepSameMinute(lane.music, day, zone, out);
             sweepMusicInRadio(lane, day, zone, out);
-            sweepOverlaps(lane.radio, day, zone, FindingLevel::Clash, FindingReason::RadioOverlap, out);
-            sweepOverlaps(lane.peripheral, day, zone, FindingLevel::Note, FindingReason::PeripheralOverlap,
+            sweepOverlaps(lane.radio, day, zone, Finding::Level::Clash, FindingReason::RadioOverlap, out);
+            sweepOverlaps(lane.peripheral, day, zone, Finding::Level::Note, FindingReason::PeripheralOverlap,
                           out);
         }
     }
-    for (const IdleTiming& idle : week.idle)
-        out.add(idleFinding(idle));
+    for (const UnusableTiming& unusable : week.unusable)
+        out.add(unusableFinding(unusable));
     for (int program = 0; program < kProgramCount; ++program) {
         const int count = timingCounts[std::size_t(program)];
         if (program != runProgram && count > 0)
-            out.add({FindingLevel::Note, FindingReason::NotRun, 0, {}, {}, 0, {{program, 0}}, count});
+            out.add({Finding::Level::Note, FindingReason::NotRun, 0, {}, {}, 0, {{program, 0}}, count});
     }
 
     std::vector<Finding> findings = out.take();
@@ -190,10 +190,10 @@ WeekReview reviewWeek(const std::array<std::vector<TimingEntry>, kProgramCount>&
     return review;
 }
 
-bool hasFaults(const std::vector<Finding>& findings)
+bool passes(const std::vector<Finding>& findings)
 {
-    return std::any_of(findings.begin(), findings.end(),
-                       [](const Finding& finding) { return finding.level != FindingLevel::Note; });
+    return std::all_of(findings.begin(), findings.end(),
+                       [](const Finding& finding) { return finding.level == Finding::Level::Note; });
 }
 
 }  // namespace quennet

@@ -11,14 +11,11 @@
 
 namespace quennet {
 
-// In the order findings are listed.
-enum class FindingLevel : std::uint8_t { Clash, Invalid, Note };  // 冲突, 无效, 提示
-
 enum class FindingReason : std::uint8_t {
     SameMinute,    // two music timings start at the same minute
     MusicInRadio,  // a music timing starts while the radio plays
     RadioOverlap,  // two radio spans at once
-    BadTime,       // the reasons of IdleReason, in its order
+    BadTime,       // the reasons of UnusableReason, in its order
     BadTrack,
     NoDay,
     NoZone,
@@ -29,7 +26,9 @@ enum class FindingReason : std::uint8_t {
 };
 
 struct Finding {
-    FindingLevel level = FindingLevel::Note;
+    enum class Level : std::uint8_t { Clash, Invalid, Note };  // 冲突, 无效, 提示: the order of the list
+
+    Level level = Level::Note;
     FindingReason reason = FindingReason::NotRun;
     std::uint8_t days = 0;  // bit 0 Monday .. bit 6 Sunday
     std::optional<int> start;
@@ -41,18 +40,18 @@ struct Finding {
 
 // Findings of the week of one program, clashes first, then by day and time; and a note for
 // each program other than runProgram that holds timings (timingCounts per program).
-std::vector<Finding> checkWeek(const WeekExpansion& week, const std::array<int, kProgramCount>& timingCounts,
+std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProgramCount>& timingCounts,
                                int runProgram);
 
 // The week of one program among the valid entries of all four, and its findings.
 struct WeekReview {
-    WeekExpansion week;
+    WeekPlan week;
     std::vector<Finding> findings;
 };
 WeekReview reviewWeek(const std::array<std::vector<TimingEntry>, kProgramCount>& programs, int program,
                       int runProgram);
 
-// Whether the findings hold a 冲突 or a 无效.
-bool hasFaults(const std::vector<Finding>& findings);
+// Whether the week is fit to go to the player: no 冲突 and no 无效.
+bool passes(const std::vector<Finding>& findings);
 
 }  // namespace quennet

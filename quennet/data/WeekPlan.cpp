@@ -23,26 +23,26 @@ EventKind eventKind(const TimingEntry& entry)
 }
 
 // The fields the player reads for this kind; the hidden ones of a span are not looked at.
-std::optional<IdleReason> idleReason(const TimingEntry& entry)
+std::optional<UnusableReason> unusableReason(const TimingEntry& entry)
 {
     const TimingKind kind = kindOf(entry);
     const bool span = kind != TimingKind::Music;
     if (!isTime(entry.Hour, entry.Minute)
         || (span && !isTime(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute)))
-        return IdleReason::BadTime;
+        return UnusableReason::BadTime;
     const bool badTrack = kind == TimingKind::Radio ? entry.MainTrack > 99
                                                     : kind == TimingKind::Music
             && std::max(
                    {entry.SecondTrack, entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute})
                 > 99;
     if (badTrack)
-        return IdleReason::BadTrack;
+        return UnusableReason::BadTrack;
     if ((entry.DayBits & kDayMask) == 0)
-        return IdleReason::NoDay;
+        return UnusableReason::NoDay;
     if ((entry.ZoneBits & kZoneMask) == 0)
-        return IdleReason::NoZone;
+        return UnusableReason::NoZone;
     if (span && entry.Hour == entry.RangeFromOrEndHour && entry.Minute == entry.RangeToOrEndMinute)
-        return IdleReason::NoLength;
+        return UnusableReason::NoLength;
     return std::nullopt;
 }
 }  // namespace
@@ -56,13 +56,13 @@ std::vector<DayPart> dayParts(const WeekEvent& event)
     return {{event.day, event.start, kMinutesPerDay}, {(event.day + 1) % kDaysPerWeek, 0, *event.end}};
 }
 
-WeekExpansion expandWeek(const std::vector<TimingEntry>& entries, int program)
+WeekPlan expandWeek(const std::vector<TimingEntry>& entries, int program)
 {
-    WeekExpansion week;
+    WeekPlan week;
     for (const TimingEntry& entry : entries) {
         const TimingRef timing{program, entry.EntryNo};
-        if (const std::optional<IdleReason> reason = idleReason(entry)) {
-            week.idle.push_back({timing, entry, *reason});
+        if (const std::optional<UnusableReason> reason = unusableReason(entry)) {
+            week.unusable.push_back({timing, entry, *reason});
             continue;
         }
         WeekEvent event;

@@ -53,21 +53,21 @@ struct DayPart {
 std::vector<DayPart> dayParts(const WeekEvent& event);
 
 // Why a stored timing cannot do anything, in the order they are looked for.
-enum class IdleReason : std::uint8_t { BadTime, BadTrack, NoDay, NoZone, NoLength };
+enum class UnusableReason : std::uint8_t { BadTime, BadTrack, NoDay, NoZone, NoLength };
 
-struct IdleTiming {
+struct UnusableTiming {
     TimingRef timing;
     TimingEntry entry;
-    IdleReason reason = IdleReason::NoDay;
+    UnusableReason reason = UnusableReason::NoDay;
 };
 
-struct WeekExpansion {
-    std::vector<WeekEvent> events;  // by day, start, then position
-    std::vector<IdleTiming> idle;   // by position
+struct WeekPlan {
+    std::vector<WeekEvent> events;         // by day, start, then position
+    std::vector<UnusableTiming> unusable;  // by position
 };
 
 // The valid entries of one program (as ProgramTable::validEntries gives them) as events.
-WeekExpansion expandWeek(const std::vector<TimingEntry>& entries, int program);
+WeekPlan expandWeek(const std::vector<TimingEntry>& entries, int program);
 
 // DayBits has Sunday in bit 0; the week starts on Monday.
 constexpr int dayOfBit(int bit)

@@ -50,7 +50,7 @@ std::string zonesText(std::uint8_t zones)
     return text;
 }
 
-// Three days or more in a row read "星期一至星期五"; others are listed with "、".
+// Three days or more in a row read "星期一至星期五"; others are listed with ",".
 std::string daysText(std::uint8_t days)
 {
     std::string text;
@@ -63,16 +63,24 @@ std::string daysText(std::uint8_t days)
         while (last + 1 < kDaysPerWeek && (days & (1 << (last + 1))))
             ++last;
         if (!text.empty())
-            text += "、";
+            text += ",";
         if (last - day >= 2) {
             text += dayName(day) + "至" + dayName(last);
         } else {
             for (int one = day; one <= last; ++one)
-                text += (one > day ? "、" : "") + dayName(one);
+                text += (one > day ? "," : "") + dayName(one);
         }
         day = last + 1;
     }
     return text;
+}
+
+std::string tabLine(const std::vector<std::string>& cells)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        line += (i > 0 ? "\t" : "") + cells[i];
+    return line;
 }
 
 std::string reasonText(const Finding& finding)
@@ -107,14 +115,11 @@ std::string playsText(const WeekEvent& event)
     }
 }
 
-std::vector<std::string> eventCells(const WeekEvent& event)
+std::string weekLine(const WeekEvent& event)
 {
-    return {dayName(event.day),
-            clockText(event.start),
-            event.end ? endText(event.start, *event.end) : std::string(),
-            zonesText(event.zones),
-            playsText(event),
-            timingName(event.timing)};
+    return tabLine({dayName(event.day), clockText(event.start),
+                    event.end ? endText(event.start, *event.end) : std::string(), zonesText(event.zones),
+                    playsText(event), timingName(event.timing)});
 }
 
 std::vector<std::string> findingCells(const Finding& finding)
@@ -136,12 +141,9 @@ std::vector<std::string> findingCells(const Finding& finding)
             reasonText(finding)};
 }
 
-std::string tabLine(const std::vector<std::string>& cells)
+std::string findingLine(const Finding& finding)
 {
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        line += (i > 0 ? "\t" : "") + cells[i];
-    return line;
+    return tabLine(findingCells(finding));
 }
 
 }  // namespace quennet

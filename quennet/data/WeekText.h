@@ -15,15 +15,15 @@ std::string timingName(const TimingRef& timing);
 // "星期一" .. "星期日" for day 0 (Monday) .. 6.
 std::string dayName(int day);
 
-// Day, start, end ("次日01:00" past midnight, empty for an instant), zones, what plays, timing.
-std::vector<std::string> eventCells(const WeekEvent& event);
+// One line per event: day, start, end ("次日01:00" past midnight, empty for an instant), zones,
+// what plays, the timing.
+std::string weekLine(const WeekEvent& event);
 
 // "音乐 01-02-03 随机10-20", "录音 …", "收音 电台05" or "外设".
 std::string playsText(const WeekEvent& event);
 
 // Level, days, time, zones, the timings joined by " / ", reason.
 std::vector<std::string> findingCells(const Finding& finding);
-
-std::string tabLine(const std::vector<std::string>& cells);
+std::string findingLine(const Finding& finding);
 
 }  // namespace quennet

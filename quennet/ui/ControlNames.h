@@ -9,6 +9,7 @@ namespace quennet {
 inline constexpr char kEditorWindow[] = "TimingEditor";
 inline constexpr char kCheckListWindow[] = "TimingCheckList";
 inline constexpr char kAboutWindow[] = "AboutBox";
+inline constexpr char kWeekPlanWindow[] = "WeekPlan";
 
 // Every window's default button: 确定 in the editor and the About box, 返回 in the check list.
 inline constexpr char kDefaultButton[] = "1";
@@ -92,5 +93,11 @@ inline constexpr std::array<const char*, 9> kFileButtons{kFirstButton,  kLastBut
 
 // Check list.
 inline constexpr char kTimingList[] = "1037";
+inline constexpr char kWeekPlanButton[] = "WeekPlanButton";  // 周计划
+
+// Week plan.
+inline constexpr char kWeekProgram[] = "WeekProgram";  // the program shown
+inline constexpr char kWeekZoom[] = "WeekZoom";
+inline constexpr char kFindingList[] = "FindingList";
 
 }  // namespace quennet

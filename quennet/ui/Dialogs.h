@@ -1,13 +1,15 @@
 #pragma once
 // The modal boxes the windows open; tests put a scripted implementation in their place.
+#include "DataFile.h"
+#include "WeekPlan.h"
+
 #include <QString>
+#include <optional>
 
 class QPrinter;
 class QWidget;
 
 namespace quennet {
-
-class DataFile;
 
 class Dialogs {
 public:
@@ -19,7 +21,11 @@ public:
     virtual void message(QWidget* parent, const QString& text, Icon icon) = 0;
     // A Yes/No question; true on Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
-    virtual void showCheckList(QWidget* parent, DataFile& file, int programIndex) = 0;
+    // The check list; the timing the user chose in its week plan to show in the editor, if any.
+    virtual std::optional<TimingRef> showCheckList(QWidget* parent, DataFile& file, int programIndex) = 0;
+    // The week plan of the four programs read from the file at filePath; the timing chosen, if any.
+    virtual std::optional<TimingRef> showWeekPlan(QWidget* parent, const DataFile::Listing& listing,
+                                                  const QString& filePath) = 0;
     virtual void showAbout(QWidget* parent) = 0;
     // The print dialog; true when the user chose to print (the printer is then set up).
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;

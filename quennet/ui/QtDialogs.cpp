@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "AppTexts.h"
 #include "TimingCheckList.h"
+#include "WeekPlanWindow.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -23,10 +24,15 @@ bool QtDialogs::confirm(QWidget* parent, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex)
+std::optional<TimingRef> QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex)
 {
-    TimingCheckList list(file, *this, programIndex, parent);
-    list.exec();
+    return TimingCheckList::run(file, *this, programIndex, parent);
+}
+
+std::optional<TimingRef> QtDialogs::showWeekPlan(QWidget* parent, const DataFile::Listing& listing,
+                                                 const QString& filePath)
+{
+    return WeekPlanWindow::run(listing, filePath, *this, parent);
 }
 
 void QtDialogs::showAbout(QWidget* parent)

@@ -24,10 +24,12 @@ namespace quennet {
 
 namespace {
 const char kPrintFailedMessage[] = "定时信息无法打印,请检查打印机或文件!";
+const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_K);
 }  // namespace
 
 TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      file_(file),
       dialogs_(dialogs),
       filePath_(QString::fromStdString(file.filePath())),
       list_(new QTreeWidget(this))
@@ -52,6 +54,14 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
     back->setDefault(true);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
+    auto* weekPlan = new QPushButton(QStringLiteral("周计划"), this);
+    weekPlan->setObjectName(QString::fromLatin1(kWeekPlanButton));
+    weekPlan->setGeometry(du.rect(220, 151, 50, 14));
+    weekPlan->setAutoDefault(false);
+    weekPlan->setShortcut(kWeekPlanKey);
+    weekPlan->setToolTip(QStringLiteral("周计划 (%1)").arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
+    connect(weekPlan, &QPushButton::clicked, this, &TimingCheckList::weekPlanClick);
+
     setWindowTitle(checkListTitle(programIndex));
     table_ = QStringLiteral("程序%1").arg(programIndex + 1);
     // An unreadable file leaves the list empty.
@@ -61,6 +71,28 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
 
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &TimingCheckList::printList);
+}
+
+std::optional<TimingRef> TimingCheckList::run(DataFile& file, Dialogs& dialogs, int programIndex,
+                                              QWidget* parent)
+{
+    TimingCheckList list(file, dialogs, programIndex, parent);
+    list.exec();
+    return list.chosen_;
+}
+
+// The plan reads the file afresh, for all four programs and the one the player runs; a file that
+// cannot be read is reported rather than shown as an empty week.
+void TimingCheckList::weekPlanClick()
+{
+    const DataFile::Listing listing = file_.listAllTimings();
+    if (!listing.error.empty()) {
+        dialogs_.message(this, QString::fromStdString(listing.error), Dialogs::Icon::Warning);
+        return;
+    }
+    chosen_ = dialogs_.showWeekPlan(this, listing, filePath_);
+    if (chosen_)
+        accept();
 }
 
 // The columns keep the proportions of their widths in pixels but share the list's own width,

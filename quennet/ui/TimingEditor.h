@@ -4,6 +4,7 @@
 // TimingEditorLayout.cpp, its commands are in TimingEditorCommands.cpp.
 #include "EditorState.h"
 #include "TimingFields.h"
+#include "WeekPlan.h"
 
 #include <QDialog>
 #include <array>
@@ -73,6 +74,7 @@ private:
     void reportFailure(const char* message);
     void countProgram();
     void showLastTiming();
+    void showChosenTiming(const TimingRef& timing);
 
     void openCloseClick();                 // 打开文件 / 关闭文件
     void programClick(int programIndex);   // 程序1..程序4

@@ -230,8 +230,20 @@ void TimingEditor::nextClick()
 // A file that cannot be read is reported rather than shown as an empty list.
 void TimingEditor::checkListClick()
 {
-    if (validPositions())
-        dialogs_.showCheckList(this, file_, state_.ProgramIndex);
+    if (!validPositions())
+        return;
+    if (const std::optional<TimingRef> chosen = dialogs_.showCheckList(this, file_, state_.ProgramIndex))
+        showChosenTiming(*chosen);
+}
+
+// A timing chosen in the week plan is reached as a program switch and the navigation reach it.
+void TimingEditor::showChosenTiming(const TimingRef& timing)
+{
+    programClick(timing.program);
+    if (timing.position == 0)
+        return;
+    if (const auto positions = validPositions())
+        showPosition(*positions, timing.position, false);
 }
 
 void TimingEditor::okClick()

@@ -1,12 +1,14 @@
-// Renders the editor in its three kinds, the check list and the About box into PNGs, under a
+// Renders the editor in its three kinds, the check list, the About box and the week plan into PNGs, under a
 // real display (e.g. xvfb-run); the options are those of ScreenshotOptions.h.
 #include "AboutBox.h"
 #include "ControlNames.h"
 #include "DataFile.h"
+#include "FileFixtures.h"
 #include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
+#include "WeekPlanWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -62,6 +64,27 @@ void addTiming(QWidget& editor, std::initializer_list<std::pair<const char*, con
     click(editor, kAddButton);
 }
 
+// A school's week: bells, the radio in the morning, the device, a recording, a night span, and two
+// clashes (two timings at 12:00 in zone 2, music inside Saturday's radio).
+DataFile::Listing schoolWeek()
+{
+    using testing::timingEntry;
+    DataFile::Listing listing;
+    listing.programs[0] = {
+        timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x0F),
+        timingEntry(2, 6, 0, 5, 0, 0, 6, 45, 0x7F, 0x03, 1),
+        timingEntry(3, 12, 0, 4, 5, 6, 0, 0, 0x3E, 0x03),
+        timingEntry(4, 12, 0, 7, 8, 9, 0, 0, 0x3E, 0x02),
+        timingEntry(5, 8, 0, kPeripheralTrack, 0, 0, 8, 45, 0x3E, 0x0F),
+        timingEntry(6, 17, 30, 97, 98, 99, 0, 0, 0x3E, 0x0C),
+        timingEntry(7, 18, 0, 12, 0, 0, 19, 30, 0x41, 0x03, 1),
+        timingEntry(8, 18, 30, 10, 11, 12, 0, 0, 0x40, 0x01),
+        timingEntry(9, 22, 30, kPeripheralTrack, 0, 0, 6, 0, 0x7F, 0x08),
+    };
+    listing.programs[2] = {timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x01, 0x0F)};
+    return listing;
+}
+
 void selectKind(QWidget& editor, TimingKind kind)
 {
     auto* list = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));
@@ -110,6 +133,8 @@ int main(int argc, char* argv[])
     options.shoot(list, "check-list");
     AboutBox about;
     options.shoot(about, "about");
+    WeekPlanWindow plan(schoolWeek(), QString::fromStdString(file.filePath()), dialogs);
+    options.shoot(plan, "week-plan");
 
     // The type list open, to show its rows.
     auto* types = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));

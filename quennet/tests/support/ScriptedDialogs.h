@@ -1,6 +1,8 @@
 #pragma once
 // Stands in for the modal boxes: records what the windows asked and answers as told.
 #include "Dialogs.h"
+#include "TimingCheckList.h"
+#include "WeekPlanWindow.h"
 
 #include <QList>
 #include <QPrinter>
@@ -22,6 +24,8 @@ public:
     bool answer = true;
     QString printTo;            // the print dialog prints into this PDF file; empty: it is cancelled
     QString proposedPrintFile;  // the file the last print dialog proposed for printing to a file
+    QList<int> weekPlans;       // run program of each opened week plan
+    bool openWindows = false;   // the check list and the week plan open for real, modally
 
     void message(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
     bool confirm(QWidget*, const QString& text) override
@@ -29,9 +33,17 @@ public:
         questions.append(text);
         return answer;
     }
-    void showCheckList(QWidget*, quennet::DataFile&, int programIndex) override
+    std::optional<quennet::TimingRef> showCheckList(QWidget* parent, quennet::DataFile& file,
+                                                    int programIndex) override
     {
         checkLists.append(programIndex);
+        return openWindows ? quennet::TimingCheckList::run(file, *this, programIndex, parent) : std::nullopt;
+    }
+    std::optional<quennet::TimingRef> showWeekPlan(QWidget* parent, const quennet::DataFile::Listing& listing,
+                                                   const QString& filePath) override
+    {
+        weekPlans.append(listing.runProgram);
+        return openWindows ? quennet::WeekPlanWindow::run(listing, filePath, *this, parent) : std::nullopt;
     }
     void showAbout(QWidget*) override { ++abouts; }
     bool printDialog(QWidget*, QPrinter& printer) override

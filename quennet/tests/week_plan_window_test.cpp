@@ -1,0 +1,231 @@
+// The week plan driven through its real widgets: what it shows, the way back to the editor
+// from a finding or a mark, and its printout.
+#include "ControlNames.h"
+#include "DataFile.h"
+#include "FileFixtures.h"
+#include "ScriptedDialogs.h"
+#include "TimingEditor.h"
+#include "WeekPicture.h"
+#include "WeekPlanWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <QTreeWidget>
+
+using namespace quennet;
+using namespace quennet::testing;
+
+namespace {
+// Program 2, which the player runs: 07:30 on Monday in zone 1 twice, and a radio span that another
+// timing starts in; program 1 holds one timing.
+QByteArray planFile()
+{
+    QByteArray bytes = emptyFile(1);
+    putEntry(bytes, 0, 1, timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x02, 0x01));
+    putEntry(bytes, 1, 1, timingEntry(1, 6, 0, 5, 0, 0, 7, 0, 0x04, 0x03, 1));
+    putEntry(bytes, 1, 2, timingEntry(2, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x01));
+    putEntry(bytes, 1, 3, timingEntry(3, 7, 30, 4, 5, 6, 10, 20, 0x02, 0x03));
+    putEntry(bytes, 1, 4, timingEntry(4, 6, 15, 9, 0, 0, 0, 0, 0x04, 0x02));
+    return bytes;
+}
+
+DataFile::Listing listingOf(const QByteArray& bytes)
+{
+    QTemporaryDir drive;
+    writeDataFile(drive.path(), bytes);
+    return DataFile(drive.path().toStdString()).listAllTimings();
+}
+
+QStringList rowsOf(const QTreeWidget* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << list->topLevelItem(row)->text(column);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+template<class T>
+T* findIn(const QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+// The mark of a timing in a zone's lane on a day.
+const WeekMark* markOf(const WeekPicture* picture, int position, int day)
+{
+    for (const WeekMark& mark : picture->marks()) {
+        if (picture->drawing().events[mark.event].timing.position == position && mark.day == day)
+            return &mark;
+    }
+    return nullptr;
+}
+}  // namespace
+
+class WeekPlanWindowTest : public QObject {
+    Q_OBJECT
+
+    ScriptedDialogs dialogs_;
+
+private slots:
+    // The run program in the title and the chooser, its findings clashes first, its marks with the
+    // clashes outlined, tooltips, selection, another program, zoom, and a week with nothing to report.
+    void planShowsTheRunProgram()
+    {
+        WeekPlanWindow plan(listingOf(planFile()), "userds.kqd", dialogs_);
+        plan.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plan));
+        QVERIFY(plan.windowTitle().contains("播放机运行程序2"));
+        auto* chooser = findIn<QComboBox>(&plan, kWeekProgram);
+        QCOMPARE(chooser->currentText(), QString("程序2"));
+        auto* findings = findIn<QTreeWidget>(&plan, kFindingList);
+        QCOMPARE(
+            rowsOf(findings),
+            QStringList({"冲突|星期一|07:30|1|程序2 第 02 条 / 程序2 第 03 条|两个音乐定时在同一分钟开始",
+                         "冲突|星期二|06:15|2|程序2 第 01 条 / 程序2 第 04 条|音乐定时在收音时段内开始",
+                         "提示||||程序1|播放机不运行这个程序，它的 1 条定时不会播放"}));
+
+        auto* picture = plan.findChild<WeekPicture*>();
+        QCOMPARE(picture->marks().size(), std::size_t(6));  // zones 1 and 2 of two timings, one of two
+        const std::set<std::tuple<TimingRef, int, int>> clashes{
+            {{1, 1}, 1, 1}, {{1, 2}, 0, 0}, {{1, 3}, 0, 0}, {{1, 4}, 1, 1}};
+        QCOMPARE(picture->drawing().clashes, clashes);
+        const WeekMark* radio = markOf(picture, 1, 1);
+        QVERIFY(radio && radio->rect.height() > markOf(picture, 4, 1)->rect.height());
+        QHelpEvent help(QEvent::ToolTip, radio->rect.center().toPoint(),
+                        picture->mapToGlobal(radio->rect.center().toPoint()));
+        QApplication::sendEvent(picture, &help);
+        QCOMPARE(QToolTip::text(), QString("程序2 第 01 条\n06:00-07:00  FM收音  电台05\n星期 2  分区 12"));
+
+        findings->setCurrentItem(findings->topLevelItem(1));
+        QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
+
+        chooser->setCurrentIndex(0);
+        QCOMPARE(rowsOf(findings),
+                 QStringList({"提示||||程序1|播放机不运行这个程序，它的 1 条定时不会播放"}));
+        QCOMPARE(picture->marks().size(), std::size_t(1));
+
+        const int height = picture->height();
+        QWheelEvent wheel(QPointF(10, 10), picture->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture, &wheel);
+        QCOMPARE(findIn<QSlider>(&plan, kWeekZoom)->value(), 1);
+        QCOMPARE(picture->height(), height * 2);
+
+        QTest::keyClick(&plan, Qt::Key_Escape);
+        QVERIFY(!plan.isVisible());
+
+        QByteArray clean = emptyFile(0);
+        putEntry(clean, 0, 1, timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x02, 0x01));
+        WeekPlanWindow quiet(listingOf(clean), "userds.kqd", dialogs_);
+        QCOMPARE(rowsOf(findIn<QTreeWidget>(&quiet, kFindingList)),
+                 QStringList({"没有冲突，没有不会播放的定时，也没有要提示的事。|||||"}));
+    }
+
+    // From the editor through the check list's 周计划 into the plan; a double-click
+    // on a finding, Enter on it, or a double-click on a mark closes both windows and shows that
+    // timing in the editor, its program switched as the radio buttons do.
+    void doubleClickShowsTheTimingInTheEditor_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("indicator");
+        QTest::addColumn<QString>("hour");
+        QTest::newRow("double-click on a finding") << "row" << 2 << " 02 / 04"
+                                                   << "7";
+        QTest::newRow("Enter on a finding") << "enter" << 2 << " 02 / 04"
+                                            << "7";
+        QTest::newRow("double-click on a mark") << "mark" << 4 << " 04 / 04"
+                                                << "6";
+    }
+    void doubleClickShowsTheTimingInTheEditor()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, position);
+        QTemporaryDir drive;
+        writeDataFile(drive.path(), planFile());
+        DataFile file(drive.path().toStdString());
+        ScriptedDialogs dialogs;
+        dialogs.openWindows = true;
+        TimingEditor editor(file, dialogs);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTest::mouseClick(findIn<QPushButton>(&editor, kOpenCloseButton), Qt::LeftButton);
+        QTest::mouseClick(findIn<QWidget>(&editor, kProgram1Radio), Qt::LeftButton);
+
+        QTimer::singleShot(0, [&] {
+            QWidget* list = QApplication::activeModalWidget();
+            QCOMPARE(list->objectName(), QString(kCheckListWindow));
+            auto* weekPlan = findIn<QPushButton>(list, kWeekPlanButton);
+            QCOMPARE(weekPlan->shortcut(), QKeySequence("Ctrl+K"));
+            QVERIFY(weekPlan->toolTip().contains("Ctrl+K"));
+            QTimer::singleShot(0, [&] {
+                QWidget* plan = QApplication::activeModalWidget();
+                QCOMPARE(plan->objectName(), QString(kWeekPlanWindow));
+                QVERIFY(QTest::qWaitForWindowExposed(plan));
+                auto* findings = findIn<QTreeWidget>(plan, kFindingList);
+                const QRect row = findings->visualItemRect(findings->topLevelItem(0));
+                if (how == "row") {
+                    // A double-click begins with a first click, which QTest leaves out.
+                    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, row.center());
+                    QTest::mouseDClick(findings->viewport(), Qt::LeftButton, {}, row.center());
+                } else if (how == "enter") {
+                    findings->setFocus();
+                    findings->setCurrentItem(findings->topLevelItem(0));
+                    QTest::keyClick(findings, Qt::Key_Return);
+                } else {
+                    auto* picture = plan->findChild<WeekPicture*>();
+                    QTest::mouseDClick(picture, Qt::LeftButton, {},
+                                       markOf(picture, position, 1)->rect.center().toPoint());
+                }
+                QTRY_VERIFY(!plan->isVisible());
+            });
+            QTest::mouseClick(weekPlan, Qt::LeftButton);
+        });
+        QTest::mouseClick(findIn<QPushButton>(&editor, kCheckListButton), Qt::LeftButton);
+
+        QCOMPARE(dialogs.checkLists, QList<int>({0}));
+        QCOMPARE(dialogs.weekPlans, QList<int>({1}));
+        QVERIFY(QApplication::activeModalWidget() == nullptr || QApplication::activeModalWidget() == &editor);
+        QCOMPARE(editor.state().ProgramIndex, 1);
+        QCOMPARE(editor.state().ShownNo, position);
+        QTEST(findIn<QLineEdit>(&editor, kIndicator)->text(), "indicator");
+        QTEST(findIn<QLineEdit>(&editor, kHourEdit)->text(), "hour");
+    }
+
+    // Ctrl+P: the week alone on a landscape page, the findings after it.
+    void printsTheWeekOnALandscapePage()
+    {
+        QTemporaryDir folder;
+        dialogs_.printTo = folder.filePath("week.pdf");
+        WeekPlanWindow plan(listingOf(planFile()), "userds.kqd", dialogs_);
+        plan.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plan));
+        QTest::keyClick(&plan, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(dialogs_.printRequests, 1);
+        QCOMPARE(dialogs_.messages.size(), 0);
+        const QByteArray pdf = readAll(dialogs_.printTo);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+        const QRegularExpressionMatch box =
+            QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(QString::fromLatin1(pdf));
+        QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
+    }
+};
+
+QTEST_MAIN(WeekPlanWindowTest)
+#include "week_plan_window_test.moc"

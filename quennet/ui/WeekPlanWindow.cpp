@@ -1,0 +1,297 @@
+#include "WeekPlanWindow.h"
+
+#include "ControlNames.h"
+#include "Dialogs.h"
+#include "Fonts.h"
+#include "RoomyRows.h"
+#include "WeekPicture.h"
+#include "WeekPlanPrint.h"
+#include "WeekText.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSlider>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <iterator>
+
+namespace quennet {
+
+namespace {
+const char kPrintFailedMessage[] = "周计划无法打印,请检查打印机或文件!";
+const char kNothingToReport[] = "没有冲突，没有不会播放的定时，也没有要提示的事。";
+
+// How many times the whole day each zoom level shows: 24 hours down to one.
+constexpr int kZoomFactors[] = {1, 2, 3, 4, 6, 8, 12, 24};
+constexpr int kZoomLevels = int(std::size(kZoomFactors));
+
+const QSize kPreferredSize(1200, 760);
+
+QStringList cellsOf(const std::vector<std::string>& cells)
+{
+    QStringList texts;
+    for (const std::string& cell : cells)
+        texts << QString::fromStdString(cell);
+    return texts;
+}
+
+QStringList findingColumns()
+{
+    return {QStringLiteral("级别"), QStringLiteral("星期"), QStringLiteral("时间"),
+            QStringLiteral("分区"), QStringLiteral("定时"), QStringLiteral("说明")};
+}
+
+QLabel* swatch(const QColor& fill, const QColor& outline, int size, QWidget* parent)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(fill);
+    if (outline.isValid()) {
+        QPainter painter(&pixmap);
+        painter.setPen(QPen(outline, 2));
+        painter.drawRect(QRectF(1, 1, size - 2, size - 2));
+    }
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    return label;
+}
+}  // namespace
+
+WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePath, Dialogs& dialogs,
+                               QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
+      listing_(std::move(listing)),
+      filePath_(filePath),
+      dialogs_(dialogs),
+      program_(new QComboBox(this)),
+      zoom_(new QSlider(Qt::Horizontal, this)),
+      zoomText_(new QLabel(this)),
+      scroll_(new QScrollArea(this)),
+      picture_(new WeekPicture),
+      findings_(new QTreeWidget(this))
+{
+    setObjectName(QString::fromLatin1(kWeekPlanWindow));
+    setFont(dialogFont(9));
+    setWindowTitle(QStringLiteral("周计划（播放机运行程序%1）").arg(listing_.runProgram + 1));
+
+    program_->setObjectName(QString::fromLatin1(kWeekProgram));
+    for (int program = 0; program < kProgramCount; ++program)
+        program_->addItem(QStringLiteral("程序%1").arg(program + 1));
+    auto* programLabel = new QLabel(QStringLiteral("预览程序(&P):"), this);
+    programLabel->setBuddy(program_);
+
+    zoom_->setObjectName(QString::fromLatin1(kWeekZoom));
+    zoom_->setRange(0, kZoomLevels - 1);
+    zoom_->setPageStep(1);
+    zoom_->setFixedWidth(fontMetrics().averageCharWidth() * 20);
+    zoom_->setToolTip(QStringLiteral("Ctrl+滚轮也可以缩放"));
+    auto* zoomLabel = new QLabel(QStringLiteral("缩放(&Z):"), this);
+    zoomLabel->setBuddy(zoom_);
+    zoomText_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("24 小时 ")));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(programLabel);
+    top->addWidget(program_);
+    top->addSpacing(fontMetrics().averageCharWidth() * 4);
+    const int size = fontMetrics().height() * 2 / 3;
+    for (EventKind kind : {EventKind::Music, EventKind::Recording, EventKind::Radio, EventKind::Peripheral}) {
+        top->addWidget(swatch(kindColor(kind), QColor(), size, this));
+        top->addWidget(new QLabel(kindName(kind), this));
+        top->addSpacing(fontMetrics().averageCharWidth());
+    }
+    top->addWidget(swatch(palette().color(QPalette::Base), warningColor(palette()), size, this));
+    top->addWidget(new QLabel(QStringLiteral("冲突"), this));
+    top->addStretch();
+    top->addWidget(zoomLabel);
+    top->addWidget(zoom_);
+    top->addWidget(zoomText_);
+
+    scroll_->setWidget(picture_);
+    scroll_->setWidgetResizable(false);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->viewport()->installEventFilter(this);
+    scroll_->setFocusPolicy(Qt::StrongFocus);
+
+    findings_->setObjectName(QString::fromLatin1(kFindingList));
+    findings_->setRootIsDecorated(false);
+    findings_->setHeaderLabels(findingColumns());
+    findings_->setItemDelegate(new RoomyRows(findings_));
+    findings_->setMinimumHeight(fontMetrics().height() * 9);
+
+    auto* print = new QPushButton(QStringLiteral("打印..."), this);
+    print->setToolTip(QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText));
+    auto* back = new QPushButton(QStringLiteral("返回"), this);
+    for (QPushButton* button : {print, back})
+        button->setAutoDefault(false);  // Enter in the finding list shows the timing
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(print);
+    bottom->addWidget(back);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(scroll_, 3);
+    layout->addWidget(findings_, 1);
+    layout->addLayout(bottom);
+
+    connect(program_, &QComboBox::currentIndexChanged, this, &WeekPlanWindow::showProgram);
+    connect(zoom_, &QSlider::valueChanged, this, [this](int level) {
+        const int middle = scroll_->viewport()->height() / 2;
+        setZoom(level, picture_->minuteAt(scroll_->verticalScrollBar()->value() + middle), middle);
+    });
+    connect(picture_, &WeekPicture::zoomRequested, this, [this](int steps, double minute) {
+        const int y = int(picture_->yOfMinute(minute)) - scroll_->verticalScrollBar()->value();
+        zoom_->blockSignals(true);
+        zoom_->setValue(zoom_->value() + steps);
+        zoom_->blockSignals(false);
+        setZoom(zoom_->value(), minute, y);
+    });
+    connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::choose);
+    connect(findings_, &QTreeWidget::currentItemChanged, this, &WeekPlanWindow::findingSelected);
+    connect(findings_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const int row = findings_->indexOfTopLevelItem(item);
+        if (row >= 0 && std::size_t(row) < review_.findings.size() && !review_.findings[row].timings.empty())
+            choose(review_.findings[std::size_t(row)].timings.front());
+    });
+    connect(print, &QPushButton::clicked, this, &WeekPlanWindow::printPlan);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &WeekPlanWindow::printPlan);
+    connect(back, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The whole week fits the screen at once.
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(kPreferredSize.boundedTo(screen.size() * 9 / 10));
+    program_->setCurrentIndex(listing_.runProgram);
+    showProgram(listing_.runProgram);
+    setZoom(0, 0, 0);
+}
+
+std::optional<TimingRef> WeekPlanWindow::run(DataFile::Listing listing, const QString& filePath,
+                                             Dialogs& dialogs, QWidget* parent)
+{
+    WeekPlanWindow window(std::move(listing), filePath, dialogs, parent);
+    return window.exec() == QDialog::Accepted ? window.chosenTiming() : std::nullopt;
+}
+
+void WeekPlanWindow::showProgram(int program)
+{
+    review_ = reviewWeek(listing_.programs, program, listing_.runProgram);
+    WeekDrawing drawing;
+    drawing.events = review_.week.events;
+    for (const Finding& finding : review_.findings) {
+        if (finding.level != Finding::Level::Clash)
+            continue;
+        for (int day = 0; day < kDaysPerWeek; ++day) {
+            for (int zone = 0; zone < kZoneCount; ++zone) {
+                if (!(finding.days & (1 << day)) || !(finding.zones & (1 << zone)))
+                    continue;
+                for (const TimingRef& timing : finding.timings)
+                    drawing.clashes.insert({timing, day, zone});
+            }
+        }
+    }
+    picture_->setDrawing(std::move(drawing));
+    fillFindings();
+}
+
+void WeekPlanWindow::fillFindings()
+{
+    findings_->clear();
+    if (review_.findings.empty()) {
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromUtf8(kNothingToReport)});
+        item->setFlags(Qt::ItemIsEnabled);
+        findings_->addTopLevelItem(item);
+        item->setFirstColumnSpanned(true);
+        return;
+    }
+    const QColor warning = warningColor(palette());
+    for (const Finding& finding : review_.findings) {
+        auto* item = new QTreeWidgetItem(cellsOf(findingCells(finding)));
+        if (finding.level == Finding::Level::Clash)
+            item->setForeground(0, warning);
+        findings_->addTopLevelItem(item);
+    }
+    for (int column = 0; column + 1 < findings_->columnCount(); ++column)
+        findings_->resizeColumnToContents(column);
+}
+
+void WeekPlanWindow::findingSelected(QTreeWidgetItem* item)
+{
+    const int row = item ? findings_->indexOfTopLevelItem(item) : -1;
+    if (row < 0 || std::size_t(row) >= review_.findings.size()) {
+        picture_->setHighlighted({});
+        return;
+    }
+    const Finding& finding = review_.findings[std::size_t(row)];
+    picture_->setHighlighted(finding.timings);
+    // Brings the finding's time into view.
+    if (finding.start)
+        scroll_->ensureVisible(0, int(picture_->yOfMinute(*finding.start)), 0,
+                               scroll_->viewport()->height() / 3);
+}
+
+void WeekPlanWindow::setZoom(int level, double minute, int viewportY)
+{
+    level = std::clamp(level, 0, kZoomLevels - 1);
+    const int hours = 24 / kZoomFactors[level];
+    zoomText_->setText(QStringLiteral("%1 小时").arg(hours));
+    fitPicture();
+    scroll_->verticalScrollBar()->setValue(int(picture_->yOfMinute(minute)) - viewportY);
+}
+
+void WeekPlanWindow::fitPicture()
+{
+    const QSize room = scroll_->viewport()->size();
+    picture_->resize(room.width(), room.height() * kZoomFactors[zoom_->value()]);
+}
+
+bool WeekPlanWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize)
+        fitPicture();
+    return QDialog::eventFilter(watched, event);
+}
+
+void WeekPlanWindow::choose(const TimingRef& timing)
+{
+    chosen_ = timing;
+    accept();
+}
+
+void WeekPlanWindow::printPlan()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    setUpWeekPage(printer);
+    if (!dialogs_.choosePrinter(this, printer))
+        return;
+    WeekPlanDocument document{windowTitle() + QStringLiteral(" - ") + program_->currentText(),
+                              filePath_ + QStringLiteral("    ")
+                                  + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                              picture_->drawing(),
+                              findingColumns(),
+                              {}};
+    document.drawing.highlighted.clear();
+    for (int row = 0; row < findings_->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < findings_->columnCount(); ++column)
+            cells << findings_->topLevelItem(row)->text(column);
+        document.rows << cells;
+    }
+    if (!printWeekPlan(printer, document))
+        dialogs_.message(this, QString::fromUtf8(kPrintFailedMessage), Dialogs::Icon::Warning);
+}
+
+}  // namespace quennet
