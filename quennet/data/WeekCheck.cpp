@@ -33,7 +33,7 @@ public:
         const Key key{level, reason, timings, start, end, zones};
         auto [at, added] = index_.try_emplace(key, findings_.size());
         if (added)
-            findings_.push_back({level, reason, 0, start, end, zones, std::move(timings), 0});
+            findings_.push_back({level, reason, 0, start, end, zones, std::move(timings), 0, 0});
         findings_[at->second].days |= std::uint8_t(1 << day);
     }
     void add(Finding finding) { findings_.push_back(std::move(finding)); }
@@ -106,11 +106,11 @@ Finding unusableFinding(const UnusableTiming& unusable)
     const TimingEntry& entry = unusable.entry;
     Finding finding;
     finding.level = Finding::Level::Invalid;
-    finding.reason = FindingReason(int(FindingReason::BadTime) + int(unusable.reason));
+    finding.reason = FindingReason(int(FindingReason::BadStart) + int(unusable.reason));
     finding.days = mondayFirstDays(entry.DayBits);
     finding.zones = entry.ZoneBits & 0x0F;
     finding.timings = {unusable.timing};
-    if (unusable.reason != UnusableReason::BadTime) {
+    if (unusable.reason != UnusableReason::BadStart && unusable.reason != UnusableReason::BadEnd) {
         finding.start = entry.Hour * 60 + entry.Minute;
         if (kindOf(entry) != TimingKind::Music)
             finding.end = entry.RangeFromOrEndHour * 60 + entry.RangeToOrEndMinute;
@@ -135,8 +135,10 @@ std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProg
     Collector out;
     for (const WeekEvent& event : week.events) {
         if (event.pastMidnight())
-            out.add(Finding::Level::Note, FindingReason::PastMidnight, event.day, event.start, event.end,
-                    event.zones, {event.timing});
+            out.add(Finding::Level::Note,
+                    event.day == kDaysPerWeek - 1 ? FindingReason::PastSundayMidnight
+                                                  : FindingReason::PastMidnight,
+                    event.day, event.start, event.end, event.zones, {event.timing});
         for (const DayPart& part : dayParts(event)) {
             for (int zone = 0; zone < kZoneCount; ++zone) {
                 if (!(event.zones & (1 << zone)))
@@ -168,7 +170,15 @@ std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProg
     for (int program = 0; program < kProgramCount; ++program) {
         const int count = timingCounts[std::size_t(program)];
         if (program != runProgram && count > 0)
-            out.add({Finding::Level::Note, FindingReason::NotRun, 0, {}, {}, 0, {{program, 0}}, count});
+            out.add({Finding::Level::Note,
+                     FindingReason::NotRun,
+                     0,
+                     {},
+                     {},
+                     0,
+                     {{program, 0}},
+                     count,
+                     runProgram});
     }
 
     std::vector<Finding> findings = out.take();

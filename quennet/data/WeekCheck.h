@@ -15,14 +15,17 @@ enum class FindingReason : std::uint8_t {
     SameMinute,    // two music timings start at the same minute
     MusicInRadio,  // a music timing starts while the radio plays
     RadioOverlap,  // two radio spans at once
-    BadTime,       // the reasons of UnusableReason, in its order
+    BadStart,      // the reasons of UnusableReason, in its order
+    BadEnd,
     BadTrack,
+    BadStation,
     NoDay,
-    NoZone,
     NoLength,
-    PeripheralOverlap,  // the device is simply on for longer
-    PastMidnight,
-    NotRun,  // a program the player does not run holds timings
+    NoZone,
+    PeripheralOverlap,   // the device is simply on for longer
+    PastMidnight,        // ends on the next day
+    PastSundayMidnight,  // ends on Monday
+    NotRun,              // a program the player does not run holds timings
 };
 
 struct Finding {
@@ -36,6 +39,7 @@ struct Finding {
     std::uint8_t zones = 0;          // in common
     std::vector<TimingRef> timings;  // position 0 stands for the whole program
     int count = 0;                   // NotRun: how many timings the program holds
+    int runProgram = 0;              // NotRun: the program the player runs
 };
 
 // Findings of the week of one program, clashes first, then by day and time; and a note for

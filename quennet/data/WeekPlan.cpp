@@ -27,22 +27,22 @@ std::optional<UnusableReason> unusableReason(const TimingEntry& entry)
 {
     const TimingKind kind = kindOf(entry);
     const bool span = kind != TimingKind::Music;
-    if (!isTime(entry.Hour, entry.Minute)
-        || (span && !isTime(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute)))
-        return UnusableReason::BadTime;
-    const bool badTrack = kind == TimingKind::Radio ? entry.MainTrack > 99
-                                                    : kind == TimingKind::Music
-            && std::max(
-                   {entry.SecondTrack, entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute})
-                > 99;
-    if (badTrack)
+    if (!isTime(entry.Hour, entry.Minute))
+        return UnusableReason::BadStart;
+    if (span && !isTime(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute))
+        return UnusableReason::BadEnd;
+    if (kind == TimingKind::Music
+        && std::max({entry.SecondTrack, entry.ThirdTrack, entry.RangeFromOrEndHour, entry.RangeToOrEndMinute})
+            > 99)
         return UnusableReason::BadTrack;
+    if (kind == TimingKind::Radio && entry.MainTrack > 99)
+        return UnusableReason::BadStation;
     if ((entry.DayBits & kDayMask) == 0)
         return UnusableReason::NoDay;
-    if ((entry.ZoneBits & kZoneMask) == 0)
-        return UnusableReason::NoZone;
     if (span && entry.Hour == entry.RangeFromOrEndHour && entry.Minute == entry.RangeToOrEndMinute)
         return UnusableReason::NoLength;
+    if ((entry.ZoneBits & kZoneMask) == 0)
+        return UnusableReason::NoZone;
     return std::nullopt;
 }
 }  // namespace

@@ -53,7 +53,7 @@ struct DayPart {
 std::vector<DayPart> dayParts(const WeekEvent& event);
 
 // Why a stored timing cannot do anything, in the order they are looked for.
-enum class UnusableReason : std::uint8_t { BadTime, BadTrack, NoDay, NoZone, NoLength };
+enum class UnusableReason : std::uint8_t { BadStart, BadEnd, BadTrack, BadStation, NoDay, NoLength, NoZone };
 
 struct UnusableTiming {
     TimingRef timing;

@@ -9,17 +9,20 @@ const char* const kDayNames[kDaysPerWeek] = {"星期一", "星期二", "星期�
                                              "星期五", "星期六", "星期日"};
 const char* const kLevelNames[] = {"冲突", "无效", "提示"};
 const char* const kReasonTexts[] = {
-    "两个音乐定时在同一分钟开始",
+    "音乐定时在同一分钟开始",
     "音乐定时在收音时段内开始",
-    "两个收音时段重叠",
-    "时间无效",
-    "曲目或电台号超过99",
+    "收音时段重叠",
+    "开始时间无效",
+    "结束时间无效",
+    "曲目号超过 99",
+    "电台号超过 99",
     "没有选择星期",
+    "开始时间等于结束时间",
     "没有选择分区",
-    "结束时间等于开始时间，外设或收音不会工作",
-    "外设时段重叠，外设一直开着",
-    "跨过午夜，次日结束",
-    "播放机不运行这个程序，它的 %d 条定时不会播放",
+    "外设定时重叠，外设连续工作",
+    "跨过午夜，到次日结束",
+    "跨过午夜，到次日结束；星期日的到星期一结束",
+    "有 %d 条定时，播放机运行程序%d，这些定时保留但不播放",
 };
 
 template<class... Values>
@@ -50,27 +53,19 @@ std::string zonesText(std::uint8_t zones)
     return text;
 }
 
-// Three days or more in a row read "星期一至星期五"; others are listed with ",".
+// Days in a row read "星期一至星期五"; runs are joined with ",".
 std::string daysText(std::uint8_t days)
 {
     std::string text;
-    for (int day = 0; day < kDaysPerWeek;) {
-        if (!(days & (1 << day))) {
-            ++day;
+    for (int day = 0; day < kDaysPerWeek; ++day) {
+        if (!(days & (1 << day)))
             continue;
-        }
         int last = day;
         while (last + 1 < kDaysPerWeek && (days & (1 << (last + 1))))
             ++last;
-        if (!text.empty())
-            text += ",";
-        if (last - day >= 2) {
-            text += dayName(day) + "至" + dayName(last);
-        } else {
-            for (int one = day; one <= last; ++one)
-                text += (one > day ? "," : "") + dayName(one);
-        }
-        day = last + 1;
+        text +=
+            (text.empty() ? "" : ",") + (last == day ? dayName(day) : dayName(day) + "至" + dayName(last));
+        day = last;
     }
     return text;
 }
@@ -85,7 +80,7 @@ std::string tabLine(const std::vector<std::string>& cells)
 
 std::string reasonText(const Finding& finding)
 {
-    return format(kReasonTexts[int(finding.reason)], finding.count);
+    return format(kReasonTexts[int(finding.reason)], finding.count, finding.runProgram + 1);
 }
 }  // namespace
 

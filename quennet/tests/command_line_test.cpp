@@ -135,11 +135,11 @@ private slots:
             << "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
         QTest::newRow("check: a note only")
             << QStringList{"--check"} << 0
-            << "提示\t\t\t\t程序4\t播放机不运行这个程序，它的 2 条定时不会播放\n";
+            << "提示\t\t\t\t程序4\t有 2 条定时，播放机运行程序2，这些定时保留但不播放\n";
         QTest::newRow("check of a program with a clash")
             << QStringList{"--check", "--program", "4"} << 2
-            << "冲突\t星期日\t06:00\t1\t程序4 第 01 条 / 程序4 第 02 条\t两个音乐定时在同一分钟开始\n"
-               "提示\t\t\t\t程序4\t播放机不运行这个程序，它的 2 条定时不会播放\n";
+            << "冲突\t星期日\t06:00\t1\t程序4 第 01 条 / 程序4 第 02 条\t音乐定时在同一分钟开始\n"
+               "提示\t\t\t\t程序4\t有 2 条定时，播放机运行程序2，这些定时保留但不播放\n";
         QTest::newRow("no such program") << QStringList{"--week", "--program", "5"} << 1 << QString();
         QTest::newRow("a program without a report") << QStringList{"--program", "2"} << 1 << QString();
     }

@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("same minute, a zone in common")
             << music(1, 7, 30, kWorkdays, 0x03) + music(2, 7, 30, kWorkdays | kSat, 0x06)
             << QStringList{"冲突\t星期一至星期五\t07:30\t2\t程序1 第 01 条 / 程序1 第 02 "
-                           "条\t两个音乐定时在同一分钟开始"};
+                           "条\t音乐定时在同一分钟开始"};
         QTest::newRow("same minute, different zones, different minutes") << music(1, 7, 30, kEveryDay, 0x03)
                 + music(2, 7, 30, kEveryDay, 0x0C)
                 + music(3, 7, 31, kEveryDay, 0x01) << QStringList{};
@@ -100,29 +100,29 @@ private slots:
                 + radio(3, 0, 45, 2, 0, kMon, 0x01)
             << QStringList{
                    "冲突\t星期一\t00:30\t2\t程序1 第 01 条 / 程序1 第 02 条\t音乐定时在收音时段内开始",
-                   "冲突\t星期一\t00:45-01:00\t1\t程序1 第 01 条 / 程序1 第 03 条\t两个收音时段重叠",
-                   "提示\t星期日\t23:00-次日01:00\t1,2\t程序1 第 01 条\t跨过午夜，次日结束"};
+                   "冲突\t星期一\t00:45-01:00\t1\t程序1 第 01 条 / 程序1 第 03 条\t收音时段重叠",
+                   "提示\t星期日\t23:00-次日01:00\t1,2\t程序1 第 01 "
+                   "条\t跨过午夜，到次日结束；星期日的到星期一结束"};
         QTest::newRow("peripheral spans overlapping are a note")
             << device(1, 8, 0, 9, 0, kTue, 0x01) + device(2, 8, 30, 10, 0, kTue, 0x0F)
                 + device(3, 9, 0, 9, 30, kTue, 0x01)
             << QStringList{"提示\t星期二\t08:30-09:00\t1\t程序1 第 01 条 / 程序1 第 02 "
-                           "条\t外设时段重叠，外设一直开着",
+                           "条\t外设定时重叠，外设连续工作",
                            "提示\t星期二\t09:00-09:30\t1\t程序1 第 02 条 / 程序1 第 03 "
-                           "条\t外设时段重叠，外设一直开着"};
+                           "条\t外设定时重叠，外设连续工作"};
         QTest::newRow("timings that cannot do anything, and bytes the file cannot hold")
             << music(1, 7, 0, 0, 0x0F) + music(2, 7, 0, kMon, 0) + device(3, 8, 0, 8, 0, kMon, 0x01)
                 + music(4, 24, 0, kMon, 0x01) + radio(5, 6, 0, 6, 60, kMon, 0x01)
                 + radio(7, 6, 0, 7, 0, kTue, 0x01, 100) + music(8, 7, 0, 0x80, 0xF1)
                 + bytesOf(timingEntry(9, 7, 0, 1, 100, 3, 10, 20, kMon, 0x01))
-            << QStringList{
-                   "无效\t星期一\t\t1\t程序1 第 04 条\t时间无效",
-                   "无效\t星期一\t\t1\t程序1 第 05 条\t时间无效",
-                   "无效\t星期一\t07:00\t\t程序1 第 02 条\t没有选择分区",
-                   "无效\t星期一\t07:00\t1\t程序1 第 09 条\t曲目或电台号超过99",
-                   "无效\t星期一\t08:00-08:00\t1\t程序1 第 03 条\t结束时间等于开始时间，外设或收音不会工作",
-                   "无效\t星期二\t06:00-07:00\t1\t程序1 第 07 条\t曲目或电台号超过99",
-                   "无效\t\t07:00\t1,2,3,4\t程序1 第 01 条\t没有选择星期",
-                   "无效\t\t07:00\t1\t程序1 第 08 条\t没有选择星期"};
+            << QStringList{"无效\t星期一\t\t1\t程序1 第 04 条\t开始时间无效",
+                           "无效\t星期一\t\t1\t程序1 第 05 条\t结束时间无效",
+                           "无效\t星期一\t07:00\t\t程序1 第 02 条\t没有选择分区",
+                           "无效\t星期一\t07:00\t1\t程序1 第 09 条\t曲目号超过 99",
+                           "无效\t星期一\t08:00-08:00\t1\t程序1 第 03 条\t开始时间等于结束时间",
+                           "无效\t星期二\t06:00-07:00\t1\t程序1 第 07 条\t电台号超过 99",
+                           "无效\t\t07:00\t1,2,3,4\t程序1 第 01 条\t没有选择星期",
+                           "无效\t\t07:00\t1\t程序1 第 08 条\t没有选择星期"};
     }
     void checkFinds()
     {
@@ -140,14 +140,15 @@ private slots:
         std::array<std::vector<TimingEntry>, kProgramCount> programs = programsOf(music(1, 7, 0, kMon, 0x01));
         programs[2] = programs[0];
         programs[2].push_back(timingEntry(2, 7, 0, 1, 2, 3, 0, 0, kMon, 0x01));
-        const QStringList notes{"提示\t\t\t\t程序1\t播放机不运行这个程序，它的 1 条定时不会播放",
-                                "提示\t\t\t\t程序3\t播放机不运行这个程序，它的 2 条定时不会播放"};
+        const QStringList notes{"提示\t\t\t\t程序1\t有 1 条定时，播放机运行程序2，这些定时保留但不播放",
+                                "提示\t\t\t\t程序3\t有 2 条定时，播放机运行程序2，这些定时保留但不播放"};
         QCOMPARE(linesOf(reviewWeek(programs, 1, 1).findings, findingLine), notes);
         const std::vector<Finding> third = reviewWeek(programs, 2, 0).findings;
         QCOMPARE(third.size(), std::size_t(2));
         QCOMPARE(QString::fromStdString(findingLine(third[0])),
-                 "冲突\t星期一\t07:00\t1\t程序3 第 01 条 / 程序3 第 02 条\t两个音乐定时在同一分钟开始");
-        QCOMPARE(QString::fromStdString(findingLine(third[1])), notes[1]);
+                 "冲突\t星期一\t07:00\t1\t程序3 第 01 条 / 程序3 第 02 条\t音乐定时在同一分钟开始");
+        QCOMPARE(QString::fromStdString(findingLine(third[1])),
+                 "提示\t\t\t\t程序3\t有 2 条定时，播放机运行程序1，这些定时保留但不播放");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
+#include "PrintChecks.h"
 #include "ScriptedDialogs.h"
 #include "TimingEditor.h"
 #include "WeekPicture.h"
@@ -93,11 +94,10 @@ private slots:
         auto* chooser = findIn<QComboBox>(&plan, kWeekProgram);
         QCOMPARE(chooser->currentText(), QString("程序2"));
         auto* findings = findIn<QTreeWidget>(&plan, kFindingList);
-        QCOMPARE(
-            rowsOf(findings),
-            QStringList({"冲突|星期一|07:30|1|程序2 第 02 条 / 程序2 第 03 条|两个音乐定时在同一分钟开始",
-                         "冲突|星期二|06:15|2|程序2 第 01 条 / 程序2 第 04 条|音乐定时在收音时段内开始",
-                         "提示||||程序1|播放机不运行这个程序，它的 1 条定时不会播放"}));
+        QCOMPARE(rowsOf(findings),
+                 QStringList({"冲突|星期一|07:30|1|程序2 第 02 条 / 程序2 第 03 条|音乐定时在同一分钟开始",
+                              "冲突|星期二|06:15|2|程序2 第 01 条 / 程序2 第 04 条|音乐定时在收音时段内开始",
+                              "提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
 
         auto* picture = plan.findChild<WeekPicture*>();
         QCOMPARE(picture->marks().size(), std::size_t(6));  // zones 1 and 2 of two timings, one of two
@@ -116,7 +116,7 @@ private slots:
 
         chooser->setCurrentIndex(0);
         QCOMPARE(rowsOf(findings),
-                 QStringList({"提示||||程序1|播放机不运行这个程序，它的 1 条定时不会播放"}));
+                 QStringList({"提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
         QCOMPARE(picture->marks().size(), std::size_t(1));
 
         const int height = picture->height();
@@ -220,6 +220,7 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), 0);
         const QByteArray pdf = readAll(dialogs_.printTo);
         QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.contains(pdfString("周计划（播放机运行程序2） - userds.kqd")));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
         const QRegularExpressionMatch box =
             QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(QString::fromLatin1(pdf));

@@ -1,7 +1,9 @@
 #include "WeekPlanPrint.h"
 
 #include "Fonts.h"
+#include "PrintPages.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -9,7 +11,6 @@
 namespace quennet {
 
 namespace {
-constexpr double kMarginMillimetres = 15;
 // Shares of the page's width of the finding columns 级别, 星期, 时间, 分区, 定时 and 说明.
 constexpr int kColumnShares[] = {6, 20, 15, 8, 25, 36};
 
@@ -18,133 +19,137 @@ QPalette paperPalette()
 {
     QPalette palette(Qt::white);
     palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::PlaceholderText, Qt::darkGray);
-    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x6f, 0xb5));
     return palette;
 }
 
-class PageWriter {
+QFont headingFont()
+{
+    QFont font = dialogFont(14);
+    font.setBold(true);
+    return font;
+}
+
+QFont columnFont()
+{
+    QFont font = dialogFont(9);
+    font.setBold(true);
+    return font;
+}
+
+// The title and the source line over every page, and the room left below them.
+class Layout {
 public:
-    PageWriter(QPainter& painter, QPrinter& printer, const WeekPlanDocument& document)
-        : painter_(painter),
-          printer_(printer),
-          document_(document),
-          page_(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize())
-    { }
-
-    // The title and the source line; what is left of the page below them.
-    QRect beginPage()
+    Layout(const QRectF& body, QPaintDevice* device) : device_(device)
     {
-        if (pages_++ > 0)
-            turned_ = printer_.newPage() && turned_;
-        QFont heading = dialogFont(14);
-        heading.setBold(true);
-        painter_.setFont(heading);
-        const int headingLine = painter_.fontMetrics().height() * 3 / 2;
-        painter_.drawText(QRect(page_.left(), page_.top(), page_.width(), headingLine),
-                          Qt::AlignLeft | Qt::AlignVCenter, document_.title.trimmed());
-        painter_.setFont(dialogFont(9));
-        const int line = painter_.fontMetrics().height() * 3 / 2;
-        painter_.drawText(QRect(page_.left(), page_.top() + headingLine, page_.width(), line),
-                          Qt::AlignLeft | Qt::AlignVCenter, document_.source);
-        return page_.adjusted(0, headingLine + line * 3 / 2, 0, 0);
-    }
-
-    void writeWeek()
-    {
-        const QRect area = beginPage();
-        paintWeek(painter_, document_.drawing, area, paperPalette());
-    }
-
-    // As many whole rows as a page holds, under the column titles.
-    void writeFindings()
-    {
-        QList<int> edges{page_.left()};
-        int shares = 0;
+        const double heading = QFontMetricsF(headingFont(), device).height() * 1.5;
+        const double line = QFontMetricsF(dialogFont(9), device).height() * 1.5;
+        headingBox_ = QRectF(body.left(), body.top(), body.width(), heading);
+        sourceBox_ = QRectF(body.left(), body.top() + heading, body.width(), line);
+        room_ = body.adjusted(0, heading + line * 1.5, 0, 0);
+        double sum = 0;
         for (int share : kColumnShares)
-            shares += share;
-        int sum = 0;
-        for (int share : kColumnShares) {
             sum += share;
-            edges.append(page_.left() + int(qint64(page_.width()) * sum / shares));
-        }
-        int y = 0;
-        QRect room;
-        const auto startTable = [&] {
-            room = beginPage();
-            y = room.top();
-            QFont bold = dialogFont(9);
-            bold.setBold(true);
-            painter_.setFont(bold);
-            y += writeRow(edges, y, document_.columns);
-            painter_.drawLine(room.left(), y, room.right(), y);
-            painter_.setFont(dialogFont(9));
-        };
-        startTable();
-        for (const QStringList& row : document_.rows) {
-            if (y + rowHeight(edges, row) > room.bottom())
-                startTable();
-            y += writeRow(edges, y, row);
+        double left = room_.left();
+        for (int share : kColumnShares) {
+            const double width = room_.width() * share / sum;
+            cells_.append(
+                QRectF(left, 0, width - QFontMetricsF(dialogFont(9), device).averageCharWidth(), 0));
+            left += width;
         }
     }
 
-    bool turned() const { return turned_; }
+    QRectF room() const { return room_; }
 
-private:
-    int rowHeight(const QList<int>& edges, const QStringList& cells) const
+    void paintHeading(QPainter& painter, const WeekPlanDocument& document) const
     {
-        int height = painter_.fontMetrics().height();
-        for (int column = 0; column < cells.size() && column + 1 < edges.size(); ++column)
-            height = std::max(height,
-                              painter_.fontMetrics()
-                                  .boundingRect(QRect(0, 0, cellWidth(edges, column), 1 << 20),
-                                                Qt::TextWordWrap, cells[column])
-                                  .height());
-        return height + painter_.fontMetrics().height() / 2;
+        painter.setFont(headingFont());
+        painter.drawText(headingBox_, Qt::AlignLeft | Qt::AlignVCenter, document.title.trimmed());
+        painter.setFont(dialogFont(9));
+        painter.drawText(sourceBox_, Qt::AlignLeft | Qt::AlignVCenter, document.source);
     }
 
-    int cellWidth(const QList<int>& edges, int column) const
+    // A row's height with its cells wrapped into their columns.
+    double rowHeight(const QStringList& cells, const QFont& font) const
     {
-        return edges[column + 1] - edges[column] - painter_.fontMetrics().averageCharWidth();
+        const QFontMetricsF metrics(font, device_);
+        double height = metrics.height();
+        for (int column = 0; column < cells.size() && column < cells_.size(); ++column)
+            height = std::max(
+                height,
+                metrics
+                    .boundingRect(QRectF(0, 0, cells_[column].width(), 1e6), Qt::TextWordWrap, cells[column])
+                    .height());
+        return height + metrics.height() / 2;
     }
 
-    int writeRow(const QList<int>& edges, int top, const QStringList& cells)
+    // Paints the row at top; its height.
+    double paintRow(QPainter& painter, double top, const QStringList& cells, const QFont& font) const
     {
-        const int height = rowHeight(edges, cells);
-        for (int column = 0; column < cells.size() && column + 1 < edges.size(); ++column)
-            painter_.drawText(QRect(edges[column], top, cellWidth(edges, column), height),
-                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cells[column]);
+        painter.setFont(font);
+        const double height = rowHeight(cells, font);
+        for (int column = 0; column < cells.size() && column < cells_.size(); ++column)
+            painter.drawText(QRectF(cells_[column].left(), top, cells_[column].width(), height),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cells[column]);
         return height;
     }
 
-    QPainter& painter_;
-    QPrinter& printer_;
-    const WeekPlanDocument& document_;
-    QRect page_;
-    int pages_ = 0;
-    bool turned_ = true;
+    // The rows (indices into rows) of each page of the table, under its column titles.
+    QList<QList<int>> tablePages(const WeekPlanDocument& document) const
+    {
+        const double free = room_.height() - rowHeight(document.columns, columnFont());
+        QList<QList<int>> pages{{}};
+        double used = 0;
+        for (int row = 0; row < document.rows.size(); ++row) {
+            const double height = rowHeight(document.rows[row], dialogFont(9));
+            if (used + height > free && !pages.last().isEmpty()) {  // a row is never cut
+                pages.append(QList<int>());
+                used = 0;
+            }
+            pages.last().append(row);
+            used += height;
+        }
+        return pages;
+    }
+
+    void paintTable(QPainter& painter, const WeekPlanDocument& document, const QList<int>& rows) const
+    {
+        double y = room_.top() + paintRow(painter, room_.top(), document.columns, columnFont());
+        painter.drawLine(QPointF(room_.left(), y), QPointF(room_.right(), y));
+        for (int row : rows)
+            y += paintRow(painter, y, document.rows[row], dialogFont(9));
+    }
+
+private:
+    QPaintDevice* device_;
+    QRectF headingBox_;
+    QRectF sourceBox_;
+    QRectF room_;
+    QList<QRectF> cells_;  // left edge and width of each column's text
 };
 }  // namespace
 
-void setUpWeekPage(QPrinter& printer)
+void prepareWeekPlan(QPrinter& printer, const QString& title, const QString& filePath)
 {
+    PrintPages::prepare(printer, title, filePath, QStringLiteral("周计划"));
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
 }
 
 bool printWeekPlan(QPrinter& printer, const WeekPlanDocument& document)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PageWriter writer(painter, printer, document);
-    writer.writeWeek();
-    writer.writeFindings();
-    return painter.end() && writer.turned();
+    PrintPages printout(printer, dialogFont(9));
+    const Layout layout(printout.body(), printout.device());
+    const QList<QList<int>> table = layout.tablePages(document);
+    return printout.print(1 + int(table.size()), [&](QPainter& painter, int page) {
+        layout.paintHeading(painter, document);
+        if (page == 0) {
+            painter.setFont(dialogFont(9));
+            paintWeek(painter, document.drawing, layout.room(), paperPalette());
+        } else {
+            layout.paintTable(painter, document, table[page - 1]);
+        }
+    });
 }
 
 }  // namespace quennet

@@ -1,6 +1,6 @@
 #pragma once
-// The week plan on paper: the week on one landscape page, then its findings as a table, every
-// page with the title, the file and the date.
+// The week plan on paper: the week alone on a landscape page, then its findings as a table, every
+// page with the title, the file and the date; the page setup and footer are PrintPages'.
 #include "WeekPicture.h"
 
 #include <QList>
@@ -18,8 +18,8 @@ struct WeekPlanDocument {
     QList<QStringList> rows;  // the findings' cells
 };
 
-// Sets the page up: landscape, with the margins of the program's printouts.
-void setUpWeekPage(QPrinter& printer);
+// Before the print dialog: a landscape page, the document named after the plan and the file.
+void prepareWeekPlan(QPrinter& printer, const QString& title, const QString& filePath);
 
 // False when the printer (or the PDF file) cannot be written.
 bool printWeekPlan(QPrinter& printer, const WeekPlanDocument& document);

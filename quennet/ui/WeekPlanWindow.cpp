@@ -273,8 +273,7 @@ void WeekPlanWindow::choose(const TimingRef& timing)
 void WeekPlanWindow::printPlan()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    setUpWeekPage(printer);
+    prepareWeekPlan(printer, windowTitle(), filePath_);
     if (!dialogs_.choosePrinter(this, printer))
         return;
     WeekPlanDocument document{windowTitle() + QStringLiteral(" - ") + program_->currentText(),
