@@ -63,6 +63,22 @@ QString fullText(const WeekEvent& event)
              cells[5]);
 }
 
+// The days and their zones, in a band of two lines from `top`.
+void paintDayHeader(QPainter& painter, const Frame& frame, const QPalette& palette, double top)
+{
+    for (int day = 0; day < kDaysPerWeek; ++day) {
+        const double left = frame.plot.left() + day * frame.dayWidth;
+        painter.setPen(palette.color(QPalette::Text));
+        painter.drawText(QRectF(left, top, frame.dayWidth, frame.lineHeight), Qt::AlignCenter,
+                         QString::fromStdString(dayName(day)));
+        painter.setPen(palette.color(QPalette::PlaceholderText));
+        for (int zone = 0; zone < kZoneCount; ++zone)
+            painter.drawText(QRectF(left + frame.lanePad + zone * frame.laneWidth, top + frame.lineHeight,
+                                    frame.laneWidth, frame.lineHeight),
+                             Qt::AlignCenter, QString::number(zone + 1));
+    }
+}
+
 bool contains(const std::vector<TimingRef>& timings, const TimingRef& timing)
 {
     return std::find(timings.begin(), timings.end(), timing) != timings.end();
@@ -136,18 +152,7 @@ void paintWeek(QPainter& painter, const WeekDrawing& drawing, const QRectF& area
     QColor strongGrid = text;
     strongGrid.setAlphaF(0.45);
 
-    // Days and their zones above the plot; hours beside it.
-    for (int day = 0; day < kDaysPerWeek; ++day) {
-        const double left = frame.plot.left() + day * frame.dayWidth;
-        painter.setPen(text);
-        painter.drawText(QRectF(left, frame.headerTop, frame.dayWidth, frame.lineHeight), Qt::AlignCenter,
-                         QString::fromStdString(dayName(day)));
-        painter.setPen(palette.color(QPalette::PlaceholderText));
-        for (int zone = 0; zone < kZoneCount; ++zone)
-            painter.drawText(QRectF(left + frame.lanePad + zone * frame.laneWidth,
-                                    frame.headerTop + frame.lineHeight, frame.laneWidth, frame.lineHeight),
-                             Qt::AlignCenter, QString::number(zone + 1));
-    }
+    paintDayHeader(painter, frame, palette, frame.headerTop);
     const int step = labelStep(frame);
     for (int hour = 0; hour <= 24; ++hour) {
         const double y = yOf(frame, hour * 60);
@@ -248,10 +253,20 @@ bool WeekPicture::event(QEvent* event)
     return QWidget::event(event);
 }
 
+// Scrolled down, the days stay in sight at the top.
 void WeekPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintWeek(painter, drawing_, rect(), palette());
+    const int top = visibleRegion().boundingRect().top();
+    if (top <= 0)
+        return;
+    const Frame frame = frameOf(rect(), font());
+    const QRectF band(0, top, width(), frame.lineHeight * 2);
+    painter.fillRect(band, palette().color(QPalette::Base));
+    paintDayHeader(painter, frame, palette(), top);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(band.bottomLeft(), band.bottomRight());
 }
 
 void WeekPicture::resizeEvent(QResizeEvent*)

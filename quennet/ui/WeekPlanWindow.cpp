@@ -158,6 +158,8 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
         zoom_->blockSignals(false);
         setZoom(zoom_->value(), minute, y);
     });
+    // The days at the top are painted where the view begins, so a scroll repaints them.
+    connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, picture_, qOverload<>(&QWidget::update));
     connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::choose);
     connect(findings_, &QTreeWidget::currentItemChanged, this, &WeekPlanWindow::findingSelected);
     connect(findings_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
