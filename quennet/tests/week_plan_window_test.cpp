@@ -6,6 +6,7 @@
 #include "PrintChecks.h"
 #include "ScriptedDialogs.h"
 #include "TimingEditor.h"
+#include "TimingEditorProbe.h"
 #include "WeekPicture.h"
 #include "WeekPlanWindow.h"
 
@@ -201,8 +202,8 @@ private slots:
         QCOMPARE(dialogs.checkLists, QList<int>({0}));
         QCOMPARE(dialogs.weekPlans, QList<int>({1}));
         QVERIFY(QApplication::activeModalWidget() == nullptr || QApplication::activeModalWidget() == &editor);
-        QCOMPARE(editor.state().ProgramIndex, 1);
-        QCOMPARE(editor.state().ShownNo, position);
+        QCOMPARE(TimingEditorProbe(editor).state().ProgramIndex, 1);
+        QCOMPARE(TimingEditorProbe(editor).state().ShownNo, position);
         QTEST(findIn<QLineEdit>(&editor, kIndicator)->text(), "indicator");
         QTEST(findIn<QLineEdit>(&editor, kHourEdit)->text(), "hour");
     }

@@ -276,7 +276,7 @@ void WeekPlanWindow::printPlan()
 {
     QPrinter printer(QPrinter::HighResolution);
     prepareWeekPlan(printer, windowTitle(), filePath_);
-    if (!dialogs_.choosePrinter(this, printer))
+    if (!dialogs_.printDialog(this, printer))
         return;
     WeekPlanDocument document{windowTitle() + QStringLiteral(" - ") + program_->currentText(),
                               filePath_ + QStringLiteral("    ")
