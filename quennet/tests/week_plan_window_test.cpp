@@ -91,7 +91,7 @@ private slots:
         WeekPlanWindow plan(listingOf(planFile()), "userds.kqd", dialogs_);
         plan.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plan));
-        QVERIFY(plan.windowTitle().contains("播放机运行程序2"));
+        QCOMPARE(plan.windowTitle(), QString("周计划－程序2（播放机运行程序2）"));
         auto* chooser = findIn<QComboBox>(&plan, kWeekProgram);
         QCOMPARE(chooser->currentText(), QString("程序2"));
         auto* findings = findIn<QTreeWidget>(&plan, kFindingList);
@@ -116,6 +116,7 @@ private slots:
         QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
 
         chooser->setCurrentIndex(0);
+        QCOMPARE(plan.windowTitle(), QString("周计划－程序1（播放机运行程序2）"));
         QCOMPARE(rowsOf(findings),
                  QStringList({"提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
         QCOMPARE(picture->marks().size(), std::size_t(1));
@@ -134,7 +135,7 @@ private slots:
         putEntry(clean, 0, 1, timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x02, 0x01));
         WeekPlanWindow quiet(listingOf(clean), "userds.kqd", dialogs_);
         QCOMPARE(rowsOf(findIn<QTreeWidget>(&quiet, kFindingList)),
-                 QStringList({"没有冲突，没有不会播放的定时，也没有要提示的事。|||||"}));
+                 QStringList({"|||||没有冲突，也没有无效的定时"}));
     }
 
     // From the editor through the check list's 周计划 into the plan; a double-click
@@ -172,8 +173,8 @@ private slots:
             QWidget* list = QApplication::activeModalWidget();
             QCOMPARE(list->objectName(), QString(kCheckListWindow));
             auto* weekPlan = findIn<QPushButton>(list, kWeekPlanButton);
-            QCOMPARE(weekPlan->shortcut(), QKeySequence("Ctrl+K"));
-            QVERIFY(weekPlan->toolTip().contains("Ctrl+K"));
+            QCOMPARE(weekPlan->shortcut(), QKeySequence("Ctrl+L"));
+            QVERIFY(weekPlan->toolTip().contains("Ctrl+L"));
             QTimer::singleShot(0, [&] {
                 QWidget* plan = QApplication::activeModalWidget();
                 QCOMPARE(plan->objectName(), QString(kWeekPlanWindow));
@@ -221,7 +222,7 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), 0);
         const QByteArray pdf = readAll(dialogs_.printTo);
         QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains(pdfString("周计划（播放机运行程序2） - userds.kqd")));
+        QVERIFY(pdf.contains(pdfString("周计划－程序2（播放机运行程序2） - userds.kqd")));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
         const QRegularExpressionMatch box =
             QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(QString::fromLatin1(pdf));

@@ -24,7 +24,7 @@ namespace quennet {
 
 namespace {
 const char kPrintFailedMessage[] = "定时信息无法打印,请检查打印机或文件!";
-const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_K);
+const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_L);
 }  // namespace
 
 TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent)
@@ -59,7 +59,8 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
     weekPlan->setGeometry(du.rect(220, 151, 50, 14));
     weekPlan->setAutoDefault(false);
     weekPlan->setShortcut(kWeekPlanKey);
-    weekPlan->setToolTip(QStringLiteral("周计划 (%1)").arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
+    weekPlan->setToolTip(QStringLiteral("显示播放机一周的运行计划和冲突（%1）")
+                             .arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
     connect(weekPlan, &QPushButton::clicked, this, &TimingCheckList::weekPlanClick);
 
     setWindowTitle(checkListTitle(programIndex));

@@ -31,7 +31,7 @@ namespace quennet {
 
 namespace {
 const char kPrintFailedMessage[] = "周计划无法打印,请检查打印机或文件!";
-const char kNothingToReport[] = "没有冲突，没有不会播放的定时，也没有要提示的事。";
+const char kNothingToReport[] = "没有冲突，也没有无效的定时";
 
 // How many times the whole day each zoom level shows: 24 hours down to one.
 constexpr int kZoomFactors[] = {1, 2, 3, 4, 6, 8, 12, 24};
@@ -84,20 +84,20 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
 {
     setObjectName(QString::fromLatin1(kWeekPlanWindow));
     setFont(dialogFont(9));
-    setWindowTitle(QStringLiteral("周计划（播放机运行程序%1）").arg(listing_.runProgram + 1));
 
     program_->setObjectName(QString::fromLatin1(kWeekProgram));
     for (int program = 0; program < kProgramCount; ++program)
         program_->addItem(QStringLiteral("程序%1").arg(program + 1));
-    auto* programLabel = new QLabel(QStringLiteral("预览程序(&P):"), this);
+    program_->setToolTip(QStringLiteral("预览任一程序的周计划"));
+    auto* programLabel = new QLabel(QStringLiteral("预览(&P)："), this);
     programLabel->setBuddy(program_);
 
     zoom_->setObjectName(QString::fromLatin1(kWeekZoom));
     zoom_->setRange(0, kZoomLevels - 1);
     zoom_->setPageStep(1);
     zoom_->setFixedWidth(fontMetrics().averageCharWidth() * 20);
-    zoom_->setToolTip(QStringLiteral("Ctrl+滚轮也可以缩放"));
-    auto* zoomLabel = new QLabel(QStringLiteral("缩放(&Z):"), this);
+    zoom_->setToolTip(QStringLiteral("放大到小时（Ctrl+滚轮）"));
+    auto* zoomLabel = new QLabel(QStringLiteral("缩放(&Z)："), this);
     zoomLabel->setBuddy(zoom_);
     zoomText_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("24 小时 ")));
 
@@ -126,13 +126,15 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
 
     findings_->setObjectName(QString::fromLatin1(kFindingList));
     findings_->setRootIsDecorated(false);
+    findings_->setAllColumnsShowFocus(true);
     findings_->setHeaderLabels(findingColumns());
     findings_->setItemDelegate(new RoomyRows(findings_));
     findings_->setMinimumHeight(fontMetrics().height() * 9);
 
-    auto* print = new QPushButton(QStringLiteral("打印..."), this);
-    print->setToolTip(QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText));
-    auto* back = new QPushButton(QStringLiteral("返回"), this);
+    auto* print = new QPushButton(QStringLiteral("打印"), this);
+    print->setToolTip(QStringLiteral("打印周计划和检查结果（Ctrl+P）"));
+    auto* back = new QPushButton(QStringLiteral("关闭"), this);
+    back->setToolTip(QStringLiteral("关闭周计划（Esc）"));
     for (QPushButton* button : {print, back})
         button->setAutoDefault(false);  // Enter in the finding list shows the timing
     auto* bottom = new QHBoxLayout;
@@ -167,6 +169,10 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
         if (row >= 0 && std::size_t(row) < review_.findings.size() && !review_.findings[row].timings.empty())
             choose(review_.findings[std::size_t(row)].timings.front());
     });
+    for (const auto& [keys, steps] :
+         {std::pair(QKeySequence::ZoomIn, 1), std::pair(QKeySequence::ZoomOut, -1)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, steps = steps] { zoom_->setValue(zoom_->value() + steps); });
     connect(print, &QPushButton::clicked, this, &WeekPlanWindow::printPlan);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &WeekPlanWindow::printPlan);
@@ -189,6 +195,8 @@ std::optional<TimingRef> WeekPlanWindow::run(DataFile::Listing listing, const QS
 
 void WeekPlanWindow::showProgram(int program)
 {
+    setWindowTitle(
+        QStringLiteral("周计划－程序%1（播放机运行程序%2）").arg(program + 1).arg(listing_.runProgram + 1));
     review_ = reviewWeek(listing_.programs, program, listing_.runProgram);
     WeekDrawing drawing;
     drawing.events = review_.week.events;
@@ -212,15 +220,17 @@ void WeekPlanWindow::fillFindings()
 {
     findings_->clear();
     if (review_.findings.empty()) {
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromUtf8(kNothingToReport)});
+        auto* item = new QTreeWidgetItem(findings_);
+        item->setText(findings_->columnCount() - 1, QString::fromUtf8(kNothingToReport));
         item->setFlags(Qt::ItemIsEnabled);
-        findings_->addTopLevelItem(item);
-        item->setFirstColumnSpanned(true);
         return;
     }
     const QColor warning = warningColor(palette());
     for (const Finding& finding : review_.findings) {
-        auto* item = new QTreeWidgetItem(cellsOf(findingCells(finding)));
+        const QStringList cells = cellsOf(findingCells(finding));
+        auto* item = new QTreeWidgetItem(cells);
+        for (int column : {4, 5})  // the timings and the reason may be cut off
+            item->setToolTip(column, cells[column]);
         if (finding.level == Finding::Level::Clash)
             item->setForeground(0, warning);
         findings_->addTopLevelItem(item);
@@ -278,7 +288,7 @@ void WeekPlanWindow::printPlan()
     prepareWeekPlan(printer, windowTitle(), filePath_);
     if (!dialogs_.printDialog(this, printer))
         return;
-    WeekPlanDocument document{windowTitle() + QStringLiteral(" - ") + program_->currentText(),
+    WeekPlanDocument document{windowTitle(),
                               filePath_ + QStringLiteral("    ")
                                   + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                               picture_->drawing(),
