@@ -81,8 +81,10 @@ step() {
 
 make_base() {
   mirror=$(debian_mirror) || fail "no Debian bookworm mirror in /etc/apt/sources.list.d/*.sources or /etc/apt/sources.list"
-  command -v debootstrap >/dev/null ||
+  if ! command -v debootstrap >/dev/null; then
+    apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap </dev/null
+  fi
   mkdir -p "$cache"
   root=$(mktemp -d "$cache/debootstrap.XXXXXX")
   chmod 755 "$root"  # the root folder of the new system, open to its other users (_apt)
@@ -112,7 +114,8 @@ prepare_root() {
 inside() {
   chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb CI=true \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c 'cd ~/mp3-timing-editors && "$@"' inside "$@" </dev/null
+    bash -c 'cd ~/mp3-timing-editors && "$@"' inside "$@" </dev/null &
+  wait $!  # a signal to this script is handled at once, not after the step
 }
 
 base=$cache/bookworm-minbase.tar
