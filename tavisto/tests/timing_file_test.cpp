@@ -102,8 +102,6 @@ const Fault kFaults[] = {
      [](const Folder& f) { return !QFile::exists(f.path("a.mtf")); }},
     {"a folder", [](Folder& f) { QDir(f.dir).mkdir("a.mtf"); }, nothing, K::NotRegular, K::None,
      [](const Folder& f) { return QFileInfo(f.path("a.mtf")).isDir(); }},
-    {"a FIFO", [](Folder& f) { ::mkfifo(qPrintable(f.path("a.mtf")), 0644); }, nothing, K::NotRegular,
-     K::None, [](const Folder&) { return true; }},
     {"/dev/null", [](Folder& f) { QFile::link("/dev/null", f.path("a.mtf")); }, nothing, K::NotRegular,
      K::None, [](const Folder&) { return fileBytes("/dev/null").isEmpty(); }},
     // The save goes to the file opened through the link, not to where the link leads now.
@@ -128,8 +126,6 @@ const Fault kFaults[] = {
          ::rename(qPrintable(f.path("other.mtf")), qPrintable(f.path("a.mtf")));
      },
      K::None, K::Replaced, [](const Folder& f) { return f.bytes("a.mtf") == patternFile(20000); }},
-    {"deleted", plainFile, [](const Folder& f) { QFile::remove(f.path("a.mtf")); }, K::None, K::None,
-     [](const Folder& f) { return isSaved(f.bytes("a.mtf")); }},
     {"hard link",
      [](Folder& f) {
          plainFile(f);
