@@ -130,6 +130,15 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     findings_->setHeaderLabels(findingColumns());
     findings_->setItemDelegate(new RoomyRows(findings_));
     findings_->setMinimumHeight(fontMetrics().height() * 9);
+    // Every row is one line high, and each column is as wide as its longest usual text; measuring
+    // hundreds of rows instead would cost more than the whole picture.
+    findings_->setUniformRowHeights(true);
+    const QString samples[] = {QStringLiteral("冲突"), QStringLiteral("星期一至星期五,星期日"),
+                               QStringLiteral("22:00-次日06:00"), QStringLiteral("1,2,3,4"),
+                               QStringLiteral("程序1 第 01 条 / 程序1 第 02 条")};
+    for (int column = 0; column < int(std::size(samples)); ++column)
+        findings_->setColumnWidth(
+            column, fontMetrics().horizontalAdvance(samples[column]) + fontMetrics().averageCharWidth() * 3);
 
     auto* print = new QPushButton(QStringLiteral("打印"), this);
     print->setToolTip(QStringLiteral("打印周计划和检查结果（Ctrl+P）"));
@@ -148,6 +157,7 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     layout->addWidget(findings_, 1);
     layout->addLayout(bottom);
 
+    program_->setCurrentIndex(listing_.runProgram);
     connect(program_, &QComboBox::currentIndexChanged, this, &WeekPlanWindow::showProgram);
     connect(zoom_, &QSlider::valueChanged, this, [this](int level) {
         const int middle = scroll_->viewport()->height() / 2;
@@ -181,7 +191,6 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     // The whole week fits the screen at once.
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(kPreferredSize.boundedTo(screen.size() * 9 / 10));
-    program_->setCurrentIndex(listing_.runProgram);
     showProgram(listing_.runProgram);
     setZoom(0, 0, 0);
 }
@@ -235,8 +244,6 @@ void WeekPlanWindow::fillFindings()
             item->setForeground(0, warning);
         findings_->addTopLevelItem(item);
     }
-    for (int column = 0; column + 1 < findings_->columnCount(); ++column)
-        findings_->resizeColumnToContents(column);
 }
 
 void WeekPlanWindow::findingSelected(QTreeWidgetItem* item)
