@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                 libjpeg62-turbo-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
-                qt6-translations-l10n)
+                qt6-translations-l10n qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 TEST_PACKAGES=(libqt6test6 clang-format desktop-file-utils appstream shared-mime-info
                locales)
 PACKAGE_PACKAGES=(dpkg-dev file lintian)

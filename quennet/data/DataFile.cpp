@@ -245,6 +245,7 @@ DataFile::Listing DataFile::listAllTimings() const
     }
     if (error.kind != FileError::Kind::None)
         listing.error = withPath(kUnreadableMessage, path, error);
+    listing.failure = error;
     return listing;
 }
 

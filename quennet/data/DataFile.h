@@ -81,6 +81,7 @@ public:
     // it; nothing is created or written. On failure `error` names the path and the reason.
     struct Listing {
         std::string error;
+        FileError failure;  // why there is an error
         std::array<std::vector<TimingEntry>, kProgramCount> programs;
         int runProgram = 0;  // the header's ProgramIndex: the program the player runs
     };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,20 +22,21 @@ class CommandLineTest : public QObject {
     QByteArray out_;
     QByteArray err_;
 
-    QProcessEnvironment environment() const
+    QProcessEnvironment environment(const QString& locale = "C.UTF-8") const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME"})
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES"})
             environment.remove(QString::fromLatin1(name));
         environment.insert("HOME", home_.path());
-        environment.insert("LANG", "C.UTF-8");
+        environment.insert("LANG", locale);
         return environment;
     }
     // Standard output goes to outputFile when one is given.
-    int run(const QStringList& arguments, const QString& outputFile = {})
+    int run(const QStringList& arguments, const QString& outputFile = {}, const QString& locale = "C.UTF-8")
     {
         QProcess process;
-        process.setProcessEnvironment(environment());
+        process.setProcessEnvironment(environment(locale));
         if (!outputFile.isEmpty())
             process.setStandardOutputFile(outputFile);
         process.start(QStringLiteral(QUENNET_BINARY), arguments);
@@ -103,19 +105,22 @@ private slots:
         QCOMPARE(run({"--print"}), 1);
         QCOMPARE(out_, QByteArray());
         const QString missing = drive_ + "/dsdata/userds.kqd";
-        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(" + reasonOf(ENOENT) + ")");
+        QCOMPARE(QString::fromUtf8(err_).trimmed(),
+                 "quennet: cannot read " + missing + ": " + reasonOf(ENOENT));
         QVERIFY(!QFileInfo::exists(drive_));
 
         const QByteArray invalid = emptyFile(7);
         writeDataFile(drive_, invalid);
         QCOMPARE(run({"--print"}), 1);
         QCOMPARE(out_, QByteArray());
-        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
+        QCOMPARE(QString::fromUtf8(err_).trimmed(),
+                 "quennet: cannot read " + missing + ": not a timing data file");
         QCOMPARE(readAll(missing), invalid);
 
         QCOMPARE(run({"--check"}), 1);
         QCOMPARE(out_, QByteArray());
-        QCOMPARE(QString::fromUtf8(err_).trimmed(), missing + " 定时文件无法读取(不是定时数据文件)");
+        QCOMPARE(QString::fromUtf8(err_).trimmed(),
+                 "quennet: cannot read " + missing + ": not a timing data file");
 
         QCOMPARE(run({"--print", "--drive-c", home_.path() + "/none"}), 1);
         QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
@@ -160,6 +165,39 @@ private slots:
         QCOMPARE(readAll(path), bytes);
     }
 
+    // The program's own words on the command line and Qt's are in one language: Chinese under a
+    // Chinese locale (no two English words in a row), English under any other (no Chinese character).
+    void speaksOneLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("zh_CN") << "zh_CN.UTF-8" << true;
+        QTest::newRow("en_US") << "en_US.UTF-8" << false;
+    }
+    void speaksOneLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, chinese);
+        QCOMPARE(run({"--help"}, {}, locale), 0);
+        QStringList texts{QString::fromUtf8(out_)};
+        writeDataFile(drive_, emptyFile(7));
+        QFile::resize(drive_ + "/dsdata/userds.kqd", 100);
+        for (const QStringList& wrong : {QStringList{"extra"}, QStringList{"--bogus"}, QStringList{"--print"},
+                                         QStringList{"--drive-c", home_.path() + "/none"}}) {
+            QCOMPARE(run(wrong, {}, locale), 1);
+            QVERIFY2(err_.startsWith("quennet: "), err_.constData());
+            texts << QString::fromUtf8(err_);
+        }
+        const QRegularExpression english("[A-Za-z]{2,} [A-Za-z]{2,}");
+        const QRegularExpression han("\\p{Han}");
+        for (const QString& text : texts) {
+            QVERIFY2(text.contains(han) == chinese, qPrintable(text));
+            QVERIFY2(!chinese || !text.contains(english), qPrintable(text));
+        }
+        QCOMPARE(run({"--version"}, {}, locale), 0);
+        QCOMPARE(out_, QByteArray("quennet 1.0\n"));
+    }
+
     void helpVersionAndMistakes()
     {
         QCOMPARE(run({"--help"}), 0);
@@ -169,7 +207,7 @@ private slots:
         QCOMPARE(run({"--help-all"}), 0);
         QVERIFY(out_.contains("--print"));  // no display needed for it either
         QCOMPARE(run({"--version"}), 0);
-        QCOMPARE(out_, QByteArray("Quennet 1.0\n"));
+        QCOMPARE(out_, QByteArray("quennet 1.0\n"));
         QCOMPARE(run({"--bogus"}), 1);
         QVERIFY(out_.isEmpty());
         QVERIFY(err_.contains("bogus"));
@@ -178,7 +216,7 @@ private slots:
 
         // Qt's own options are no mistake, with a window or without.
         QCOMPARE(run({"-style", "fusion", "-reverse", "--version"}), 0);
-        QCOMPARE(out_, QByteArray("Quennet 1.0\n"));
+        QCOMPARE(out_, QByteArray("quennet 1.0\n"));
         QProcess window;
         window.setProcessEnvironment(environment());
         window.start(QStringLiteral(QUENNET_BINARY), {"-platform", "offscreen", "-style=fusion"});

@@ -20,15 +20,32 @@ void setUpApplication()
     installQtTranslations(*qApp, QLocale::system());
 }
 
-bool installQtTranslations(QCoreApplication& app, const QLocale& locale)
+namespace {
+
+bool installTranslator(QCoreApplication& app, const QLocale& locale, const QString& name,
+                       const QString& folder)
 {
     auto* translator = new QTranslator(&app);
-    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+    if (translator->load(locale, name, QStringLiteral("_"), folder)
         && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;
     return false;
+}
+
+}  // namespace
+
+bool installQtTranslations(QCoreApplication& app, const QLocale& locale)
+{
+    return installTranslator(app, locale, QStringLiteral("qtbase"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool installCommandLineTranslations(QCoreApplication& app, const QLocale& locale)
+{
+    installQtTranslations(app, locale);
+    // Built in from resources/quennet_zh_CN.ts; installed last, so asked first.
+    return installTranslator(app, locale, QStringLiteral("quennet"), QStringLiteral(":/i18n"));
 }
 
 }  // namespace quennet

@@ -15,4 +15,9 @@ void setUpApplication();
 // then stay English.
 bool installQtTranslations(QCoreApplication& app, const QLocale& locale);
 
+// The command line's texts (options, errors, notes on standard error) in the language of the
+// locale, Qt's own and the program's: Chinese for a Chinese locale, English otherwise. The windows'
+// texts are Chinese whatever the locale and are not touched. True when the texts are Chinese.
+bool installCommandLineTranslations(QCoreApplication& app, const QLocale& locale);
+
 }  // namespace quennet

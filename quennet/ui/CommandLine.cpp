@@ -16,6 +16,11 @@
 namespace quennet {
 
 namespace {
+// The command line's own words: English here, Chinese in resources/quennet_zh_CN.ts.
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 const QString kPrintOption = QStringLiteral("print");
 const QString kDriveOption = QStringLiteral("drive-c");
 const QString kWeekOption = QStringLiteral("week");
@@ -48,27 +53,49 @@ void addOptions(QCommandLineParser& parser)
         parser.addOption(option);
     }
     parser.setApplicationDescription(
-        QStringLiteral("Edits the timing programs of the player's data file C:\\DSdata\\UserDS.KQD."));
+        CommandLineText::tr("Edits the timing programs of the player's data file C:\\DSdata\\UserDS.KQD."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({kPrintOption,
-                      QStringLiteral("Write every program's timings to standard output and exit. "
-                                     "The data file is only read.")});
+                      CommandLineText::tr("Write every program's timings to standard output and exit. "
+                                          "The data file is only read.")});
     parser.addOption({kWeekOption,
-                      QStringLiteral("Write the week the player runs to standard output, one line per "
-                                     "start of a timing, and exit. The data file is only read.")});
+                      CommandLineText::tr("Write the week the player runs to standard output, one line per "
+                                          "start of a timing, and exit. The data file is only read.")});
     parser.addOption({kCheckOption,
-                      QStringLiteral("Write the clashes, the timings that never play and the notes of "
-                                     "that week to standard output and exit: status 2 when there is a "
-                                     "clash or a timing that never plays.")});
+                      CommandLineText::tr("Write the clashes, the timings that never play and the notes of "
+                                          "that week to standard output and exit: status 2 when there is a "
+                                          "clash or a timing that never plays.")});
     parser.addOption({kProgramOption,
-                      QStringLiteral("With --week or --check: show program <n> (1 to 4) instead of the "
-                                     "one the player runs."),
+                      CommandLineText::tr("With --week or --check: show program <n> (1 to 4) instead of the "
+                                          "one the player runs."),
                       QStringLiteral("n")});
     parser.addOption({kDriveOption,
-                      QStringLiteral("Use <folder> as drive C: (default: %1).")
+                      CommandLineText::tr("Use <folder> as drive C: (default: %1).")
                           .arg(QDir::toNativeSeparators(defaultDriveFolder())),
-                      QStringLiteral("folder")});
+                      CommandLineText::tr("folder")});
+}
+
+// "quennet: " and the message, on standard error.
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "quennet: %s\n", message.toLocal8Bit().constData());
+}
+
+// Why the file could not be used, in the command line's language; the system's reasons already are.
+QString reasonFor(const FileError& error)
+{
+    switch (error.kind) {
+    case FileError::Kind::Busy: return CommandLineText::tr("another program is using this file");
+    case FileError::Kind::NotRegular: return CommandLineText::tr("not a regular file");
+    case FileError::Kind::NotDataFile: return CommandLineText::tr("not a timing data file");
+    case FileError::Kind::TooShort: return CommandLineText::tr("the file is incomplete");
+    case FileError::Kind::Gone: return CommandLineText::tr("deleted or renamed by another program");
+    case FileError::Kind::Missing:
+    case FileError::Kind::System:
+    case FileError::Kind::None: break;
+    }
+    return QString::fromLocal8Bit(error.systemReason.c_str());
 }
 }  // namespace
 
@@ -91,8 +118,8 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
     parser.process(app);
     // The program edits one fixed file; a file named here would silently not be the one edited.
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s: 多余的参数“%s”。\n", qPrintable(QCoreApplication::applicationName()),
-                     parser.positionalArguments().constFirst().toLocal8Bit().constData());
+        complain(
+            CommandLineText::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
         return std::nullopt;
     }
 
@@ -100,8 +127,9 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
     options.driveFolder = parser.isSet(kDriveOption) ? parser.value(kDriveOption) : defaultDriveFolder();
     const QFileInfo drive(options.driveFolder);
     if (parser.isSet(kDriveOption) && !drive.isDir()) {
-        std::fprintf(stderr, drive.exists() ? "quennet: %s is not a folder\n" : "quennet: no folder %s\n",
-                     options.driveFolder.toLocal8Bit().constData());
+        complain(
+            (drive.exists() ? CommandLineText::tr("%1 is not a folder") : CommandLineText::tr("no folder %1"))
+                .arg(options.driveFolder));
         return std::nullopt;
     }
     if (parser.isSet(kPrintOption))
@@ -114,12 +142,12 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
         bool number = false;
         const int program = parser.value(kProgramOption).toInt(&number);
         if (!number || program < 1 || program > kProgramCount) {
-            std::fprintf(stderr, "quennet: --program takes a program number from 1 to 4, not \"%s\"\n",
-                         parser.value(kProgramOption).toLocal8Bit().constData());
+            complain(CommandLineText::tr("--program takes a program number from 1 to 4, not \"%1\"")
+                         .arg(parser.value(kProgramOption)));
             return std::nullopt;
         }
         if (options.report != CommandLine::Report::Week && options.report != CommandLine::Report::Check) {
-            std::fprintf(stderr, "quennet: --program goes with --week or --check\n");
+            complain(CommandLineText::tr("--program goes with --week or --check"));
             return std::nullopt;
         }
         options.program = program - 1;
@@ -134,7 +162,7 @@ int writeOut(const QByteArray& text)
     FileError error;
     if (writeStandardOutput(text.toStdString(), error))
         return 0;
-    std::fprintf(stderr, "quennet: cannot write the timings: %s\n", reasonText(error).c_str());
+    complain(CommandLineText::tr("cannot write the timings: %1").arg(reasonFor(error)));
     return 1;
 }
 
@@ -143,8 +171,9 @@ std::optional<DataFile::Listing> readListing(const QString& driveFolder)
 {
     const DataFile file(driveFolder.toStdString());
     DataFile::Listing listing = file.listAllTimings();
-    if (!listing.error.empty()) {
-        std::fprintf(stderr, "%s\n", listing.error.c_str());
+    if (listing.failure.kind != FileError::Kind::None) {
+        complain(CommandLineText::tr("cannot read %1: %2")
+                     .arg(QString::fromLocal8Bit(file.filePath().c_str()), reasonFor(listing.failure)));
         return std::nullopt;
     }
     return listing;

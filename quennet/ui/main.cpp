@@ -11,7 +11,7 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Quennet"));
+    QCoreApplication::setApplicationName(QStringLiteral("quennet"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     // Without a window no display is needed: no platform plugin is loaded.
     if (quennet::needsNoWindow(arguments)) {
         QCoreApplication app(argc, argv);
-        quennet::installQtTranslations(app, QLocale::system());
+        quennet::installCommandLineTranslations(app, QLocale::system());
         const std::optional<quennet::CommandLine> options = quennet::readCommandLine(app);
         return options ? quennet::writeReport(*options) : 1;
     }

@@ -45,15 +45,18 @@ struct Run {
     QString err;
 };
 
-// Runs the program as from a terminal without any display; its output goes to `outputFile` if given.
-Run run(const QStringList& arguments, const QString& outputFile = {})
+// Runs the program as from a terminal without any display, in the language of `locale`; its output
+// goes to `outputFile` if given.
+Run run(const QStringList& arguments, const QString& outputFile = {}, const QString& locale = "C.UTF-8")
 {
     QProcess program;
     if (!outputFile.isEmpty())
         program.setStandardOutputFile(outputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char* name :
+         {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), locale);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TAVISTO_BINARY), arguments);
     Run result;
@@ -219,8 +222,39 @@ private slots:
                      QStringLiteral("tavisto: cannot read %1: %2\n")
                          .arg(path,
                               path.endsWith("missing.mtf") ? QStringLiteral("No such file or directory")
-                                                           : QStringLiteral("这不是普通文件")));
+                                                           : QStringLiteral("not a regular file")));
         }
+    }
+
+    // The program's own words on the command line and Qt's are in one language: Chinese under a
+    // Chinese locale (no two English words in a row), English under any other (no Chinese character).
+    void speaksOneLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("zh_CN") << "zh_CN.UTF-8" << true;
+        QTest::newRow("en_US") << "en_US.UTF-8" << false;
+    }
+    void speaksOneLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, chinese);
+        QTemporaryDir dir;
+        const QString help = run({"--help"}, {}, locale).out.join('\n');
+        QStringList errors;
+        for (const QStringList& wrong : {QStringList{"--print", dir.path()}, QStringList{"--colour"},
+                                         QStringList{"--week", "a.mtf", "b.mtf"}}) {
+            const Run failed = run(wrong, {}, locale);
+            QVERIFY2(failed.err.startsWith("tavisto: "), qPrintable(failed.err));
+            errors << failed.err;
+        }
+        const QRegularExpression english("[A-Za-z]{2,} [A-Za-z]{2,}");
+        const QRegularExpression han("\\p{Han}");
+        for (const QString& text : QStringList{help} + errors) {
+            QVERIFY2(text.contains(han) == chinese, qPrintable(text));
+            QVERIFY2(!chinese || !text.contains(english), qPrintable(text));
+        }
+        QCOMPARE(run({"--version"}, {}, locale).out, QStringList{"tavisto 1.0"});
     }
 };
 

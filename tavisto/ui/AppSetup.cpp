@@ -20,12 +20,35 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Tavisto"));
     QApplication::setFont(windowFont());
     QApplication::setWindowIcon(appIcon());
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
+    installQtTranslations(*qApp, QLocale::system());
+}
+
+namespace {
+
+bool installTranslator(QCoreApplication& app, const QLocale& locale, const QString& name,
+                       const QString& folder)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(locale, name, QStringLiteral("_"), folder)
+        && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
+}  // namespace
+
+bool installQtTranslations(QCoreApplication& app, const QLocale& locale)
+{
+    return installTranslator(app, locale, QStringLiteral("qtbase"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool installCommandLineTranslations(QCoreApplication& app, const QLocale& locale)
+{
+    installQtTranslations(app, locale);
+    // Built in from resources/tavisto_zh_CN.ts; installed last, so asked first.
+    return installTranslator(app, locale, QStringLiteral("tavisto"), QStringLiteral(":/i18n"));
 }
 
 }  // namespace tavisto

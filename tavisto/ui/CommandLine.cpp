@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AppSetup.h"
 #include "FindingText.h"
 #include "ScheduleText.h"
 #include "TimingDocument.h"
@@ -8,33 +9,23 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <cstdio>
+#include <cstring>
 
 namespace tavisto {
 
 namespace {
 
-const QCommandLineOption
-    kPrintOption(QStringLiteral("print"),
-                 QStringLiteral("Write the schedule in FILE to standard output, one line per "
-                                "used timing, and exit. Needs no display."),
-                 QStringLiteral("FILE"));
-const QCommandLineOption
-    kWeekOption(QStringLiteral("week"),
-                QStringLiteral("Write the week the player runs from FILE to standard output, one line "
-                               "per event, and exit. Needs no display."),
-                QStringLiteral("FILE"));
-const QCommandLineOption
-    kCheckOption(QStringLiteral("check"),
-                 QStringLiteral("Check the week of FILE for clashes and timings that never play, one "
-                                "line per finding, and exit: 0 when there is no clash and no timing "
-                                "that never plays, 2 when there is, 1 when FILE cannot be read."),
-                 QStringLiteral("FILE"));
-const QCommandLineOption
-    kProgramOption(QStringLiteral("program"),
-                   QStringLiteral("With --week or --check: the standard program N (1 to 4) instead of "
-                                  "the one the player runs."),
-                   QStringLiteral("N"));
+// The command line's own words: English here, Chinese in resources/tavisto_zh_CN.ts.
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const QString kPrintOption = QStringLiteral("print");
+const QString kWeekOption = QStringLiteral("week");
+const QString kCheckOption = QStringLiteral("check");
+const QString kProgramOption = QStringLiteral("program");
 
 constexpr int kFailed = 1;
 constexpr int kFindings = 2;  // --check: a clash or a timing that never plays; --print: an odd file
@@ -57,18 +48,55 @@ void acceptQtOptions(QCommandLineParser& parser)
     }
 }
 
+// The texts are those of the translations installed when it runs.
 void setUp(QCommandLineParser& parser)
 {
     acceptQtOptions(parser);
-    parser.setApplicationDescription(QStringLiteral("Timing editor of the RX-5 MP3 player's .mtf files."));
+    parser.setApplicationDescription(
+        CommandLineText::tr("Timing editor of the RX-5 MP3 player's .mtf files."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(kPrintOption);
-    parser.addOption(kWeekOption);
-    parser.addOption(kCheckOption);
-    parser.addOption(kProgramOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The timing file to open."),
-                                 QStringLiteral("[FILE]"));
+    const QString file = CommandLineText::tr("FILE");
+    parser.addOption({kPrintOption,
+                      CommandLineText::tr("Write the schedule in FILE to standard output, one line per "
+                                          "used timing, and exit. Needs no display."),
+                      file});
+    parser.addOption({kWeekOption,
+                      CommandLineText::tr("Write the week the player runs from FILE to standard output, one "
+                                          "line per event, and exit. Needs no display."),
+                      file});
+    parser.addOption(
+        {kCheckOption,
+         CommandLineText::tr("Check the week of FILE for clashes and timings that never play, one "
+                             "line per finding, and exit: 0 when there is no clash and no timing "
+                             "that never plays, 2 when there is, 1 when FILE cannot be read."),
+         file});
+    parser.addOption(
+        {kProgramOption,
+         CommandLineText::tr("With --week or --check: the standard program N (1 to 4) instead of "
+                             "the one the player runs."),
+         QStringLiteral("N")});
+    parser.addPositionalArgument(file, CommandLineText::tr("The timing file to open."),
+                                 CommandLineText::tr("[FILE]"));
+}
+
+// "tavisto: " and the message, on standard error.
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "tavisto: %s\n", message.toLocal8Bit().constData());
+}
+
+// Why the file could not be read, in the command line's language; the system's reasons already are.
+QString reasonFor(const FileError& error)
+{
+    switch (error.kind) {
+    case FileError::Kind::Busy: return CommandLineText::tr("another program is using this file");
+    case FileError::Kind::NotRegular: return CommandLineText::tr("not a regular file");
+    case FileError::Kind::Replaced: return CommandLineText::tr("replaced by another program");
+    case FileError::Kind::System:
+    case FileError::Kind::None: break;
+    }
+    return QString::fromLocal8Bit(std::strerror(error.code));
 }
 
 // Reads FILE without taking it from a program that holds it; says why on standard error when it cannot.
@@ -77,8 +105,7 @@ bool readForOutput(const QString& path, TimingSet& timings, std::vector<TimingFi
 {
     if (const FileError error =
             TimingDocument::peek(QFile::encodeName(path).toStdString(), timings, findings)) {
-        std::fprintf(stderr, "tavisto: cannot read %s: %s\n", QFile::encodeName(path).constData(),
-                     reasonText(error).c_str());
+        complain(CommandLineText::tr("cannot read %1: %2").arg(path, reasonFor(error)));
         return false;
     }
     return true;
@@ -94,20 +121,19 @@ bool writeLines(const QStringList& lines)
     if (out.open(stdout, QIODevice::WriteOnly) && out.write(text) == text.size() && out.flush())
         return true;
     // A full disk, say.
-    std::fprintf(stderr, "tavisto: cannot write the output: %s\n", qPrintable(out.errorString()));
+    complain(CommandLineText::tr("cannot write the output: %1").arg(out.errorString()));
     return false;
 }
 
 // The schedule on standard output; what does not look like a timing file on standard error.
-int printSchedule(const QString& path)
+int printSchedule(const QString& path, FindingLanguage language)
 {
     TimingSet timings;
     std::vector<TimingFileFinding> findings;
     if (!readForOutput(path, timings, findings) || !writeLines(scheduleLines(timings)))
         return kFailed;
     for (const TimingFileFinding& finding : findings)
-        std::fprintf(stderr, "tavisto: %s: %s\n", QFile::encodeName(path).constData(),
-                     qPrintable(findingText(finding, FindingLanguage::English)));
+        complain(QStringLiteral("%1: %2").arg(path, findingText(finding, language)));
     return findings.empty() ? 0 : kFindings;
 }
 
@@ -121,7 +147,7 @@ int printWeek(const QCommandLineParser& parser)
         bool number = false;
         program = parser.value(kProgramOption).toInt(&number);
         if (!number || program < 1 || program > kProgramCount) {
-            std::fprintf(stderr, "tavisto: --program takes a number from 1 to 4\n");
+            complain(CommandLineText::tr("--program takes a number from 1 to 4"));
             return kFailed;
         }
     }
@@ -143,42 +169,55 @@ int printWeek(const QCommandLineParser& parser)
     return passes(findings) ? 0 : kFindings;
 }
 
-}  // namespace
-
-std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
+// Whether the arguments ask for the window, opening `fileToOpen` if they name one.
+bool opensWindow(int argc, char* argv[], QString& fileToOpen)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     setUp(parser);
-    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help"))
-        && !parser.isSet(QStringLiteral("version")) && !parser.isSet(kPrintOption)
-        && !parser.isSet(kWeekOption) && !parser.isSet(kCheckOption) && !parser.isSet(kProgramOption)
-        && parser.positionalArguments().size() <= 1) {
-        fileToOpen = parser.positionalArguments().value(0);
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help"))
+        || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"))
+        || parser.isSet(kPrintOption) || parser.isSet(kWeekOption) || parser.isSet(kCheckOption)
+        || parser.isSet(kProgramOption) || parser.positionalArguments().size() > 1)
+        return false;
+    fileToOpen = parser.positionalArguments().value(0);
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
+{
+    if (opensWindow(argc, argv, fileToOpen))
         return std::nullopt;
-    }
     // No platform plugin and no display from here on.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavisto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    const FindingLanguage language = installCommandLineTranslations(app, QLocale::system())
+        ? FindingLanguage::Chinese
+        : FindingLanguage::English;
+    QCommandLineParser parser;
+    setUp(parser);
     parser.process(app);  // help, version and errors end here
     const int outputs =
         int(parser.isSet(kPrintOption)) + int(parser.isSet(kWeekOption)) + int(parser.isSet(kCheckOption));
-    const char* misuse = nullptr;
+    QString misuse;
     if (outputs > 1)
-        misuse = "--print, --week and --check are used one at a time";
+        misuse = CommandLineText::tr("--print, --week and --check are used one at a time");
     else if (!parser.positionalArguments().isEmpty())
-        misuse =
-            outputs == 1 ? "--print, --week and --check take no other file" : "only one FILE can be opened";
+        misuse = outputs == 1 ? CommandLineText::tr("--print, --week and --check take no other file")
+                              : CommandLineText::tr("only one FILE can be opened");
     else if (parser.isSet(kProgramOption) && !parser.isSet(kWeekOption) && !parser.isSet(kCheckOption))
-        misuse = "--program goes with --week or --check";
-    if (misuse) {
-        std::fprintf(stderr, "tavisto: %s\n", misuse);
+        misuse = CommandLineText::tr("--program goes with --week or --check");
+    if (!misuse.isEmpty()) {
+        complain(misuse);
         return kFailed;
     }
-    return parser.isSet(kPrintOption) ? printSchedule(parser.value(kPrintOption)) : printWeek(parser);
+    return parser.isSet(kPrintOption) ? printSchedule(parser.value(kPrintOption), language)
+                                      : printWeek(parser);
 }
 
 }  // namespace tavisto

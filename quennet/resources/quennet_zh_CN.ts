@@ -1,0 +1,83 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the timing programs of the player&apos;s data file C:\DSdata\UserDS.KQD.</source>
+        <translation>编辑播放机数据文件 C:\DSdata\UserDS.KQD 中的定时程序。</translation>
+    </message>
+    <message>
+        <source>Write every program&apos;s timings to standard output and exit. The data file is only read.</source>
+        <translation>将每个程序的定时写到标准输出，然后退出。数据文件只读不写。</translation>
+    </message>
+    <message>
+        <source>Use &lt;folder&gt; as drive C: (default: %1).</source>
+        <translation>以&lt;文件夹&gt;作为 C: 盘（默认：%1）。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>another program is using this file</source>
+        <translation>另一个程序正在使用这个文件</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>这不是普通文件</translation>
+    </message>
+    <message>
+        <source>not a timing data file</source>
+        <translation>不是定时数据文件</translation>
+    </message>
+    <message>
+        <source>the file is incomplete</source>
+        <translation>文件不完整</translation>
+    </message>
+    <message>
+        <source>deleted or renamed by another program</source>
+        <translation>文件已被别的程序删除或改名</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>no folder %1</source>
+        <translation>没有文件夹 %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the timings: %1</source>
+        <translation>无法写出定时：%1</translation>
+    </message>
+    <message>
+        <source>Write the week the player runs to standard output, one line per start of a timing, and exit. The data file is only read.</source>
+        <translation>将播放机运行的一周写到标准输出，每次定时开始一行，然后退出。数据文件只读不写。</translation>
+    </message>
+    <message>
+        <source>Write the clashes, the timings that never play and the notes of that week to standard output and exit: status 2 when there is a clash or a timing that never plays.</source>
+        <translation>将这一周的冲突、永不播放的定时和提示写到标准输出，然后退出：有冲突或永不播放的定时时退出状态为 2。</translation>
+    </message>
+    <message>
+        <source>With --week or --check: show program &lt;n&gt; (1 to 4) instead of the one the player runs.</source>
+        <translation>与 --week 或 --check 一起使用：显示程序 &lt;n&gt;（1 到 4），而不是播放机运行的程序。</translation>
+    </message>
+    <message>
+        <source>--program takes a program number from 1 to 4, not &quot;%1&quot;</source>
+        <translation>--program 只接受 1 到 4 的程序号，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--program goes with --week or --check</source>
+        <translation>--program 须与 --week 或 --check 一起使用</translation>
+    </message>
+</context>
+</TS>
