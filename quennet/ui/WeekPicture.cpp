@@ -111,6 +111,39 @@ QString kindName(EventKind kind)
     }
 }
 
+void paintLegend(QPainter& painter, const QRectF& line, const QPalette& palette)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double box = metrics.height() * 0.6;
+    const double gap = metrics.averageCharWidth();
+    const std::pair<QColor, QString> entries[] = {
+        {kindColor(EventKind::Music), kindName(EventKind::Music)},
+        {kindColor(EventKind::Recording), kindName(EventKind::Recording)},
+        {kindColor(EventKind::Radio), kindName(EventKind::Radio)},
+        {kindColor(EventKind::Peripheral), kindName(EventKind::Peripheral)},
+        {QColor(), QStringLiteral("冲突")}};
+    double width = 0;
+    for (const auto& entry : entries)
+        width += box + gap + metrics.horizontalAdvance(entry.second) + 2 * gap;
+    double x = line.right() - width;
+    painter.save();
+    for (const auto& [color, name] : entries) {
+        const QRectF swatch(x, line.center().y() - box / 2, box, box);
+        if (color.isValid()) {
+            painter.fillRect(swatch, color);
+        } else {
+            painter.setPen(QPen(warningColor(palette), 2));
+            painter.drawRect(swatch);
+        }
+        painter.setPen(palette.color(QPalette::Text));
+        x += box + gap;
+        painter.drawText(QRectF(x, line.top(), metrics.horizontalAdvance(name) + gap, line.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += metrics.horizontalAdvance(name) + 2 * gap;
+    }
+    painter.restore();
+}
+
 std::vector<WeekMark> layOutWeek(const WeekDrawing& drawing, const QRectF& area, const QFont& font)
 {
     const Frame frame = frameOf(area, font);

@@ -36,6 +36,9 @@ QColor kindColor(EventKind kind);
 QColor warningColor(const QPalette& palette);
 QString kindName(EventKind kind);
 
+// The kinds' colours and the clash outline with their names, at the right end of `line`.
+void paintLegend(QPainter& painter, const QRectF& line, const QPalette& palette);
+
 // Where every mark goes in `area`, for hours firstMinute..lastMinute; in painting order.
 std::vector<WeekMark> layOutWeek(const WeekDrawing& drawing, const QRectF& area, const QFont& font);
 void paintWeek(QPainter& painter, const WeekDrawing& drawing, const QRectF& area, const QPalette& palette);

@@ -61,6 +61,7 @@ public:
     }
 
     QRectF room() const { return room_; }
+    QRectF sourceLine() const { return sourceBox_; }
 
     void paintHeading(QPainter& painter, const WeekPlanDocument& document) const
     {
@@ -145,6 +146,7 @@ bool printWeekPlan(QPrinter& printer, const WeekPlanDocument& document)
         layout.paintHeading(painter, document);
         if (page == 0) {
             painter.setFont(dialogFont(9));
+            paintLegend(painter, layout.sourceLine(), paperPalette());
             paintWeek(painter, document.drawing, layout.room(), paperPalette());
         } else {
             layout.paintTable(painter, document, table[page - 1]);
