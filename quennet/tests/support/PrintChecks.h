@@ -1,6 +1,6 @@
 #pragma once
-// Printouts as the tests look at them: a printer that keeps what each page shows instead of
-// printing it, and a text as a PDF file holds it.
+// Printouts as the tests look at them: a printer that keeps the texts each page shows, and their
+// boxes, instead of printing them; and a text as a PDF file's document information holds it.
 
 #include <QPaintEngine>
 #include <QPrinter>
@@ -8,22 +8,20 @@
 
 namespace quennet::testing {
 
-// Keeps the texts painted and their boxes, page by page.
-class RecordingPrinter : public QPrinter {
+class RecordingPrinter : public QPrinter, private QPaintEngine {
 public:
     struct Text {
         QRectF box;
         QString text;
     };
-    QList<QList<Text>> pages{{}};
+    QList<QList<Text>> pages{QList<Text>()};
 
     bool newPage() override
     {
         pages.append(QList<Text>());
         return true;
     }
-    QPaintEngine* paintEngine() const override { return &engine_; }
-
+    QPaintEngine* paintEngine() const override { return const_cast<RecordingPrinter*>(this); }
     QStringList texts(int page) const
     {
         QStringList result;
@@ -33,26 +31,18 @@ public:
     }
 
 private:
-    class Engine : public QPaintEngine {
-    public:
-        explicit Engine(RecordingPrinter& printer) : printer_(printer) { }
-        bool begin(QPaintDevice*) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState&) override { }
-        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
-        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
-        void drawTextItem(const QPointF& at, const QTextItem& item) override
-        {
-            printer_.pages.last().append(
-                {QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent()),
-                 item.text()});
-        }
-        Type type() const override { return User; }
-
-    private:
-        RecordingPrinter& printer_;
-    };
-    mutable Engine engine_{*this};
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override { }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override
+    {
+        pages.last().append(
+            {QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent()),
+             item.text()});
+    }
+    Type type() const override { return User; }
 };
 
 // A text string of a PDF file's document information: UTF-16 with its byte order mark, in parentheses.
@@ -60,11 +50,8 @@ inline QByteArray pdfString(const QString& text)
 {
     QByteArray bytes("(\xFE\xFF");
     for (QChar c : text)
-        for (char byte : {char(c.unicode() >> 8), char(c.unicode() & 0xFF)}) {
-            if (byte == '(' || byte == ')' || byte == '\\')
-                bytes += '\\';
-            bytes += byte;
-        }
+        for (char byte : {char(c.unicode() >> 8), char(c.unicode() & 0xFF)})
+            bytes += (byte == '(' || byte == ')' || byte == '\\' ? "\\" : "") + QByteArray(1, byte);
     return bytes + ')';
 }
 
