@@ -32,12 +32,14 @@ int openFlags(Mode mode)
     return O_RDONLY;
 }
 
-bool writeAll(int fd, long offset, const void* data, std::size_t size, FileError& error)
+// Writes `size` bytes through `put(done)`, which writes from byte `done` on; a signal retries, a
+// write that makes no progress is a full card.
+template<typename Put>
+bool writeWhole(std::size_t size, FileError& error, Put put)
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n =
-            ::pwrite(fd, static_cast<const char*>(data) + done, size - done, offset + long(done));
+        const ssize_t n = put(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -47,6 +49,14 @@ bool writeAll(int fd, long offset, const void* data, std::size_t size, FileError
         done += std::size_t(n);
     }
     return true;
+}
+
+bool writeAll(int fd, long offset, const void* data, std::size_t size, FileError& error)
+{
+    const char* bytes = static_cast<const char*>(data);
+    return writeWhole(size, error, [&](std::size_t done) {
+        return ::pwrite(fd, bytes + done, size - done, offset + long(done));
+    });
 }
 
 bool syncFile(int fd, FileError& error)
@@ -259,18 +269,9 @@ FileAccess& systemFileAccess()
 
 bool writeStandardOutput(const std::string& text, FileError& error)
 {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = systemError(n < 0 ? errno : ENOSPC);
-            return false;
-        }
-        done += std::size_t(n);
-    }
-    return true;
+    return writeWhole(text.size(), error, [&](std::size_t done) {
+        return ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+    });
 }
 
 }  // namespace quennet
