@@ -110,9 +110,9 @@ int main(int argc, char* argv[])
         shown.push_back(millisecondsSince(timer));
     }
 
-    std::printf("week check of 99 timings       %.2f ms, %zu findings (aim < 5 ms)\n", median(checks),
+    std::printf("  check of 99 timings             %.2f ms, %zu findings (aim < 5 ms)\n", median(checks),
                 findings);
-    std::printf("week plan of 99 timings        opened %.2f ms, on screen %.2f ms (aim < 150 ms)\n",
+    std::printf("  week plan of 99 timings         opened %.2f ms, on screen %.2f ms (aim < 150 ms)\n",
                 median(opened), median(shown));
     return 0;
 }
