@@ -221,7 +221,10 @@ private slots:
         const Fault& fault = kFaults[row];
         if (fault.needsRoot && !root())
             QSKIP("needs root to give the file to another owner");
-        Folder folder{QDir(path(fault.name)).absolutePath(), {}};
+        // Named by its row: a fault's name may be a path ("/dev/null"), which would put the
+        // folder outside the scratch one.
+        const QByteArray folderName = "fault-" + QByteArray::number(row);
+        Folder folder{QDir(path(folderName.constData())).absolutePath(), {}};
         QVERIFY(QDir().mkpath(folder.dir));
         fault.prepare(folder);
         if (root()) {
