@@ -96,7 +96,7 @@ case "$command" in
     cmake --build build --target tavisto_pictures quennet_pictures
     ;;
   screenshots)
-    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth poppler-utils
     build build
     cmake --build build --target tavisto_screenshots quennet_screenshots
     shoot() { xvfb-run -a -s "-screen 0 1920x1080x24" env QT_QPA_PLATFORM=xcb "$@"; }
@@ -114,6 +114,9 @@ case "$command" in
       cp "$variants/$picture.png" "docs/$picture.png"
     done
     rm -rf "$variants"
+    # The first page of the overview's printout, as the README shows it.
+    pdftoppm -png -r 60 -f 1 -l 1 -singlefile docs/tavisto/printout.pdf docs/tavisto/printout
+    rm docs/tavisto/printout.pdf
     ;;
   *)
     sed -n '4,11p' "$0"

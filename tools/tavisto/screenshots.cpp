@@ -2,12 +2,13 @@
 // options are those of ScreenshotOptions.h. The main window is driven through its states (no file,
 // a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
 // program); the overview, About, relation-diagram and week plan windows are shown with example
-// contents.
+// contents. The overview's printout is written as printout.pdf beside the pictures.
 
 #include "AppSetup.h"
 #include "AppTexts.h"
 #include "ControlNames.h"
 #include "DarkPalette.h"
+#include "ListPrint.h"
 #include "OverviewText.h"
 #include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
@@ -22,6 +23,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +109,16 @@ TimingSet weekExample()
     return set;
 }
 
+// The overview's list printed to a PDF file, as Ctrl+P prints it to a file.
+bool printOverview(const TForm2& overview, const QString& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return printList(overview.printout(), printer);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -152,8 +164,10 @@ int main(int argc, char* argv[])
     TForm4 diagram;
     WeekPlanWindow weekPlan(dialogs, weekExample(), example, nullptr);
     weekPlan.setAttribute(Qt::WA_DeleteOnClose, false);
-    return saved && options.shoot(overview, "overview") && options.shoot(about, "about")
-            && options.shoot(diagram, "diagram") && options.shoot(weekPlan, "week-plan")
+    return saved && options.shoot(overview, "overview")
+            && printOverview(overview, options.folder + QStringLiteral("/printout.pdf"))
+            && options.shoot(about, "about") && options.shoot(diagram, "diagram")
+            && options.shoot(weekPlan, "week-plan")
         ? 0
         : 1;
 }
