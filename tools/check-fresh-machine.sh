@@ -92,8 +92,8 @@ make_base() {
     tail -n 20 "$root.log" >&2
     exit 1
   fi
-  tar -C "$root" --numeric-owner -cf "$base.partial" .
-  mv "$base.partial" "$base"
+  tar -C "$root" --numeric-owner -cf "$root.tar" .  # a run beside this one may be making its own
+  mv "$root.tar" "$base"
   remove_root "$root"
   rm -f "$root.log"
   root=
