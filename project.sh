@@ -108,13 +108,13 @@ case "$command" in
       shoot "$tool" "$variants/$program" --dark --suffix -dark
       shoot "$tool" "$variants/$program" --scale 2 --suffix -2x
     done
-    # Only the variants the README shows are kept.
+    # Only the variants the guides show are kept.
     for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x} \
                    quennet/{editor-music-dark,check-list-dark,editor-radio-2x}; do
       cp "$variants/$picture.png" "docs/$picture.png"
     done
     rm -rf "$variants"
-    # The first page of the overview's printout, as the README shows it.
+    # The first page of the overview's printout, as the user guide shows it.
     pdftoppm -png -r 60 -f 1 -l 1 -singlefile docs/tavisto/printout.pdf docs/tavisto/printout
     rm docs/tavisto/printout.pdf
     ;;

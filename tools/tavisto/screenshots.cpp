@@ -74,7 +74,7 @@ bool writeExample(const QString& path)
     return !file.takePath(path.toStdString()) && !file.save(set);
 }
 
-// A new set with a music timing filled in, as in the README's first picture of the editor.
+// A new set with a music timing filled in, as in the user guide's first picture of the editor.
 void showMusicTiming(TForm1& window)
 {
     click(window, kNewFileButton);
