@@ -27,9 +27,6 @@ const QString kWeekOption = QStringLiteral("week");
 const QString kCheckOption = QStringLiteral("check");
 const QString kProgramOption = QStringLiteral("program");
 
-constexpr int kFailed = 1;
-constexpr int kFindings = 2;  // --check: a clash or a timing that never plays; --print: an odd file
-
 // Qt's own options for the window (-style Fusion, -platform xcb, ...): QApplication takes them.
 void acceptQtOptions(QCommandLineParser& parser)
 {
@@ -131,10 +128,10 @@ int printSchedule(const QString& path, FindingLanguage language)
     TimingSet timings;
     std::vector<TimingFileFinding> findings;
     if (!readForOutput(path, timings, findings) || !writeLines(scheduleLines(timings)))
-        return kFailed;
+        return kExitFailure;
     for (const TimingFileFinding& finding : findings)
         complain(QStringLiteral("%1: %2").arg(path, findingText(finding, language)));
-    return findings.empty() ? 0 : kFindings;
+    return findings.empty() ? kExitOk : kExitFindings;
 }
 
 // --week and --check: the week of one standard program, as events or as findings.
@@ -148,25 +145,25 @@ int printWeek(const QCommandLineParser& parser)
         program = parser.value(kProgramOption).toInt(&number);
         if (!number || program < 1 || program > kProgramCount) {
             complain(CommandLineText::tr("--program takes a number from 1 to 4"));
-            return kFailed;
+            return kExitFailure;
         }
     }
     std::vector<TimingFileFinding> oddities;  // the week itself shows what matters of them
     if (!readForOutput(parser.value(check ? kCheckOption : kWeekOption), timings, oddities))
-        return kFailed;
+        return kExitFailure;
     const WeekPlan plan = expandWeek(timings, program ? program : playedProgram(timings));
     QStringList lines;
     if (!check) {
         for (const WeekEvent& event : plan.events)
             lines << QString::fromStdString(weekLine(event));
-        return writeLines(lines) ? 0 : kFailed;
+        return writeLines(lines) ? kExitOk : kExitFailure;
     }
     const std::vector<Finding> findings = checkWeek(timings, plan);
     for (const Finding& finding : findings)
         lines << QString::fromStdString(findingLine(finding));
     if (!writeLines(lines))
-        return kFailed;
-    return passes(findings) ? 0 : kFindings;
+        return kExitFailure;
+    return passes(findings) ? kExitOk : kExitFindings;
 }
 
 // Whether the arguments ask for the window, opening `fileToOpen` if they name one.
@@ -214,7 +211,7 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
         misuse = CommandLineText::tr("--program goes with --week or --check");
     if (!misuse.isEmpty()) {
         complain(misuse);
-        return kFailed;
+        return kExitFailure;
     }
     return parser.isSet(kPrintOption) ? printSchedule(parser.value(kPrintOption), language)
                                       : printWeek(parser);
