@@ -257,6 +257,20 @@ private slots:
         whenBoxOpens([](QMessageBox*) {}, QMessageBox::No);
         QVERIFY(!dialogs.confirm(nullptr, "?"));
     }
+
+    // The desktop matches the window to its entry and icon: by the window class (WM_CLASS, whose
+    // class half is the application's name) on X11, by the entry's file name on Wayland. Last, as
+    // it sets the program's fonts for every window.
+    void windowClassIsTheDesktopEntrys()
+    {
+        setUpApplication();
+        QFile entry(QStringLiteral(QUENNET_DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+        QVERIFY(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()));
+        QCOMPARE(QCoreApplication::applicationName(), QString("Quennet"));
+        QCOMPARE(QGuiApplication::desktopFileName() + ".desktop", QFileInfo(entry).fileName());
+    }
 };
 
 QTEST_MAIN(WindowsTest)

@@ -11,6 +11,9 @@ namespace quennet {
 
 void setUpApplication()
 {
+    // The window class (WM_CLASS) on X11, which the desktop entry's StartupWMClass names.
+    QApplication::setApplicationName(QStringLiteral("Quennet"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // Lets the desktop find the window's entry and icon (the Wayland application id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mp3timing.Quennet"));
     // Every window in the dialogs' font, the drop-down lists and message boxes too: one Chinese

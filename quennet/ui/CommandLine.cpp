@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AppSetup.h"
 #include "CheckListTexts.h"
 #include "DataFile.h"
 #include "LockedFile.h"
@@ -16,6 +17,16 @@
 namespace quennet {
 
 namespace {
+// What is asked of the program on its command line.
+struct CommandLine {
+    // What is written to standard output instead of opening the window.
+    enum class Report { None, Print, Week, Check };
+
+    QString driveFolder;  // the folder that stands for drive C:
+    Report report = Report::None;
+    int program = -1;  // --program N as 0..3; -1 for the one the player runs
+};
+
 // The command line's own words: English here, Chinese in resources/quennet_zh_CN.ts.
 struct CommandLineText {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -97,20 +108,30 @@ QString reasonFor(const FileError& error)
     }
     return QString::fromLocal8Bit(error.systemReason.c_str());
 }
-}  // namespace
 
-bool needsNoWindow(const QStringList& arguments)
+// True when the window is to be shown; `driveFolder` is then the folder it edits.
+bool opensWindow(int argc, char* argv[], QString& driveFolder)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty())
-        return true;
-    return parser.isSet(kPrintOption) || parser.isSet(kWeekOption) || parser.isSet(kCheckOption)
+        return false;
+    if (parser.isSet(kPrintOption) || parser.isSet(kWeekOption) || parser.isSet(kCheckOption)
         || parser.isSet(kProgramOption) || parser.isSet(QStringLiteral("help"))
         || parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"))
-        || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir());
+        || (parser.isSet(kDriveOption) && !QFileInfo(parser.value(kDriveOption)).isDir()))
+        return false;
+    driveFolder = parser.isSet(kDriveOption) ? parser.value(kDriveOption) : defaultDriveFolder();
+    return true;
 }
 
+// Reads the options of the running application. --help, --version and an unknown option print
+// their text and end the program; an argument that is no option, a --drive-c folder that does
+// not exist, or a --program that is not 1..4 or goes without --week or --check, is reported on
+// standard error and gives nothing.
 std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
@@ -155,15 +176,14 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
     return options;
 }
 
-namespace {
 // A full disk, say: what was written did not arrive whole.
 int writeOut(const QByteArray& text)
 {
     FileError error;
     if (writeStandardOutput(text.toStdString(), error))
-        return 0;
+        return kExitOk;
     complain(CommandLineText::tr("cannot write the timings: %1").arg(reasonFor(error)));
-    return 1;
+    return kExitFailure;
 }
 
 // A file that cannot be read is reported on standard error; nothing when it could not.
@@ -183,7 +203,7 @@ int printTimings(const QString& driveFolder)
 {
     const std::optional<DataFile::Listing> listing = readListing(driveFolder);
     if (!listing)
-        return 1;
+        return kExitFailure;
     QByteArray text;
     for (int program = 0; program < kProgramCount; ++program) {
         const std::vector<TimingEntry>& entries = listing->programs[std::size_t(program)];
@@ -201,7 +221,7 @@ int writeWeek(const CommandLine& options, bool findings)
 {
     const std::optional<DataFile::Listing> listing = readListing(options.driveFolder);
     if (!listing)
-        return 1;
+        return kExitFailure;
     const int program = options.program >= 0 ? options.program : listing->runProgram;
     const WeekReview review = reviewWeek(listing->programs, program, listing->runProgram);
     QByteArray text;
@@ -212,12 +232,13 @@ int writeWeek(const CommandLine& options, bool findings)
     }
     for (const Finding& finding : review.findings)
         text += QByteArray::fromStdString(findingLine(finding)) + '\n';
-    if (writeOut(text) != 0)
-        return 1;
-    return passes(review.findings) ? 0 : 2;
+    if (writeOut(text) != kExitOk)
+        return kExitFailure;
+    return passes(review.findings) ? kExitOk : kExitFindings;
 }
-}  // namespace
 
+// --print (every program that has timings, under the check list's title, one line per timing
+// with the check list's cells separated by tabs), --week or --check, as the command line asks.
 int writeReport(const CommandLine& options)
 {
     switch (options.report) {
@@ -225,6 +246,20 @@ int writeReport(const CommandLine& options)
     case CommandLine::Report::Check: return writeWeek(options, true);
     default: return printTimings(options.driveFolder);
     }
+}
+}  // namespace
+
+std::optional<int> runWithoutWindow(int argc, char* argv[], QString& driveFolder)
+{
+    if (opensWindow(argc, argv, driveFolder))
+        return std::nullopt;
+    // No platform plugin and no display from here on.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quennet"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    installCommandLineTranslations(app, QLocale::system());
+    const std::optional<CommandLine> options = readCommandLine(app);
+    return options ? writeReport(*options) : kExitFailure;
 }
 
 }  // namespace quennet
