@@ -238,6 +238,10 @@ DataFile::Listing DataFile::listAllTimings() const
         error = {FileError::Kind::NotDataFile, {}};
     else if (read)
         listing.runProgram = header.programIndex();
+    if (error.kind == FileError::Kind::None) {
+        const std::optional<long> length = file->length(error);
+        listing.length = length.value_or(0);
+    }
     for (int program = 0; error.kind == FileError::Kind::None && program < kProgramCount; ++program) {
         ProgramTable table;
         if (readTable(*file, program, table, error))

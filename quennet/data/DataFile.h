@@ -83,7 +83,8 @@ public:
         std::string error;
         FileError failure;  // why there is an error
         std::array<std::vector<TimingEntry>, kProgramCount> programs;
-        int runProgram = 0;  // the header's ProgramIndex: the program the player runs
+        int runProgram = 0;           // the header's ProgramIndex: the program the player runs
+        long length = kDataFileSize;  // the file's length: shorter, it lacks the end of the tables
     };
     Listing listAllTimings() const;
 

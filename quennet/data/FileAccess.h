@@ -23,6 +23,8 @@ public:
     virtual std::optional<std::size_t> readAt(long offset, void* data, std::size_t size,
                                               FileError& error) = 0;
     virtual bool writeAt(long offset, const void* data, std::size_t size, FileError& error) = 0;
+    // How many bytes the file holds; nothing when the system cannot tell.
+    virtual std::optional<long> length(FileError& error) const = 0;
     // Puts what was written on the device; a write the system failed to carry out shows here.
     virtual bool sync(FileError& error) = 0;
     // Whether path still names this file: false once another program deleted, renamed or

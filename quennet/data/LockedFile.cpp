@@ -163,6 +163,15 @@ public:
         return writeAll(fd_, offset, data, size, error);
     }
 
+    std::optional<long> length(FileError& error) const override
+    {
+        struct stat status { };
+        if (::fstat(fd_, &status) == 0)
+            return long(status.st_size);
+        error = systemError(errno);
+        return std::nullopt;
+    }
+
     bool sync(FileError& error) override { return syncFile(fd_, error); }
 
     bool isAt(const std::string& path) const override

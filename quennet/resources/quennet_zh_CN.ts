@@ -79,5 +79,9 @@
         <source>--program goes with --week or --check</source>
         <translation>--program 须与 --week 或 --check 一起使用</translation>
     </message>
+    <message>
+        <source>%1 is incomplete: %2 bytes instead of %3</source>
+        <translation>%1 不完整：只有 %2 字节，应有 %3 字节</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <unistd.h>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -32,13 +33,20 @@ class CommandLineTest : public QObject {
         environment.insert("LANG", locale);
         return environment;
     }
-    // Standard output goes to outputFile when one is given.
-    int run(const QStringList& arguments, const QString& outputFile = {}, const QString& locale = "C.UTF-8")
+    // Standard output goes to outputFile when one is given, or else to outputPipe when one is.
+    int run(const QStringList& arguments, const QString& outputFile = {}, const QString& locale = "C.UTF-8",
+            int outputPipe = -1)
     {
         QProcess process;
         process.setProcessEnvironment(environment(locale));
         if (!outputFile.isEmpty())
             process.setStandardOutputFile(outputFile);
+        // Signals as a shell leaves them, whatever this process ignores.
+        process.setChildProcessModifier([outputPipe] {
+            std::signal(SIGPIPE, SIG_DFL);
+            if (outputPipe >= 0)
+                ::dup2(outputPipe, STDOUT_FILENO);
+        });
         process.start(QStringLiteral(QUENNET_BINARY), arguments);
         if (!process.waitForFinished(20000))
             qFatal("quennet did not finish");
@@ -93,9 +101,44 @@ private slots:
         QCOMPARE(run({"--print", "--drive-c", card}), 0);
         QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
 
-        // A listing that does not arrive whole is no success.
+        // A listing that does not arrive whole is no success: not on a full disk, not when its
+        // reader went away (which must not end the program unheard).
         QCOMPARE(run({"--print", "--drive-c", card}, "/dev/full"), 1);
         QCOMPARE(err_, "quennet: cannot write the timings: " + reasonOf(ENOSPC).toUtf8() + "\n");
+        int pipe[2];
+        QVERIFY(::pipe(pipe) == 0);
+        ::close(pipe[0]);
+        QCOMPARE(run({"--print", "--drive-c", card}, {}, "C.UTF-8", pipe[1]), 1);
+        ::close(pipe[1]);
+        QCOMPARE(err_, "quennet: cannot write the timings: " + reasonOf(EPIPE).toUtf8() + "\n");
+    }
+
+    // A file cut short: what it holds is listed, its length and a whole file's are said on
+    // standard error, and the status is 2, so that no script takes the missing programs for empty.
+    void cutShortFileIsReported_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("print") << QStringList{
+            "--print"} << " 定时程序第 2 套,定时信息检查\n1\t07:30\t音乐\t曲目01-02-03,随机10-20\t1\t12\n";
+        QTest::newRow("week") << QStringList{"--week"}
+                              << "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
+        QTest::newRow("check") << QStringList{"--check"} << QString();
+        QTest::newRow("check of a lost program") << QStringList{"--check", "--program", "4"} << QString();
+    }
+    void cutShortFileIsReported()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QByteArray bytes = emptyFile(1);
+        putEntry(bytes, 1, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
+        putEntry(bytes, 3, 1, timingEntry(1, 6, 0, 1, 2, 3, 10, 20, 0x01, 0x01));
+        const QString path = writeDataFile(drive_, bytes.left(8804));
+        QCOMPARE(run(arguments), 2);
+        QCOMPARE(QString::fromUtf8(out_), output);
+        QCOMPARE(QString::fromUtf8(err_),
+                 "quennet: " + path + " is incomplete: 8804 bytes instead of 16896\n");
+        QCOMPARE(readAll(path), bytes.left(8804));
     }
 
     // A file that cannot be read: the path and the reason on standard error, nothing created; a

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 
 namespace quennet {
@@ -176,6 +177,11 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
     return options;
 }
 
+bool isCutShort(const DataFile::Listing& listing)
+{
+    return listing.length < kDataFileSize;
+}
+
 // A full disk, say: what was written did not arrive whole.
 int writeOut(const QByteArray& text)
 {
@@ -186,17 +192,29 @@ int writeOut(const QByteArray& text)
     return kExitFailure;
 }
 
-// A file that cannot be read is reported on standard error; nothing when it could not.
+// A file that cannot be read is reported on standard error; nothing when it could not. So is a
+// file cut short, whose programs past its end are missing from the listing.
 std::optional<DataFile::Listing> readListing(const QString& driveFolder)
 {
     const DataFile file(driveFolder.toStdString());
     DataFile::Listing listing = file.listAllTimings();
+    const QString path = QString::fromLocal8Bit(file.filePath().c_str());
     if (listing.failure.kind != FileError::Kind::None) {
-        complain(CommandLineText::tr("cannot read %1: %2")
-                     .arg(QString::fromLocal8Bit(file.filePath().c_str()), reasonFor(listing.failure)));
+        complain(CommandLineText::tr("cannot read %1: %2").arg(path, reasonFor(listing.failure)));
         return std::nullopt;
     }
+    if (isCutShort(listing))
+        complain(CommandLineText::tr("%1 is incomplete: %2 bytes instead of %3")
+                     .arg(path)
+                     .arg(listing.length)
+                     .arg(kDataFileSize));
     return listing;
+}
+
+// The status once a listing was written: a failure to write it, or a file cut short.
+int statusAfter(const DataFile::Listing& listing, int written)
+{
+    return written == kExitOk && isCutShort(listing) ? kExitFindings : written;
 }
 
 int printTimings(const QString& driveFolder)
@@ -214,7 +232,7 @@ int printTimings(const QString& driveFolder)
         for (const TimingEntry& entry : entries)
             text += checkListRow(++row, entry).join(QLatin1Char('\t')).toUtf8() + '\n';
     }
-    return writeOut(text);
+    return statusAfter(*listing, writeOut(text));
 }
 
 int writeWeek(const CommandLine& options, bool findings)
@@ -228,13 +246,12 @@ int writeWeek(const CommandLine& options, bool findings)
     if (!findings) {
         for (const WeekEvent& event : review.week.events)
             text += QByteArray::fromStdString(weekLine(event)) + '\n';
-        return writeOut(text);
+        return statusAfter(*listing, writeOut(text));
     }
     for (const Finding& finding : review.findings)
         text += QByteArray::fromStdString(findingLine(finding)) + '\n';
-    if (writeOut(text) != kExitOk)
-        return kExitFailure;
-    return passes(review.findings) ? kExitOk : kExitFindings;
+    const int written = statusAfter(*listing, writeOut(text));
+    return written == kExitOk && !passes(review.findings) ? kExitFindings : written;
 }
 
 // --print (every program that has timings, under the check list's title, one line per timing
@@ -253,7 +270,9 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& driveFolder
 {
     if (opensWindow(argc, argv, driveFolder))
         return std::nullopt;
-    // No platform plugin and no display from here on.
+    // No platform plugin and no display from here on. A reader of standard output that goes away
+    // is a failure to report, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quennet"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));

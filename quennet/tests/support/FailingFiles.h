@@ -41,6 +41,7 @@ private:
         {
             return !fails(files_.writeFault, error) && file_->writeAt(offset, data, size, error);
         }
+        std::optional<long> length(quennet::FileError& error) const override { return file_->length(error); }
         bool sync(quennet::FileError& error) override { return file_->sync(error); }
         bool isAt(const std::string& path) const override { return file_->isAt(path); }
         bool replaceWith(const std::vector<std::uint8_t>& bytes, quennet::FileError& error) override
