@@ -1,13 +1,14 @@
 #include "DataFile.h"
 
+#include "BulkEdits.h"
 #include "DataFileHeader.h"
 #include "DataFileLayout.h"
 #include "DrivePath.h"
-#include "ProgramTable.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <utility>
 
 namespace quennet {
@@ -15,34 +16,6 @@ namespace quennet {
 namespace {
 const char kDirectoryName[] = "C:\\DSData";
 const char kFileName[] = "C:\\DSdata\\UserDS.KQD";
-
-const char kOpenedMessage[] = "%s 定时文件打开成功,可以开始输入定时!";
-const char kCreatedMessage[] = "%s 定时文件创建成功,可以开始输入定时!";
-const char kCreateFailed001[] = "%s 定时文件创建失败001,不能输入定时!";
-const char kCreateFailed002[] = "%s 定时文件创建失败002,不能输入定时!";
-const char kRefusedMessage[] = "%s 定时文件无法打开(%r),文件没有任何改动!";
-const char kSavedMessage[] = "  保存成功! ";
-const char kSaveFailedMessage[] = "%s 定时文件保存失败(%r)!";
-const char kOpenErrorMessage[] = "o err";
-const char kUnreadableMessage[] = "%s 定时文件无法读取(%r)";
-
-std::string withPath(std::string format, const std::string& path, const FileError& error = {})
-{
-    format.replace(format.find("%s"), 2, path);
-    const std::size_t reason = format.find("%r");
-    if (reason != std::string::npos)
-        format.replace(reason, 2, reasonText(error));
-    return format;
-}
-
-// The header with byte 101 = programIndex, then the four empty tables.
-std::vector<std::uint8_t> emptyFile(int programIndex)
-{
-    const DataFileHeader header = DataFileHeader::make(programIndex);
-    std::vector<std::uint8_t> bytes(kDataFileSize, 0);
-    std::copy(header.bytes.begin(), header.bytes.end(), bytes.begin());
-    return bytes;
-}
 
 // Everything the file holds, up to its end.
 std::optional<std::vector<std::uint8_t>> readWhole(HeldFile& file, FileError& error)
@@ -63,7 +36,16 @@ std::optional<std::vector<std::uint8_t>> readWhole(HeldFile& file, FileError& er
 
 bool readTable(HeldFile& file, int program, ProgramTable& table, FileError& error)
 {
-    return file.readAt(programOffset(program), table.slots.data(), sizeof table.slots, error).has_value();
+    return file.readAt(programOffset(program), table.entries.data(), sizeof table.entries, error).has_value();
+}
+
+// Reads exactly size bytes at offset; a file that ends before is too short.
+bool readExactly(HeldFile& file, long offset, void* data, std::size_t size, FileError& error)
+{
+    const std::optional<std::size_t> read = file.readAt(offset, data, size, error);
+    if (read && *read != size)
+        error = {FileError::Kind::TooShort, {}};
+    return read && *read == size;
 }
 }  // namespace
 
@@ -85,6 +67,23 @@ TimingEntry DataFile::defaultEntry(int position)
     return entry;
 }
 
+std::vector<std::uint8_t> DataFile::emptyImage(int programIndex)
+{
+    const DataFileHeader header = DataFileHeader::make(programIndex);
+    std::vector<std::uint8_t> bytes(kDataFileSize, 0);
+    std::copy(header.bytes.begin(), header.bytes.end(), bytes.begin());
+    return bytes;
+}
+
+TimingEntry DataFile::loadedEntry(const TimingEntry& slot, int position, const TimingEntry& buffer)
+{
+    const std::uint8_t n = std::uint8_t(position);
+    const TimingEntry loaded = (n != 0 && slot.EntryNo == n) ? slot : defaultEntry(n);
+    TimingEntry result = buffer;
+    std::memcpy(static_cast<void*>(&result), &loaded, kLoadedEntryBytes);  // bytes 13..15 keep their value
+    return result;
+}
+
 TimingEntry DataFile::deletedEntry()
 {
     TimingEntry entry;
@@ -93,14 +92,19 @@ TimingEntry DataFile::deletedEntry()
 }
 
 template<class Work>
-bool DataFile::withFile(FileAccess::Mode mode, Work work)
+FileError DataFile::withFile(FileAccess::Mode mode, Work work)
 {
-    // A write into a held file that was deleted or renamed meanwhile would be lost with it.
-    if (held_)
-        return work(*held_) && (mode == FileAccess::Mode::Read || held_->isAt(heldPath_));
     FileError error;
+    if (held_) {
+        // A write into a held file that was deleted or renamed meanwhile would be lost with it.
+        if (work(*held_, error) && mode != FileAccess::Mode::Read && !held_->isAt(heldPath_))
+            error = {FileError::Kind::Gone, {}};
+        return error;
+    }
     const std::unique_ptr<HeldFile> file = access_.open(filePath(), mode, error);
-    return file && work(*file);
+    if (file)
+        work(*file, error);
+    return error;
 }
 
 void DataFile::hold(std::unique_ptr<HeldFile> file, const std::string& path)
@@ -112,6 +116,7 @@ void DataFile::hold(std::unique_ptr<HeldFile> file, const std::string& path)
 DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
 {
     held_.reset();
+    history_.clear();
     std::error_code ignored;
     std::filesystem::create_directories(hostPath(driveFolder_, kDirectoryName), ignored);
 
@@ -120,69 +125,76 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
     std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::ReadWrite, error);
     if (!file && error.kind == FileError::Kind::Missing) {
         // Only a file that is not there at all is made anew.
-        file = access_.create(path, emptyFile(programIndex), false, error);
+        file = access_.create(path, emptyImage(programIndex), false, error);
         if (!file)
-            return {OpenOutcome::NotCreated, programIndex, withPath(kCreateFailed001, path)};
+            return {OpenOutcome::NotCreated, programIndex, error};
         hold(std::move(file), path);
-        return {OpenOutcome::Created, programIndex, withPath(kCreatedMessage, path)};
+        return {OpenOutcome::Created, programIndex, {}};
     }
     DataFileHeader header;
     const std::optional<std::size_t> read =
         file ? file->readAt(0, header.bytes.data(), header.bytes.size(), error) : std::nullopt;
     if (!read)
-        return {OpenOutcome::Refused, programIndex, withPath(kRefusedMessage, path, error)};
+        return {OpenOutcome::Refused, programIndex, error};
     if (*read == header.bytes.size() && header.isValid()) {
         const int stored = header.programIndex();
         hold(std::move(file), path);
-        return {OpenOutcome::Opened, stored, withPath(kOpenedMessage, path)};
+        return {OpenOutcome::Opened, stored, {}};
     }
     // Replacing loses the old content, so it survives beside the file first.
     const std::optional<std::vector<std::uint8_t>> old = readWhole(*file, error);
     if (!old || !access_.create(path + ".bak", *old, true, error)
-        || !file->replaceWith(emptyFile(programIndex), error))
-        return {OpenOutcome::NotCreated, programIndex, withPath(kCreateFailed002, path)};
+        || !file->replaceWith(emptyImage(programIndex), error))
+        return {OpenOutcome::NotReplaced, programIndex, error};
     hold(std::move(file), path);
-    return {OpenOutcome::Replaced, programIndex, withPath(kCreatedMessage, path)};
+    return {OpenOutcome::Replaced, programIndex, {}};
 }
 
-bool DataFile::CreateDataFile(int programIndex)
+FileError DataFile::CreateDataFile(int programIndex)
+{
+    FileError error = replaceImage(emptyImage(programIndex));
+    if (error.kind == FileError::Kind::Missing && !held_
+        && access_.create(filePath(), emptyImage(programIndex), false, error))
+        error = {};
+    return error;
+}
+
+FileError DataFile::replaceImage(const std::vector<std::uint8_t>& bytes)
 {
     FileError error;
-    if (held_)
-        return held_->replaceWith(emptyFile(programIndex), error);
-    const std::string path = filePath();
-    std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::ReadWrite, error);
+    if (held_) {
+        held_->replaceWith(bytes, error);
+        return error;
+    }
+    const std::unique_ptr<HeldFile> file = access_.open(filePath(), FileAccess::Mode::ReadWrite, error);
     if (file)
-        return file->replaceWith(emptyFile(programIndex), error);
-    return error.kind == FileError::Kind::Missing
-        && access_.create(path, emptyFile(programIndex), false, error);
+        file->replaceWith(bytes, error);
+    return error;
 }
 
 DataFile::CloseResult DataFile::SaveProgramIndex(int programIndex)
 {
     const std::string path = filePath();
     std::unique_ptr<HeldFile> file = std::move(held_);
+    history_.clear();
     FileError error;
     if (!file) {
         file = access_.open(path, FileAccess::Mode::ReadWrite, error);
         if (!file)
-            return {false, kOpenErrorMessage};
+            return {false, error};
     }
     // A header that could not be read whole is never written back.
     DataFileHeader header;
-    const std::optional<std::size_t> read = file->readAt(0, header.bytes.data(), header.bytes.size(), error);
-    if (read && *read != header.bytes.size())
-        error = {FileError::Kind::TooShort, {}};
-    if (!read || *read != header.bytes.size())
-        return {false, withPath(kSaveFailedMessage, path, error)};
+    if (!readExactly(*file, 0, header.bytes.data(), header.bytes.size(), error))
+        return {true, error};
     header.setProgramIndex(programIndex);
     // The card may be pulled once this says 保存成功, so every timing stored since 打开文件 must be
     // on it by then.
     if (!file->writeAt(0, header.bytes.data(), header.bytes.size(), error) || !file->sync(error))
-        return {false, withPath(kSaveFailedMessage, path, error)};
+        return {true, error};
     if (!file->isAt(path))
-        return {false, withPath(kSaveFailedMessage, path, {FileError::Kind::Gone, {}})};
-    return {true, kSavedMessage};
+        return {true, {FileError::Kind::Gone, {}}};
+    return {};
 }
 
 std::optional<DataFile::ProgramCount> DataFile::CountTimings(int programIndex)
@@ -200,29 +212,12 @@ std::optional<TimingEntry> DataFile::LoadTiming(int programIndex, int position, 
 {
     const std::uint8_t n = std::uint8_t(position);
     TimingEntry slot;
-    const bool read = withFile(FileAccess::Mode::Read, [&](HeldFile& file) {
-        FileError error;
-        return n == 0 || file.readAt(entryOffset(programIndex, n), &slot, sizeof slot, error).has_value();
+    const FileError error = withFile(FileAccess::Mode::Read, [&](HeldFile& file, FileError& failure) {
+        return n == 0 || file.readAt(entryOffset(programIndex, n), &slot, sizeof slot, failure).has_value();
     });
-    if (!read)
+    if (error.failed())
         return std::nullopt;
-    const TimingEntry loaded = (n != 0 && slot.EntryNo == n) ? slot : defaultEntry(n);
-    TimingEntry result = buffer;
-    std::memcpy(static_cast<void*>(&result), &loaded, kLoadedEntryBytes);  // bytes 13..15 keep their value
-    return result;
-}
-
-bool DataFile::StoreTiming(int programIndex, int position, const TimingEntry& entry)
-{
-    return withFile(FileAccess::Mode::Write, [&](HeldFile& file) {
-        FileError error;
-        return file.writeAt(entryOffset(programIndex, position), &entry, sizeof entry, error);
-    });
-}
-
-bool DataFile::DeleteTiming(int programIndex, int position)
-{
-    return StoreTiming(programIndex, position, deletedEntry());
+    return loadedEntry(slot, n, buffer);
 }
 
 DataFile::Listing DataFile::listAllTimings() const
@@ -247,8 +242,6 @@ DataFile::Listing DataFile::listAllTimings() const
         if (readTable(*file, program, table, error))
             listing.programs[std::size_t(program)] = table.validEntries();
     }
-    if (error.kind != FileError::Kind::None)
-        listing.error = withPath(kUnreadableMessage, path, error);
     listing.failure = error;
     return listing;
 }
@@ -256,11 +249,125 @@ DataFile::Listing DataFile::listAllTimings() const
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
     ProgramTable table;
-    const bool read = withFile(FileAccess::Mode::Read, [&](HeldFile& file) {
-        FileError error;
+    if (readProgram(programIndex, table).failed())
+        return std::nullopt;
+    return table.validEntries();
+}
+
+FileError DataFile::readProgram(int programIndex, ProgramTable& table)
+{
+    table = {};
+    return withFile(FileAccess::Mode::Read, [&](HeldFile& file, FileError& error) {
         return readTable(file, programIndex, table, error);
     });
-    return read ? std::optional<std::vector<TimingEntry>>(table.validEntries()) : std::nullopt;
+}
+
+FileError DataFile::readImage(std::vector<std::uint8_t>& bytes)
+{
+    return withFile(FileAccess::Mode::Read, [&](HeldFile& file, FileError& error) {
+        std::optional<std::vector<std::uint8_t>> whole = readWhole(file, error);
+        if (whole)
+            bytes = std::move(*whole);
+        return whole.has_value();
+    });
+}
+
+// Each program's changed slots are written as one run, from the lowest to the highest, with the
+// slots between them as they are; a run that fails is written back as it was, and so is every run
+// written before it.
+FileError DataFile::writeEntries(const std::vector<EntryChange>& changes, bool forward)
+{
+    std::map<int, std::map<int, const TimingEntry*>> programs;
+    for (const EntryChange& change : changes)
+        programs[change.program][change.position] = forward ? &change.after : &change.before;
+    struct Run {
+        long offset;
+        std::vector<TimingEntry> old;
+    };
+    std::vector<Run> written;
+    const auto writeBack = [&written](HeldFile& file) {
+        for (auto run = written.rbegin(); run != written.rend(); ++run) {
+            FileError ignored;
+            file.writeAt(run->offset, run->old.data(), run->old.size() * sizeof(TimingEntry), ignored);
+        }
+        return false;
+    };
+    return withFile(FileAccess::Mode::ReadWrite, [&](HeldFile& file, FileError& error) {
+        for (const auto& [program, slots] : programs) {
+            const int first = slots.begin()->first;
+            Run run{entryOffset(program, first),
+                    std::vector<TimingEntry>(std::size_t(slots.rbegin()->first - first + 1))};
+            const std::size_t size = run.old.size() * sizeof(TimingEntry);
+            if (!readExactly(file, run.offset, run.old.data(), size, error))
+                return writeBack(file);
+            std::vector<TimingEntry> fresh = run.old;
+            for (const auto& [position, entry] : slots)
+                fresh[std::size_t(position - first)] = *entry;
+            written.push_back(std::move(run));
+            if (!file.writeAt(written.back().offset, fresh.data(), size, error))
+                return writeBack(file);
+        }
+        return true;
+    });
+}
+
+FileError DataFile::writeStep(const ScheduleStep& step, bool forward)
+{
+    if (step.replacesFile())
+        return replaceImage(forward ? step.fileAfter : step.fileBefore);
+    return writeEntries(step.entries, forward);
+}
+
+FileError DataFile::apply(ScheduleStep step)
+{
+    if (!step.replacesFile() && step.entries.empty())
+        return {};  // a step that changes nothing is none
+    const FileError error = writeStep(step, true);
+    if (error.failed())
+        return error;
+    history_.push(std::move(step));
+    if (listener_)
+        listener_(history_.nextUndo(), StepDirection::Done);
+    return {};
+}
+
+FileError DataFile::undo()
+{
+    if (!history_.canUndo())
+        return {};
+    const FileError error = writeStep(history_.nextUndo(), false);
+    if (error.failed())
+        return error;
+    history_.stepBack();
+    if (listener_)
+        listener_(history_.nextRedo(), StepDirection::Undone);
+    return {};
+}
+
+FileError DataFile::redo()
+{
+    if (!history_.canRedo())
+        return {};
+    const FileError error = writeStep(history_.nextRedo(), true);
+    if (error.failed())
+        return error;
+    history_.stepForward();
+    if (listener_)
+        listener_(history_.nextUndo(), StepDirection::Redone);
+    return {};
+}
+
+FileError DataFile::replaceProgram(int programIndex, const std::vector<TimingEntry>& entries,
+                                   std::string name)
+{
+    ProgramTable table;
+    const FileError error = readProgram(programIndex, table);
+    if (error.failed())
+        return error;
+    ScheduleStep step;
+    step.name = std::move(name);
+    step.entries = replaceEntries(table, programIndex, entries);
+    return apply(std::move(step));
 }
 
 }  // namespace quennet

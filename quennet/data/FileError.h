@@ -18,6 +18,7 @@ struct FileError {
     Kind kind = Kind::None;
     std::string systemReason;  // the system's own words, for Missing and System
 
+    bool failed() const { return kind != Kind::None; }
     static FileError system(std::string reason) { return {Kind::System, std::move(reason)}; }
 };
 

@@ -2,6 +2,7 @@
 // One 16-byte slot of a program table; every field is one unsigned byte,
 // times and numbers in plain binary.
 #include <cstdint>
+#include <cstring>
 
 namespace quennet {
 
@@ -22,6 +23,11 @@ struct TimingEntry {
     std::uint8_t Reserved13[3] = {0, 0, 0};
 };
 static_assert(sizeof(TimingEntry) == 16, "a TimingEntry is exactly one 16-byte slot");
+
+inline bool bytesDiffer(const TimingEntry& a, const TimingEntry& b)
+{
+    return std::memcmp(&a, &b, sizeof a) != 0;
+}
 
 // Bytes 0..12 are the part that loads copy from a slot; 13..15 keep their value.
 constexpr int kLoadedEntryBytes = 13;

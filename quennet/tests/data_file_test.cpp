@@ -25,7 +25,13 @@ class DataFileTest : public QObject {
     FailingFiles files_;
     std::unique_ptr<DataFile> file_;
 
-    QString message(const char* text) const { return path_ + QString::fromUtf8(text); }
+    // One step of the history that writes entry at position.
+    FileError store(int program, int position, const TimingEntry& entry)
+    {
+        ScheduleStep step;
+        step.entries.push_back({program, position, {}, entry});
+        return file_->apply(step);
+    }
     QList<int> positionsOf(int programIndex)
     {
         QList<int> positions;
@@ -41,8 +47,7 @@ class DataFileTest : public QObject {
         const DataFile::OpenResult result = file_->OpenDataFile(1);
         QCOMPARE(result.outcome, DataFile::OpenOutcome::Refused);
         QVERIFY(!file_->holdsFile());
-        QCOMPARE(QString::fromStdString(result.message),
-                 path_ + " 定时文件无法打开(" + reason + "),文件没有任何改动!");
+        QCOMPARE(QString::fromStdString(reasonText(result.error)), reason);
         QCOMPARE(QFileInfo(path_).lastModified(), before.lastModified());
         QVERIFY(!QFile::exists(path_ + ".bak"));
     }
@@ -77,7 +82,8 @@ private slots:
         const DataFile::OpenResult result = file_->OpenDataFile(3);
         QVERIFY(result.opened());
         QCOMPARE(result.programIndex, 3);
-        QCOMPARE(QString::fromStdString(result.message), message(" 定时文件创建成功,可以开始输入定时!"));
+        QCOMPARE(result.outcome,
+                 old.isEmpty() ? DataFile::OpenOutcome::Created : DataFile::OpenOutcome::Replaced);
         const QByteArray makerLine = QStringEncoder("GBK")(QString("Quennet 定时数据文件"));
         QCOMPARE(readAll(path_), emptyFile(3).replace(0, makerLine.size(), makerLine));
         QCOMPARE(readAll(path_ + ".bak"), old);
@@ -131,9 +137,9 @@ private slots:
             HeldElsewhere other(path_);
             QVERIFY(other.holds());
             verifyRefused("另一个程序正在使用这个文件");
-            QCOMPARE(file_->SaveProgramIndex(1).message, std::string("o err"));
-            QVERIFY(!file_->CreateDataFile(1));
-            QVERIFY(!file_->StoreTiming(1, 2, musicEntry(2)));
+            QVERIFY(!file_->SaveProgramIndex(1).reached);
+            QVERIFY(file_->CreateDataFile(1).failed());
+            QVERIFY(store(1, 2, musicEntry(2)).failed());
             QVERIFY(!file_->ListTimings(1) && !file_->CountTimings(1) && !file_->LoadTiming(1, 1, {}));
             QCOMPARE(readAll(path_), bytes);
         }
@@ -141,9 +147,9 @@ private slots:
         QCOMPARE(file_->OpenDataFile(0).programIndex, 1);
         QVERIFY(!HeldElsewhere(path_).holds());
         QVERIFY(!DataFile(drive_.path().toStdString()).OpenDataFile(0).opened());
-        QVERIFY(file_->StoreTiming(1, 2, musicEntry(2)));  // the held file serves every operation
+        QVERIFY(!store(1, 2, musicEntry(2)).failed());  // the held file serves every operation
         QCOMPARE(positionsOf(1), QList<int>({1, 2}));
-        QCOMPARE(file_->SaveProgramIndex(3).message, std::string("  保存成功! "));
+        QVERIFY(file_->SaveProgramIndex(3).saved());
         QVERIFY(!file_->holdsFile() && HeldElsewhere(path_).holds());
         QCOMPARE(readAll(path_)[101], char(3));
 
@@ -157,9 +163,8 @@ private slots:
         // Deleted by another program while held: no write counts as done, and 关闭文件 says so.
         QVERIFY(file_->OpenDataFile(0).opened());
         QVERIFY(QFile::remove(path_));
-        QVERIFY(!file_->StoreTiming(1, 3, musicEntry(3)));
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(0).message),
-                 path_ + " 定时文件保存失败(文件已被别的程序删除或改名)!");
+        QCOMPARE(store(1, 3, musicEntry(3)).kind, FileError::Kind::Gone);
+        QCOMPARE(file_->SaveProgramIndex(0).error.kind, FileError::Kind::Gone);
     }
 
     // A folder at the file's name is refused with the system's reason (pipes and devices: see the
@@ -183,15 +188,13 @@ private slots:
         files_.readFault.clear();
         QVERIFY(file_->OpenDataFile(0).opened());
         files_.readFault = reasonOf(EIO);
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2).message),
-                 path_ + " 定时文件保存失败(" + reasonOf(EIO) + ")!");
+        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2).error.systemReason), reasonOf(EIO));
         files_.readFault.clear();
         QCOMPARE(readAll(path_), bytes);
 
         QVERIFY(file_->OpenDataFile(0).opened());
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
-        QCOMPARE(QString::fromStdString(file_->SaveProgramIndex(2).message),
-                 path_ + " 定时文件保存失败(文件不完整)!");
+        QCOMPARE(file_->SaveProgramIndex(2).error.kind, FileError::Kind::TooShort);
         QCOMPARE(readAll(path_), bytes.left(300));
     }
 
@@ -204,12 +207,12 @@ private slots:
         writeAll(mixed, bytes);
 
         const DataFile::OpenResult result = file_->OpenDataFile(0);
-        QCOMPARE(QString::fromStdString(result.message), mixed + " 定时文件打开成功,可以开始输入定时!");
+        QCOMPARE(result.outcome, DataFile::OpenOutcome::Opened);
         QCOMPARE(result.programIndex, 2);
         QCOMPARE(QString::fromStdString(file_->filePath()), mixed);
         QCOMPARE(QDir(drive_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList({"DSdata"}));
-        QCOMPARE(file_->SaveProgramIndex(2).message, std::string("  保存成功! "));
+        QVERIFY(file_->SaveProgramIndex(2).saved());
         QCOMPARE(readAll(mixed), bytes);
 
         // An exact lower-case spelling wins; a missing name is made in lower case.

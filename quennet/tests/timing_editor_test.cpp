@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -419,6 +420,69 @@ private slots:
         QCOMPARE(readAll(path_).replace(slot, 16, file.mid(slot, 16)), file);
     }
 
+    // Every storing command is a step that Ctrl+Z undoes from any field: the file and the window are
+    // as they were before it, the fields as taken included (全部清空 takes none). A field with typing
+    // of its own undoes that first. Ctrl+Shift+Z and Ctrl+Y do the step again; each step tells the week plan.
+    void undoKeysWalkTheHistory_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("hourBefore");
+        QTest::newRow("添加保存") << kAddButton << "21";
+        QTest::newRow("修改保存") << kModifyButton << "21";
+        QTest::newRow("删除本条") << kDeleteButton << "21";
+        QTest::newRow("全部清空") << kClearAllButton << "7";
+    }
+    void undoKeysWalkTheHistory()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, hourBefore);
+        QByteArray bytes = timingsFile(0, 5);
+        putEntry(bytes, 2, 1, musicEntry(1));
+        openEditor(bytes);
+        click(kPreviousButton);
+        selectKind(TimingKind::Peripheral);
+        typeInto(kHourEdit, "21");
+        const QStringList shownBefore{indicator(), hourBefore, textOf(kMinuteEdit)};
+        QSignalSpy changes(editor_.get(), &TimingEditor::scheduleChanged);
+        click(button.toLatin1());
+        const QByteArray after = readAll(path_);
+        const QStringList shownAfter{indicator(), textOf(kHourEdit), textOf(kMinuteEdit)};
+        const auto shown = [this] {
+            return QStringList{indicator(), textOf(kHourEdit), textOf(kMinuteEdit)};
+        };
+        QVERIFY(after != bytes);
+
+        typeInto(kMinuteEdit, "7");
+        QTest::keyClick(find(kMinuteEdit), Qt::Key_Z, Qt::ControlModifier);  // the field's own typing
+        QCOMPARE(readAll(path_), after);
+        QCOMPARE(textOf(kMinuteEdit), shownAfter[2]);
+        QTest::keyClick(find(kMinuteEdit), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(readAll(path_), bytes);
+        QCOMPARE(shown(), shownBefore);
+        QCOMPARE(find<QComboBox>(kTypeList)->currentText(), QString("外设设定"));
+        QVERIFY(find(kEndHourEdit)->isVisible());
+
+        QTest::keyClick(find(kTrack1Edit), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(readAll(path_), after);
+        QCOMPARE(shown(), shownAfter);
+        click(kFirstButton);
+        QTest::keyClick(editor_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(readAll(path_), bytes);
+        QTest::keyClick(editor_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(readAll(path_), after);
+        QCOMPARE(changes.size(), 5);
+
+        // A write that fails is reported with its reason; the file and the history stay.
+        files_.writeFault = reasonOf(EIO);
+        QTest::keyClick(editor_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(readAll(path_), after);
+        QCOMPARE(dialogs_.messages.last().text, path_ + " 定时文件无法写入,操作没有完成!");
+        QCOMPARE(dialogs_.messages.last().informative, reasonOf(EIO));
+        files_ = FailingFiles();
+        QTest::keyClick(editor_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(readAll(path_), bytes);
+    }
+
     void clearAllEmptiesEveryProgramAfterAsking()
     {
         QByteArray bytes = emptyFile(0);
@@ -436,6 +500,7 @@ private slots:
                           [this] { click(kClearAllButton); });  // the empty file is made whole or not at all
         QCOMPARE(readAll(path_), bytes);
         QCOMPARE(messageTexts(), QStringList(path_ + " 定时文件无法写入,操作没有完成!"));
+        QCOMPARE(dialogs_.messages[0].informative, reasonOf(EFBIG));
         typeInto(kHourEdit, "9");  // not taken: clearing keeps the field values
         click(kClearAllButton);
         QCOMPARE(readAll(path_).mid(100), emptyFile(2).mid(100));

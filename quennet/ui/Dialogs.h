@@ -17,8 +17,9 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // A box titled with the program's name and one OK button.
-    virtual void message(QWidget* parent, const QString& text, Icon icon) = 0;
+    // A box titled with the program's name and one OK button; `informative` goes below the text.
+    virtual void message(QWidget* parent, const QString& text, Icon icon,
+                         const QString& informative = {}) = 0;
     // A Yes/No question; true on Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
     // The check list; the timing the user chose in its week plan to show in the editor, if any.

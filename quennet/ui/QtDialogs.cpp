@@ -10,10 +10,11 @@
 
 namespace quennet {
 
-void QtDialogs::message(QWidget* parent, const QString& text, Icon icon)
+void QtDialogs::message(QWidget* parent, const QString& text, Icon icon, const QString& informative)
 {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, kProgramName, text,
                     QMessageBox::Ok, parent);
+    box.setInformativeText(informative);
     box.exec();
 }
 

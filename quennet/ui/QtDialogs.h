@@ -6,7 +6,7 @@ namespace quennet {
 
 class QtDialogs final : public Dialogs {
 public:
-    void message(QWidget* parent, const QString& text, Icon icon) override;
+    void message(QWidget* parent, const QString& text, Icon icon, const QString& informative) override;
     bool confirm(QWidget* parent, const QString& text) override;
     std::optional<TimingRef> showCheckList(QWidget* parent, DataFile& file, int programIndex) override;
     std::optional<TimingRef> showWeekPlan(QWidget* parent, const DataFile::Listing& listing,

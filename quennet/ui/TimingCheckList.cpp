@@ -6,6 +6,7 @@
 #include "DataFile.h"
 #include "DialogUnits.h"
 #include "Dialogs.h"
+#include "FileMessages.h"
 #include "Fonts.h"
 #include "PrintPages.h"
 #include "RoomyRows.h"
@@ -87,8 +88,8 @@ std::optional<TimingRef> TimingCheckList::run(DataFile& file, Dialogs& dialogs, 
 void TimingCheckList::weekPlanClick()
 {
     const DataFile::Listing listing = file_.listAllTimings();
-    if (!listing.error.empty()) {
-        dialogs_.message(this, QString::fromStdString(listing.error), Dialogs::Icon::Warning);
+    if (listing.failure.failed()) {
+        dialogs_.message(this, unreadableMessage(listing.failure, filePath_), Dialogs::Icon::Warning);
         return;
     }
     chosen_ = dialogs_.showWeekPlan(this, listing, filePath_);

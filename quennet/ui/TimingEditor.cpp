@@ -5,6 +5,7 @@
 #include "DataFile.h"
 #include "Dialogs.h"
 #include "Fonts.h"
+#include "UndoKeys.h"
 #include "UpDown.h"
 
 #include <QButtonGroup>
@@ -66,9 +67,19 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
             [this] { showSystemMenu(mapToGlobal(QPoint(0, 0))); });
 
+    new UndoKeys(
+        this, [this] { undoStep(); }, [this] { redoStep(); });
+    file_.setStepListener(
+        [this](const ScheduleStep& step, DataFile::StepDirection direction) { followStep(step, direction); });
+
     countProgram();
     setIndicator(state_.TimingCount, false);
     showFields();
+}
+
+TimingEditor::~TimingEditor()
+{
+    file_.setStepListener({});
 }
 
 bool TimingEditor::takeNumber(const NumberField& field)
@@ -138,8 +149,12 @@ void TimingEditor::ShowTiming()
 // The indicator numbers the shown timing as the check list does: its row among the valid timings.
 void TimingEditor::setIndicator(int ordinal, bool trailingBlank)
 {
-    indicator_ =
-        QString::asprintf(trailingBlank ? " %02d / %02d " : " %02d / %02d", ordinal, state_.TimingCount);
+    indicator_ = indicatorText(ordinal, state_.TimingCount, trailingBlank);
+}
+
+QString TimingEditor::indicatorText(int ordinal, int count, bool trailingBlank)
+{
+    return QString::asprintf(trailingBlank ? " %02d / %02d " : " %02d / %02d", ordinal, count);
 }
 
 void TimingEditor::applyKind(TimingKind kind)

@@ -2,6 +2,7 @@
 // The program's main window: picks a program, walks through its timings, and edits,
 // adds, deletes and clears them directly in the data file. Its controls are made in
 // TimingEditorLayout.cpp, its commands are in TimingEditorCommands.cpp.
+#include "DataFile.h"
 #include "EditorState.h"
 #include "TimingFields.h"
 #include "WeekPlan.h"
@@ -21,7 +22,6 @@ class QPushButton;
 
 namespace quennet {
 
-class DataFile;
 class Dialogs;
 class UpDown;
 
@@ -29,6 +29,11 @@ class TimingEditor : public QDialog {
     Q_OBJECT
 public:
     TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TimingEditor() override;
+
+signals:
+    // Every step of the history, done, undone or done again, from whichever window.
+    void scheduleChanged();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -46,6 +51,13 @@ private:
         bool rangeChecked;
     };
 
+    // What the window shows: undo and redo show it again.
+    struct EditorView {
+        EditorState state;
+        TimingFields fields;
+        QString indicator;
+    };
+
     void buildLayout();
     NumberField addNumberField(int TimingFields::*value, const char* editId, QRect editRect,
                                const char* spinId, QRect spinRect, int high, bool rangeChecked);
@@ -58,20 +70,32 @@ private:
     void showFields();
     void ShowTiming();
     void setIndicator(int ordinal, bool trailingBlank);
+    static QString indicatorText(int ordinal, int count, bool trailingBlank);
     // Loads and shows the timing at `position`, which becomes the shown one.
     void showPosition(const std::vector<int>& positions, int position, bool trailingBlank);
-    // Packs the fields for `position`, stores them there and counts the timing among `positions`
-    // (the valid ones before); a failed write is reported and changes nothing else.
-    void storeFieldsAt(const std::vector<int>& positions, int position);
+    // Packs the fields for `position` and stores them there as a step of the history; a failed
+    // write is reported and changes nothing.
+    void storeFieldsAt(const ProgramTable& table, int position, const QString& stepName);
     void applyKind(TimingKind kind);
     // The type list reads the shown kind again, whatever was typed into it.
     void showKind();
     void setFileButtonsEnabled(bool enabled);
-    // Positions of the program's timings; a failed read is reported and gives nothing.
+    // The program's slots, or its timings' positions; a failed read is reported and gives nothing.
+    std::optional<ProgramTable> readTable();
     std::optional<std::vector<int>> validPositions();
-    // The first steps of the storing commands: take and show the fields, then read the positions.
-    std::optional<std::vector<int>> takeFieldsAndRead();
-    void reportFailure(const char* message);
+    static std::vector<int> positionsOf(const ProgramTable& table);
+    // The first steps of the storing commands: take and show the fields, then read the program.
+    std::optional<ProgramTable> takeFieldsAndRead();
+    QString filePath() const;
+    void reportFailure(const QString& message, const FileError& error);
+    EditorView view() const;
+    void showView(const EditorView& view);
+    // Shows what a step of the history left, whoever did, undid or redid it.
+    void followStep(const ScheduleStep& step, DataFile::StepDirection direction);
+    // Writes the step into the file and keeps it in the history; a failure is reported.
+    bool applyStep(ScheduleStep step);
+    void undoStep();  // Ctrl+Z
+    void redoStep();  // Ctrl+Shift+Z, Ctrl+Y
     void countProgram();
     void showLastTiming();
     void showChosenTiming(const TimingRef& timing);

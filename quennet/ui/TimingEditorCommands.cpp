@@ -3,6 +3,7 @@
 #include "DataFile.h"
 #include "DataFileLayout.h"
 #include "Dialogs.h"
+#include "FileMessages.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -11,8 +12,6 @@
 namespace quennet {
 
 namespace {
-const char kWriteFailedMessage[] = "%1 定时文件无法写入,操作没有完成!";
-const char kReadFailedMessage[] = "%1 定时文件无法读取,操作没有完成!";
 const char kClearQuestion[] = "全部清空将删除四套定时程序中的所有定时,确定要清空吗?";
 
 // The row of position among the valid positions (position itself counted), 0 for none.
@@ -24,31 +23,114 @@ int ordinalOf(const std::vector<int>& positions, int position)
 }
 }  // namespace
 
+std::optional<ProgramTable> TimingEditor::readTable()
+{
+    ProgramTable table;
+    const FileError error = file_.readProgram(state_.ProgramIndex, table);
+    if (!error.failed())
+        return table;
+    reportFailure(readFailedMessage(filePath()), error);
+    return std::nullopt;
+}
+
 std::optional<std::vector<int>> TimingEditor::validPositions()
 {
-    const std::optional<std::vector<TimingEntry>> entries = file_.ListTimings(state_.ProgramIndex);
-    if (!entries) {
-        reportFailure(kReadFailedMessage);
+    const std::optional<ProgramTable> table = readTable();
+    if (!table)
         return std::nullopt;
-    }
+    return positionsOf(*table);
+}
+
+std::vector<int> TimingEditor::positionsOf(const ProgramTable& table)
+{
     std::vector<int> positions;
-    for (const TimingEntry& entry : *entries)
+    for (const TimingEntry& entry : table.validEntries())
         positions.push_back(entry.EntryNo);
     return positions;
 }
 
-std::optional<std::vector<int>> TimingEditor::takeFieldsAndRead()
+std::optional<ProgramTable> TimingEditor::takeFieldsAndRead()
 {
     if (!takeFields())
         return std::nullopt;
     showFields();
-    return validPositions();
+    return readTable();
 }
 
-void TimingEditor::reportFailure(const char* message)
+QString TimingEditor::filePath() const
 {
-    dialogs_.message(this, QString::fromUtf8(message).arg(QString::fromStdString(file_.filePath())),
-                     Dialogs::Icon::Warning);
+    return QString::fromStdString(file_.filePath());
+}
+
+void TimingEditor::reportFailure(const QString& message, const FileError& error)
+{
+    dialogs_.message(this, message, Dialogs::Icon::Warning, reasonOf(error));
+}
+
+TimingEditor::EditorView TimingEditor::view() const
+{
+    return {state_, fields_, indicator_};
+}
+
+// The fields and the indicator as they were, the kind shown with them; the file stays as it is.
+void TimingEditor::showView(const EditorView& view)
+{
+    const bool fileClosed = state_.FileClosed;
+    const TimingKind shownKind = state_.TimingKind;
+    state_ = view.state;
+    state_.FileClosed = fileClosed;
+    state_.TimingKind = shownKind;
+    applyKind(view.state.TimingKind);
+    showKind();
+    fields_ = view.fields;
+    indicator_ = view.indicator;
+    showFields();
+}
+
+// The editor's own steps carry what it showed; after a step of the check list it shows the
+// program the step changed, on the timing it showed while that still exists.
+void TimingEditor::followStep(const ScheduleStep& step, DataFile::StepDirection direction)
+{
+    const std::any& shown = direction == DataFile::StepDirection::Undone ? step.shownBefore : step.shownAfter;
+    if (const auto* own = std::any_cast<EditorView>(&shown)) {
+        showView(*own);
+    } else {
+        if (!step.entries.empty())
+            state_.ProgramIndex = step.entries.front().program;
+        const std::optional<std::vector<int>> positions = validPositions();
+        state_.TimingCount = positions ? int(positions->size()) : 0;
+        if (positions && std::binary_search(positions->begin(), positions->end(), state_.ShownNo))
+            showPosition(*positions, state_.ShownNo, false);
+        else
+            showLastTiming();
+    }
+    emit scheduleChanged();
+}
+
+bool TimingEditor::applyStep(ScheduleStep step)
+{
+    const FileError error = file_.apply(std::move(step));
+    if (error.failed())
+        reportFailure(writeFailedMessage(filePath()), error);
+    return !error.failed();
+}
+
+void TimingEditor::undoStep()
+{
+    if (state_.FileClosed)
+        return;
+    const FileError error = file_.undo();
+    if (error.failed())
+        reportFailure(writeFailedMessage(filePath()), error);
+}
+
+void TimingEditor::redoStep()
+{
+    if (state_.FileClosed)
+        return;
+    const FileError error = file_.redo();
+    if (error.failed())
+        reportFailure(writeFailedMessage(filePath()), error);
 }
 
 void TimingEditor::openCloseClick()
@@ -58,22 +140,23 @@ void TimingEditor::openCloseClick()
         // that was left alone or that another program holds.
         const DataFile::OpenResult result = file_.OpenDataFile(state_.ProgramIndex);
         if (!result.opened()) {
-            dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::Warning);
+            dialogs_.message(this, openMessage(result, filePath()), Dialogs::Icon::Warning);
             return;
         }
         state_.FileClosed = false;
         state_.ProgramIndex = result.programIndex;
         showLastTiming();
-        dialogs_.message(this, QString::fromStdString(result.message), Dialogs::Icon::None);
+        dialogs_.message(this, openMessage(result, filePath()), Dialogs::Icon::None);
         openButton_->setText(QStringLiteral("关闭文件"));
         setFileButtonsEnabled(true);
     } else {
         state_.FileClosed = true;
         openButton_->setText(QStringLiteral("打开文件"));
         setFileButtonsEnabled(false);
+        const QString path = filePath();
         const DataFile::CloseResult result = file_.SaveProgramIndex(state_.ProgramIndex);
-        dialogs_.message(this, QString::fromStdString(result.message),
-                         result.saved ? Dialogs::Icon::None : Dialogs::Icon::Warning);
+        dialogs_.message(this, closeMessage(result, path),
+                         result.saved() ? Dialogs::Icon::None : Dialogs::Icon::Warning);
     }
 }
 
@@ -98,7 +181,7 @@ void TimingEditor::showLastTiming()
         state_.TimingCount = 0;
         state_.ShownNo = 0;
         if (!state_.FileClosed)
-            reportFailure(kReadFailedMessage);
+            reportFailure(readFailedMessage(filePath()), {});
     }
     setIndicator(state_.TimingCount, true);
     ShowTiming();
@@ -108,10 +191,10 @@ void TimingEditor::showLastTiming()
 // with position 99 taken it fills the first gap, and with 99 timings it replaces timing 99.
 void TimingEditor::addClick()
 {
-    const std::optional<std::vector<int>> valid = takeFieldsAndRead();
-    if (!valid)
+    const std::optional<ProgramTable> table = takeFieldsAndRead();
+    if (!table)
         return;
-    const std::vector<int>& positions = *valid;
+    const std::vector<int> positions = positionsOf(*table);
     int target = positions.empty() ? 1 : positions.back() + 1;
     if (target > kMaxTimings) {
         target = kMaxTimings;
@@ -122,69 +205,85 @@ void TimingEditor::addClick()
             }
         }
     }
-    storeFieldsAt(positions, target);
+    storeFieldsAt(*table, target, QStringLiteral("添加保存"));
 }
 
-void TimingEditor::storeFieldsAt(const std::vector<int>& positions, int position)
+void TimingEditor::storeFieldsAt(const ProgramTable& table, int position, const QString& stepName)
 {
-    PackTiming(state_.EntryBuffer, fields_, state_.TimingKind, position);
-    if (!file_.StoreTiming(state_.ProgramIndex, position, state_.EntryBuffer)) {
-        reportFailure(kWriteFailedMessage);
-        return;
-    }
+    const std::vector<int> positions = positionsOf(table);
     const bool added = !std::binary_search(positions.begin(), positions.end(), position);
-    state_.ShownNo = position;
-    state_.TimingCount = int(positions.size()) + (added ? 1 : 0);
-    setIndicator(ordinalOf(positions, position), false);
-    showFields();
+    EditorView after = view();
+    PackTiming(after.state.EntryBuffer, fields_, state_.TimingKind, position);
+    after.state.ShownNo = position;
+    after.state.TimingCount = int(positions.size()) + (added ? 1 : 0);
+    after.indicator = indicatorText(ordinalOf(positions, position), after.state.TimingCount, false);
+    ScheduleStep step;
+    step.name = stepName.toStdString();
+    step.entries.push_back({state_.ProgramIndex, position, table.at(position), after.state.EntryBuffer});
+    step.shownBefore = view();
+    step.shownAfter = after;
+    applyStep(std::move(step));
 }
 
 void TimingEditor::modifyClick()
 {
-    if (const auto positions = takeFieldsAndRead())
-        storeFieldsAt(*positions, std::max(state_.ShownNo, 1));
+    if (const auto table = takeFieldsAndRead())
+        storeFieldsAt(*table, std::max(state_.ShownNo, 1), QStringLiteral("修改保存"));
 }
 
 // After a deletion the previous stored timing is shown, or the next one when none is before.
 void TimingEditor::deleteClick()
 {
-    std::optional<std::vector<int>> valid = takeFieldsAndRead();
-    if (!valid || state_.ShownNo == 0)
+    const std::optional<ProgramTable> table = takeFieldsAndRead();
+    if (!table || state_.ShownNo == 0)
         return;
     const int deleted = state_.ShownNo;
-    if (!file_.DeleteTiming(state_.ProgramIndex, deleted)) {
-        reportFailure(kWriteFailedMessage);
-        return;
-    }
-    state_.EntryBuffer = DataFile::deletedEntry();
-    std::vector<int>& positions = *valid;
+    std::vector<int> positions = positionsOf(*table);
     positions.erase(std::remove(positions.begin(), positions.end(), deleted), positions.end());
-    const auto after = std::upper_bound(positions.begin(), positions.end(), deleted);
-    if (after != positions.begin())
-        state_.ShownNo = *std::prev(after);
-    else
-        state_.ShownNo = after != positions.end() ? *after : 0;
-    state_.TimingCount = int(positions.size());
-    showPosition(positions, state_.ShownNo, true);
+    const auto next = std::upper_bound(positions.begin(), positions.end(), deleted);
+    const int shown = next != positions.begin() ? *std::prev(next) : (next != positions.end() ? *next : 0);
+    EditorView after = view();
+    after.state.ShownNo = shown;
+    after.state.TimingCount = int(positions.size());
+    after.state.EntryBuffer =
+        DataFile::loadedEntry(table->at(std::max(shown, 1)), shown, DataFile::deletedEntry());
+    after.indicator = indicatorText(ordinalOf(positions, shown), after.state.TimingCount, true);
+    after.state.TimingKind = unpackTiming(after.state.EntryBuffer, after.fields);
+    ScheduleStep step;
+    step.name = "删除本条";
+    step.entries.push_back({state_.ProgramIndex, deleted, table->at(deleted), DataFile::deletedEntry()});
+    step.shownBefore = view();
+    step.shownAfter = after;
+    applyStep(std::move(step));
 }
 
-// Clearing empties all four programs, so it asks first.
+// Clearing empties all four programs, so it asks first; it is undone by the whole file as it was.
 void TimingEditor::clearAllClick()
 {
     if (!dialogs_.confirm(this, QString::fromUtf8(kClearQuestion)))
         return;
-    if (!file_.CreateDataFile(state_.ProgramIndex))
-        reportFailure(kWriteFailedMessage);
-    countProgram();
-    setIndicator(state_.TimingCount, false);
-    showFields();
+    ScheduleStep step;
+    const FileError error = file_.readImage(step.fileBefore);
+    if (error.failed()) {
+        reportFailure(readFailedMessage(filePath()), error);
+        return;
+    }
+    step.name = "全部清空";
+    step.fileAfter = DataFile::emptyImage(state_.ProgramIndex);
+    EditorView after = view();
+    after.state.ShownNo = 0;
+    after.state.TimingCount = 0;
+    after.indicator = indicatorText(0, 0, false);
+    step.shownBefore = view();
+    step.shownAfter = after;
+    applyStep(std::move(step));
 }
 
 void TimingEditor::showPosition(const std::vector<int>& positions, int position, bool trailingBlank)
 {
     const auto entry = file_.LoadTiming(state_.ProgramIndex, position, state_.EntryBuffer);
     if (!entry) {
-        reportFailure(kReadFailedMessage);
+        reportFailure(readFailedMessage(filePath()), {});
         return;
     }
     state_.ShownNo = position;

@@ -15,6 +15,7 @@ public:
     struct Shown {
         QString text;
         Icon icon;
+        QString informative;
     };
     QList<Shown> messages;
     QList<QString> questions;
@@ -27,7 +28,10 @@ public:
     QList<int> weekPlans;       // run program of each opened week plan
     bool openWindows = false;   // the check list and the week plan open for real, modally
 
-    void message(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
+    void message(QWidget*, const QString& text, Icon icon, const QString& informative) override
+    {
+        messages.append({text, icon, informative});
+    }
     bool confirm(QWidget*, const QString& text) override
     {
         questions.append(text);
