@@ -1,6 +1,5 @@
 #pragma once
-// Why a timing file could not be used, in words for the user.
-#include <string>
+// Why a timing file could not be used; ui/FileFailureText words it for the user.
 
 namespace tavisto {
 
@@ -11,6 +10,7 @@ struct FileError {
         Busy,        // another program holds the file
         NotRegular,  // a folder, a pipe or a device where the file should be
         Replaced,    // another program put a different file at the held file's name
+        Damaged,     // a write in place failed and what it changed could not be put back; `code` tells why
     };
     Kind kind = Kind::None;
     int code = 0;
@@ -18,8 +18,5 @@ struct FileError {
     static FileError system(int code) { return {Kind::System, code}; }
     explicit operator bool() const { return kind != Kind::None; }
 };
-
-// "另一个程序正在使用这个文件", "这不是普通文件", or the system's own reason.
-std::string reasonText(const FileError& error);
 
 }  // namespace tavisto

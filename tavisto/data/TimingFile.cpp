@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -158,6 +159,7 @@ std::string realPath(const std::string& path)
 void TimingFile::startUp()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 TimingFile::TimingFile(TimingFile&& other) noexcept
@@ -177,12 +179,13 @@ TimingFile& TimingFile::operator=(TimingFile&& other) noexcept
     return *this;
 }
 
-// A link in the path leads to its file; a name not there yet lies in its real folder.
-FileError TimingFile::resolve(const std::string& path)
+// A link in the folder's path leads to its folder; a link at the name leads to its file only when
+// `followLink`. A name not there yet lies in its real folder.
+FileError TimingFile::resolve(const std::string& path, bool followLink)
 {
-    std::string target = realPath(path);
+    std::string target = followLink ? realPath(path) : std::string();
     if (target.empty()) {
-        if (errno != ENOENT)
+        if (followLink && errno != ENOENT)
             return lastError();
         const std::string folder = realPath(folderOf(path));
         if (folder.empty())
@@ -199,7 +202,7 @@ FileError TimingFile::resolve(const std::string& path)
 FileError TimingFile::open(const std::string& path)
 {
     close();
-    FileError error = resolve(path);
+    FileError error = resolve(path, true);
     struct stat found { };
     // Not opened at all when it is not a regular file: a device can act on being opened.
     if (!error && ::fstatat(folder_, name_.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0)
@@ -219,7 +222,8 @@ FileError TimingFile::open(const std::string& path)
 FileError TimingFile::create(const std::string& path, const TimingFile& held)
 {
     close();
-    FileError error = resolve(path);
+    // The user chose this name: a link there is replaced by the save, whatever it leads to.
+    FileError error = resolve(path, false);
     struct stat found { };
     // A file that is there already is held from now on, but not emptied: the save replaces it.
     if (!error && ::fstatat(folder_, name_.c_str(), &found, AT_SYMLINK_NOFOLLOW) == 0
@@ -308,11 +312,33 @@ FileError TimingFile::replace(const std::vector<std::uint8_t>& image, bool overO
     return error;
 }
 
+// All or nothing: nothing is written unless the whole image fits, and what a failed write changed
+// is put back before the failure is told.
 FileError TimingFile::writeInPlace(const std::vector<std::uint8_t>& image) const
 {
-    if (!writeAll(fd_, image) || ::fsync(fd_) != 0)
-        return FileError::system(errno);
-    return {};
+    std::vector<std::uint8_t> old;
+    if (const FileError error = readFrom(fd_, static_cast<std::size_t>(-1), old))
+        return error;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && image.size() > limit.rlim_cur)
+        return FileError::system(EFBIG);
+    const auto length = static_cast<off_t>(image.size());
+    // The blocks for the new length are taken before the first byte changes. A file system that
+    // cannot reserve them gets the write all the same: a failure is put back as any other.
+    int error = image.size() > old.size() ? ::posix_fallocate(fd_, 0, length) : 0;
+    if (error == EOPNOTSUPP || error == EINVAL)
+        error = 0;
+    if (error == 0 && !(writeAll(fd_, image) && ::ftruncate(fd_, length) == 0 && ::fsync(fd_) == 0))
+        error = errno;
+    if (error == 0)
+        return {};
+    return restore(old) ? FileError::system(error) : FileError{FileError::Kind::Damaged, error};
+}
+
+bool TimingFile::restore(const std::vector<std::uint8_t>& old) const
+{
+    return writeAll(fd_, old) && ::ftruncate(fd_, static_cast<off_t>(old.size())) == 0 && ::fsync(fd_) == 0;
 }
 
 FileError TimingFile::writeReplacement(const std::vector<std::uint8_t>& image, bool inPlaceAllowed)

@@ -12,8 +12,8 @@ namespace tavisto {
 
 class TimingFile {
 public:
-    // Once at program start: a write beyond the file size limit fails and is reported instead
-    // of ending the program.
+    // Once at program start: a write beyond the file size limit or to a pipe nobody reads fails
+    // and is reported instead of ending the program.
     static void startUp();
 
     TimingFile() = default;
@@ -27,9 +27,10 @@ public:
     // The path is resolved here, once: later saves go to this folder and this name whatever
     // links are put in its way.
     FileError open(const std::string& path);
-    // The path a new set will be saved to, resolved once. A file that is there already is held
-    // from now on (together with `held` when it is that one), but nothing on disk changes before
-    // replace(). Fails when the folder does not exist or may not be written.
+    // The path a new set will be saved to, its folder resolved once. A file that is there already
+    // is held from now on (together with `held` when it is that one), but nothing on disk changes
+    // before replace(). A link at the name is not followed: the save puts a file in its place.
+    // Fails when the folder does not exist or may not be written.
     FileError create(const std::string& path, const TimingFile& held);
     void close();
     bool isOpen() const { return folder_ >= 0; }
@@ -40,7 +41,8 @@ public:
     // flushed and renamed over it, which is then the file held; written in place through the held
     // file when a new file could not keep its owner and group or its other hard links. Replaced
     // when the name now leads to a file other than the held one, unless `overOther`. On failure
-    // the file at the name is left as it was, and the held file stays held.
+    // the file at the name is left as it was (Damaged when an in-place write could not be undone),
+    // and the held file stays held.
     FileError replace(const std::vector<std::uint8_t>& image, bool overOther);
 
     // The first `limit` bytes of a file, for looking only: without holding or locking it, so
@@ -48,9 +50,10 @@ public:
     static FileError peek(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes);
 
 private:
-    FileError resolve(const std::string& path);
+    FileError resolve(const std::string& path, bool followLink);
     void removeLeftovers() const;
     FileError writeInPlace(const std::vector<std::uint8_t>& image) const;
+    bool restore(const std::vector<std::uint8_t>& old) const;
     FileError writeReplacement(const std::vector<std::uint8_t>& image, bool inPlaceAllowed);
 
     int folder_ = -1;   // the folder the path led to when it was opened or created

@@ -63,17 +63,5 @@
         <source>--program goes with --week or --check</source>
         <translation>--program 须与 --week 或 --check 一起使用</translation>
     </message>
-    <message>
-        <source>another program is using this file</source>
-        <translation>另一个程序正在使用这个文件</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>这不是普通文件</translation>
-    </message>
-    <message>
-        <source>replaced by another program</source>
-        <translation>文件已被其他程序替换</translation>
-    </message>
 </context>
 </TS>

@@ -191,12 +191,12 @@ void FileCommandsTest::heldFilesAreNotShared()
     writeFileBytes(file, freshFile());
     MainWindowFixture f;
     open(f, file);
-    QVERIFY(!lockableByOthers(file));
+    QVERIFY(!HeldElsewhere(file).holds());
     f.click(kNewFileButton);  // nothing changed: the file is let go without a question
-    QVERIFY(lockableByOthers(file));
+    QVERIFY(HeldElsewhere(file).holds());
 
     // A file another program holds can neither be opened nor replaced.
-    lockElsewhere(file);
+    const HeldElsewhere other(file);
     open(f, file);
     QCOMPARE(f.dialogs.texts().last(), QStringLiteral("打开文件失败！"));
     QCOMPARE(f.dialogs.messages.last().details, file + QStringLiteral("\n另一个程序正在使用这个文件"));
@@ -259,7 +259,7 @@ void FileCommandsTest::failedSaveOffersAnotherFile()
     QCOMPARE(fileBytes(path("rescued.mtf"))[2049], '\x07');
     QCOMPARE(f.window.windowTitle(), QStringLiteral("RA3vorerizid---") + path("rescued.mtf"));
     QCOMPARE(f.state().Document.Modified, 0);
-    QVERIFY(!lockableByOthers(path("rescued.mtf")));
+    QVERIFY(!HeldElsewhere(path("rescued.mtf")).holds());
 }
 
 // Edits saved after another program deleted or renamed the open file reach the file's path, with
@@ -329,7 +329,7 @@ void FileCommandsTest::notATimingFile()
     QCOMPARE(f.window.windowTitle(), title);
     QCOMPARE(f.text(kStartHourEdit), QStringLiteral("06"));
     QCOMPARE(f.state().Document.Modified, 1);
-    QVERIFY(!lockableByOthers(path("mine.mtf")));
+    QVERIFY(!HeldElsewhere(path("mine.mtf")).holds());
 
     f.dialogs.messages.clear();
     f.dialogs.answers << Dialogs::Answer::Yes << Dialogs::Answer::Yes;  // save, and take the text
@@ -377,12 +377,12 @@ void FileCommandsTest::saveQuestion()
         QVERIFY(!saved);
         QVERIFY(f.state().Document.FileAttached() && f.window.isVisible());
         QCOMPARE(f.state().Document.Modified, 1);
-        QVERIFY(!lockableByOthers(file));
+        QVERIFY(!HeldElsewhere(file).holds());
         return;
     case Dialogs::Answer::Yes: QVERIFY(saved); break;
     default: QVERIFY(!saved);
     }
-    QVERIFY(lockableByOthers(file));
+    QVERIFY(HeldElsewhere(file).holds());
     QCOMPARE(f.state().Document.Modified, 0);
     QCOMPARE(f.window.isVisible(), command != QLatin1String("close"));
     QCOMPARE(bool(f.state().Document.NewFile), command == QLatin1String("new"));

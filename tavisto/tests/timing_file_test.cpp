@@ -79,7 +79,8 @@ struct Folder {
 };
 
 // One way a file can be in the way: the folder as it is made, what happens between the open of a.mtf
-// and its save (as the editing user), what the open and the save give, and what must hold afterwards.
+// (or its choice for a new set) and its save (as the editing user), what the open and the save give,
+// and what must hold afterwards.
 struct Fault {
     const char* name;
     void (*prepare)(Folder&);
@@ -87,6 +88,7 @@ struct Fault {
     FileError::Kind open, save;
     bool (*holds)(const Folder&);
     bool needsRoot = false;
+    bool newSet = false;
 };
 
 using K = FileError::Kind;
@@ -95,6 +97,11 @@ void nothing(const Folder&)
 void plainFile(Folder& f)
 {
     f.write("a.mtf", freshFile());
+}
+void sizeLimit(const Folder&)
+{
+    rlimit small{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &small);
 }
 
 const Fault kFaults[] = {
@@ -165,13 +172,31 @@ const Fault kFaults[] = {
              && f.hidden() == QStringList{".a.mtf.InUse1", ".a.mtf.Xk3pQ", ".b.mtf.Xk3pQ9"};
      }},
     // A full device: the file stays as it was, and no scrap is left.
-    {"file size limit", [](Folder& f) { f.write("a.mtf", patternFile(20000)); },
-     [](const Folder&) {
-         rlimit small{1000, 1000};
-         ::setrlimit(RLIMIT_FSIZE, &small);
-     },
-     K::None, K::System,
+    {"file size limit", [](Folder& f) { f.write("a.mtf", patternFile(20000)); }, sizeLimit, K::None,
+     K::System,
      [](const Folder& f) { return f.bytes("a.mtf") == patternFile(20000) && f.hidden().isEmpty(); }},
+    // Written in place, a save that does not fit changes no byte and not the length.
+    {"hard-linked short file over the size limit",
+     [](Folder& f) {
+         f.write("a.mtf", patternFile(300));
+         ::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf")));
+     },
+     sizeLimit, K::None, K::System,
+     [](const Folder& f) {
+         return f.bytes("a.mtf") == patternFile(300) && f.status("a.mtf").st_ino == f.status("b.mtf").st_ino;
+     }},
+    // A link at the chosen name is replaced by the saved file; where it led stays as it was.
+    {"new set saved onto a link",
+     [](Folder& f) {
+         f.write("victim", patternFile(20000));
+         QFile::link(f.path("victim"), f.path("a.mtf"));
+     },
+     nothing, K::None, K::None,
+     [](const Folder& f) {
+         return !QFileInfo(f.path("a.mtf")).isSymLink() && isSaved(f.bytes("a.mtf"))
+             && f.bytes("victim") == patternFile(20000);
+     },
+     false, true},
 };
 
 }  // namespace
@@ -241,7 +266,9 @@ private slots:
             TimingDocument::startUp();
             TimingDocument document;
             TimingSet set;
-            if (document.open(folder.path("a.mtf").toStdString(), set).kind != fault.open)
+            const std::string file = folder.path("a.mtf").toStdString();
+            document.newFile(set);
+            if ((fault.newSet ? document.takePath(file) : document.open(file, set)).kind != fault.open)
                 return 1;
             if (fault.open == K::None) {
                 fault.meddle(folder);

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "AppSetup.h"
+#include "FileFailureText.h"
 #include "FindingText.h"
 #include "ScheduleText.h"
 #include "TimingDocument.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QLocale>
 #include <cstdio>
-#include <cstring>
 
 namespace tavisto {
 
@@ -83,29 +83,29 @@ void complain(const QString& message)
     std::fprintf(stderr, "tavisto: %s\n", message.toLocal8Bit().constData());
 }
 
-// Why the file could not be read, in the command line's language; the system's reasons already are.
-QString reasonFor(const FileError& error)
-{
-    switch (error.kind) {
-    case FileError::Kind::Busy: return CommandLineText::tr("another program is using this file");
-    case FileError::Kind::NotRegular: return CommandLineText::tr("not a regular file");
-    case FileError::Kind::Replaced: return CommandLineText::tr("replaced by another program");
-    case FileError::Kind::System:
-    case FileError::Kind::None: break;
-    }
-    return QString::fromLocal8Bit(std::strerror(error.code));
-}
-
 // Reads FILE without taking it from a program that holds it; says why on standard error when it cannot.
 // `findings`: what in it no timing file written by this program holds.
-bool readForOutput(const QString& path, TimingSet& timings, std::vector<TimingFileFinding>& findings)
+bool readForOutput(const QString& path, FindingLanguage language, TimingSet& timings,
+                   std::vector<TimingFileFinding>& findings)
 {
     if (const FileError error =
             TimingDocument::peek(QFile::encodeName(path).toStdString(), timings, findings)) {
-        complain(CommandLineText::tr("cannot read %1: %2").arg(path, reasonFor(error)));
+        complain(CommandLineText::tr("cannot read %1: %2").arg(path, fileFailureReason(error, language)));
         return false;
     }
     return true;
+}
+
+// What in FILE no timing file holds, on standard error after the output: a damaged or foreign file
+// is never passed as a sound one. Gives the exit status.
+int withFileFindings(int status, const QString& path, const std::vector<TimingFileFinding>& findings,
+                     FindingLanguage language)
+{
+    if (status == kExitFailure)
+        return status;
+    for (const TimingFileFinding& finding : findings)
+        complain(QStringLiteral("%1: %2").arg(path, findingText(finding, language)));
+    return findings.empty() ? status : kExitFindings;
 }
 
 // The lines, each ended by a newline; false (said on standard error) when they did not arrive whole.
@@ -127,15 +127,15 @@ int printSchedule(const QString& path, FindingLanguage language)
 {
     TimingSet timings;
     std::vector<TimingFileFinding> findings;
-    if (!readForOutput(path, timings, findings) || !writeLines(scheduleLines(timings)))
+    if (!readForOutput(path, language, timings, findings))
         return kExitFailure;
-    for (const TimingFileFinding& finding : findings)
-        complain(QStringLiteral("%1: %2").arg(path, findingText(finding, language)));
-    return findings.empty() ? kExitOk : kExitFindings;
+    return withFileFindings(writeLines(scheduleLines(timings)) ? kExitOk : kExitFailure, path, findings,
+                            language);
 }
 
-// --week and --check: the week of one standard program, as events or as findings.
-int printWeek(const QCommandLineParser& parser)
+// --week and --check: the week of one standard program, as events or as findings; what does not
+// look like a timing file on standard error, as --print tells it.
+int printWeek(const QCommandLineParser& parser, FindingLanguage language)
 {
     const bool check = parser.isSet(kCheckOption);
     TimingSet timings;
@@ -148,22 +148,23 @@ int printWeek(const QCommandLineParser& parser)
             return kExitFailure;
         }
     }
-    std::vector<TimingFileFinding> oddities;  // the week itself shows what matters of them
-    if (!readForOutput(parser.value(check ? kCheckOption : kWeekOption), timings, oddities))
+    const QString path = parser.value(check ? kCheckOption : kWeekOption);
+    std::vector<TimingFileFinding> oddities;
+    if (!readForOutput(path, language, timings, oddities))
         return kExitFailure;
     const WeekPlan plan = expandWeek(timings, program ? program : playedProgram(timings));
     QStringList lines;
     if (!check) {
         for (const WeekEvent& event : plan.events)
             lines << QString::fromStdString(weekLine(event));
-        return writeLines(lines) ? kExitOk : kExitFailure;
+        return withFileFindings(writeLines(lines) ? kExitOk : kExitFailure, path, oddities, language);
     }
     const std::vector<Finding> findings = checkWeek(timings, plan);
     for (const Finding& finding : findings)
         lines << QString::fromStdString(findingLine(finding));
     if (!writeLines(lines))
         return kExitFailure;
-    return passes(findings) ? kExitOk : kExitFindings;
+    return withFileFindings(passes(findings) ? kExitOk : kExitFindings, path, oddities, language);
 }
 
 // Whether the arguments ask for the window, opening `fileToOpen` if they name one.
@@ -214,7 +215,7 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& fileToOpen)
         return kExitFailure;
     }
     return parser.isSet(kPrintOption) ? printSchedule(parser.value(kPrintOption), language)
-                                      : printWeek(parser);
+                                      : printWeek(parser, language);
 }
 
 }  // namespace tavisto

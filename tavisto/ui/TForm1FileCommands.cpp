@@ -1,6 +1,7 @@
 // New, open and save of timing files, and the question about unsaved changes.
 #include "TForm1.h"
 
+#include "FileFailureText.h"
 #include "FindingText.h"
 #include "TForm2.h"
 
@@ -46,7 +47,7 @@ std::string systemPath(const QString& path)
 void TForm1::showFileFailure(const QString& text, const QString& path, const FileError& error)
 {
     dialogs_.message(this, Dialogs::Kind::Error, text, Dialogs::Buttons::Ok, {},
-                     path + QLatin1Char('\n') + QString::fromStdString(reasonText(error)));
+                     path + QLatin1Char('\n') + fileFailureReason(error, FindingLanguage::Chinese));
 }
 
 bool TForm1::SaveBuftoFile(const QString& path)

@@ -1,12 +1,10 @@
 #pragma once
-// Files on disk as the tests look at them: their bytes, whether another program could take them, and a
-// device that takes only so many bytes.
+// Files on disk as the tests look at them: their bytes, a hold as another program's, and a device that
+// takes only so many bytes.
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
-#include <QThread>
 #include <csignal>
+#include <sys/file.h>
 #include <sys/resource.h>
 
 namespace tavisto {
@@ -52,20 +50,20 @@ inline void writeFileBytes(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-// Whether another process could take the file's lock right now.
-inline bool lockableByOthers(const QString& path)
-{
-    return QProcess::execute(QStringLiteral("flock"), {QStringLiteral("-n"), path, QStringLiteral("true")})
-        == 0;
-}
+// Holds the file as another program would, while it lives. A flock lock belongs to an open file, so
+// an open of our own conflicts just as another process's would.
+class HeldElsewhere {
+public:
+    explicit HeldElsewhere(const QString& path) : file_(path)
+    {
+        held_ = file_.open(QIODevice::ReadOnly) && ::flock(file_.handle(), LOCK_EX | LOCK_NB) == 0;
+    }
+    bool holds() const { return held_; }
 
-// Another program takes the file's lock for a few seconds; returns once it holds it.
-inline void lockElsewhere(const QString& path)
-{
-    QProcess::startDetached(QStringLiteral("flock"), {path, QStringLiteral("sleep"), QStringLiteral("3")});
-    for (QDeadlineTimer deadline(3000); lockableByOthers(path) && !deadline.hasExpired();)
-        QThread::msleep(10);
-}
+private:
+    QFile file_;
+    bool held_;
+};
 
 // Runs body as on a device that takes no more than `limit` bytes per file: writes beyond fail with EFBIG.
 template<typename Body>
