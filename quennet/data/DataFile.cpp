@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <map>
 #include <utility>
 
@@ -16,6 +15,7 @@ namespace quennet {
 namespace {
 const char kDirectoryName[] = "C:\\DSData";
 const char kFileName[] = "C:\\DSdata\\UserDS.KQD";
+const char kBackupSuffix[] = ".bak";
 
 // Everything the file holds, up to its end.
 std::optional<std::vector<std::uint8_t>> readWhole(HeldFile& file, FileError& error)
@@ -55,7 +55,7 @@ DataFile::DataFile(std::string driveFolder, FileAccess& access)
 
 std::string DataFile::filePath() const
 {
-    return held_ ? heldPath_ : hostPath(driveFolder_, kFileName);
+    return held_ ? heldPath_ : hostPath(access_, driveFolder_, kFileName);
 }
 
 TimingEntry DataFile::defaultEntry(int position)
@@ -117,15 +117,24 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
 {
     held_.reset();
     history_.clear();
-    std::error_code ignored;
-    std::filesystem::create_directories(hostPath(driveFolder_, kDirectoryName), ignored);
-
-    const std::string path = filePath();
+    const std::string folderPath = hostPath(access_, driveFolder_, kDirectoryName);
     FileError error;
-    std::unique_ptr<HeldFile> file = access_.open(path, FileAccess::Mode::ReadWrite, error);
+    FileError ignored;  // a folder that could not be made is missing below
+    access_.makeFolders(folderPath, ignored);
+
+    // The folder is taken once: every file below is found in it, whatever becomes of its path.
+    const std::string path = filePath();
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const std::unique_ptr<Folder> folder = access_.openFolder(folderPath, error);
+    if (!folder)
+        return {error.kind == FileError::Kind::Missing ? OpenOutcome::NotCreated : OpenOutcome::Refused,
+                programIndex, error};
+    folder->removeLeftovers(name);
+    folder->removeLeftovers(name + kBackupSuffix);
+    std::unique_ptr<HeldFile> file = folder->open(name, FileAccess::Mode::ReadWrite, error);
     if (!file && error.kind == FileError::Kind::Missing) {
         // Only a file that is not there at all is made anew.
-        file = access_.create(path, emptyImage(programIndex), false, error);
+        file = folder->create(name, emptyImage(programIndex), false, error);
         if (!file)
             return {OpenOutcome::NotCreated, programIndex, error};
         hold(std::move(file), path);
@@ -142,9 +151,7 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
         return {OpenOutcome::Opened, stored, {}};
     }
     // Replacing loses the old content, so it survives beside the file first.
-    const std::optional<std::vector<std::uint8_t>> old = readWhole(*file, error);
-    if (!old || !access_.create(path + ".bak", *old, true, error)
-        || !file->replaceWith(emptyImage(programIndex), error))
+    if (!file->copyTo(name + kBackupSuffix, error) || !file->replaceWith(emptyImage(programIndex), error))
         return {OpenOutcome::NotReplaced, programIndex, error};
     hold(std::move(file), path);
     return {OpenOutcome::Replaced, programIndex, {}};

@@ -4,9 +4,9 @@
 // file itself, holds it exclusively while it works, and closes it before returning.
 #include "DataFileLayout.h"
 #include "FileAccess.h"
-#include "LockedFile.h"
 #include "ProgramTable.h"
 #include "ScheduleHistory.h"
+#include "SystemFiles.h"
 #include "TimingEntry.h"
 
 #include <array>

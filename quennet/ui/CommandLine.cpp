@@ -3,7 +3,7 @@
 #include "AppSetup.h"
 #include "CheckListTexts.h"
 #include "DataFile.h"
-#include "LockedFile.h"
+#include "StandardOutput.h"
 #include "WeekCheck.h"
 #include "WeekText.h"
 

@@ -3,8 +3,8 @@
 #include "AppSetup.h"
 #include "CommandLine.h"
 #include "DataFile.h"
-#include "LockedFile.h"
 #include "QtDialogs.h"
+#include "SystemFiles.h"
 #include "TimingEditor.h"
 
 #include <QApplication>

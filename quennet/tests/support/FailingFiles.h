@@ -1,9 +1,10 @@
 #pragma once
-// The system's files on a card that fails on demand: every read, or every write into a held file,
-// from when it is told until it is healed, or only the next few writes (a new file in the old one's
-// place counts as a write).
+// The system's files on a card that fails on demand, from when it is told until it is healed: every
+// read, every write into a held file (or only the next few; a new file in the old one's place counts
+// as a write), every sync, every new file in a held file's place or beside it, every new file, or
+// every look at or making of a folder.
 #include "FileAccess.h"
-#include "LockedFile.h"
+#include "SystemFiles.h"
 
 #include <QString>
 
@@ -11,20 +12,32 @@ namespace quennet::testing {
 
 class FailingFiles final : public quennet::FileAccess {
 public:
-    QString readFault;  // the system's reason for the failure; empty: no fault
+    // The system's reason for each kind of failure; empty: no fault.
+    QString readFault;
     QString writeFault;
+    QString syncFault;
+    QString replaceFault;  // replaceWith and copyTo
+    QString createFault;
+    QString folderFault;      // openFolder, makeFolders and names
     int failingWrites = -1;   // how many writes fail before the card heals by itself; -1: all
     bool tornWrites = false;  // a failing write puts the first half of its bytes on the card first
 
-    std::unique_ptr<quennet::HeldFile> open(const std::string& path, Mode mode,
-                                            quennet::FileError& error) override
+    std::unique_ptr<quennet::Folder> openFolder(const std::string& path, quennet::FileError& error) override
     {
-        return failing(quennet::systemFileAccess().open(path, mode, error));
+        if (fails(folderFault, error))
+            return nullptr;
+        std::unique_ptr<quennet::Folder> folder = quennet::systemFileAccess().openFolder(path, error);
+        return folder ? std::make_unique<FailingFolder>(std::move(folder), *this) : nullptr;
     }
-    std::unique_ptr<quennet::HeldFile> create(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                                              bool replace, quennet::FileError& error) override
+    bool makeFolders(const std::string& path, quennet::FileError& error) override
     {
-        return failing(quennet::systemFileAccess().create(path, bytes, replace, error));
+        return !fails(folderFault, error) && quennet::systemFileAccess().makeFolders(path, error);
+    }
+    std::optional<std::vector<std::string>> names(const std::string& path, quennet::FileError& error) override
+    {
+        if (fails(folderFault, error))
+            return std::nullopt;
+        return quennet::systemFileAccess().names(path, error);
     }
 
 private:
@@ -51,11 +64,19 @@ private:
             return false;
         }
         std::optional<long> length(quennet::FileError& error) const override { return file_->length(error); }
-        bool sync(quennet::FileError& error) override { return file_->sync(error); }
+        bool sync(quennet::FileError& error) override
+        {
+            return !fails(files_.syncFault, error) && file_->sync(error);
+        }
         bool isAt(const std::string& path) const override { return file_->isAt(path); }
         bool replaceWith(const std::vector<std::uint8_t>& bytes, quennet::FileError& error) override
         {
-            return !writeFails(error) && file_->replaceWith(bytes, error);
+            return !writeFails(error) && !fails(files_.replaceFault, error)
+                && file_->replaceWith(bytes, error);
+        }
+        bool copyTo(const std::string& name, quennet::FileError& error) override
+        {
+            return !fails(files_.replaceFault, error) && file_->copyTo(name, error);
         }
 
     private:
@@ -69,6 +90,31 @@ private:
         }
 
         std::unique_ptr<quennet::HeldFile> file_;
+        FailingFiles& files_;
+    };
+
+    class FailingFolder final : public quennet::Folder {
+    public:
+        FailingFolder(std::unique_ptr<quennet::Folder> folder, FailingFiles& files)
+            : folder_(std::move(folder)), files_(files)
+        { }
+        std::unique_ptr<quennet::HeldFile> open(const std::string& name, quennet::FileAccess::Mode mode,
+                                                quennet::FileError& error) override
+        {
+            return files_.failing(folder_->open(name, mode, error));
+        }
+        std::unique_ptr<quennet::HeldFile> create(const std::string& name,
+                                                  const std::vector<std::uint8_t>& bytes, bool replace,
+                                                  quennet::FileError& error) override
+        {
+            if (fails(files_.createFault, error))
+                return nullptr;
+            return files_.failing(folder_->create(name, bytes, replace, error));
+        }
+        void removeLeftovers(const std::string& name) override { folder_->removeLeftovers(name); }
+
+    private:
+        std::unique_ptr<quennet::Folder> folder_;
         FailingFiles& files_;
     };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Building and inspecting data files byte by byte in tests.
 #include "DataFileLayout.h"
-#include "LockedFile.h"
+#include "SystemFiles.h"
 #include "TimingEntry.h"
 
 #include <QByteArray>
