@@ -7,15 +7,51 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <grp.h>
+#include <map>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quennet;
 using namespace quennet::testing;
+
+namespace {
+constexpr uid_t kUser = 65534;   // who edits in a child process, when the tests run as root
+constexpr gid_t kShared = 4321;  // a group the user is in
+
+// The exit status of body run in a child process, -1 when it did not exit.
+template<typename Body>
+int inChild(Body body)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(body());
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Owner, group and mode as "65534:4321 660".
+QString permissionsOf(const QString& path)
+{
+    struct stat status { };
+    if (::lstat(path.toLocal8Bit().constData(), &status) != 0)
+        return "missing";
+    return QString("%1:%2 %3").arg(status.st_uid).arg(status.st_gid).arg(status.st_mode & 07777, 0, 8);
+}
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+}  // namespace
 
 class DataFileTest : public QObject {
     Q_OBJECT
@@ -196,6 +232,155 @@ private slots:
         QVERIFY(::truncate(path_.toLocal8Bit().constData(), 300) == 0);
         QCOMPARE(file_->SaveProgramIndex(2).error.kind, FileError::Kind::TooShort);
         QCOMPARE(readAll(path_), bytes.left(300));
+    }
+
+    // No link in the folder is ever followed: one at the data file's name is refused and nothing is
+    // written anywhere; one at the backup's name is replaced by the backup. The folder itself may
+    // be a link, and it is the folder taken at 打开文件 that the file stays in.
+    void linksAreNeverFollowed_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QByteArray>("target");
+        QTest::newRow("data file to a private file") << "userds.kqd" << QByteArray("secret\n");
+        QTest::newRow("data file to a data file") << "userds.kqd" << timingsFile(0, 3);
+        QTest::newRow("backup to a private file") << "userds.kqd.bak" << QByteArray("secret\n");
+        QTest::newRow("folder, moved while held") << QString() << QByteArray();
+    }
+    void linksAreNeverFollowed()
+    {
+        QFETCH(QString, link);
+        QFETCH(QByteArray, target);
+        QTemporaryDir elsewhere;
+        const QString folder = drive_.path() + "/dsdata";
+        const QString targetPath = elsewhere.path() + "/s.conf";
+        if (link.isEmpty()) {
+            QVERIFY(QDir().mkpath(elsewhere.path() + "/card")
+                    && QFile::link(elsewhere.path() + "/card", folder));
+            QCOMPARE(file_->OpenDataFile(1).outcome, DataFile::OpenOutcome::Created);
+            QVERIFY(QFile::rename(elsewhere.path() + "/card", elsewhere.path() + "/moved"));
+            QVERIFY(QDir().mkpath(elsewhere.path() + "/card"));
+            QVERIFY(!file_->CreateDataFile(2).failed());
+            QCOMPARE(readAll(elsewhere.path() + "/moved/userds.kqd")[101], char(2));
+            QCOMPARE(entriesOf(elsewhere.path() + "/card"), QStringList());
+            return;
+        }
+        writeAll(targetPath, target);
+        QVERIFY(QFile::setPermissions(targetPath, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QDir().mkpath(folder) && QFile::link(targetPath, folder + "/" + link));
+        const QByteArray damaged = emptyFile(4).replace(600, 1, "x");
+        if (link.endsWith(".bak")) {
+            writeDataFile(drive_.path(), damaged);
+            QCOMPARE(file_->OpenDataFile(1).outcome, DataFile::OpenOutcome::Replaced);
+            QVERIFY(!QFileInfo(path_ + ".bak").isSymLink());
+            QCOMPARE(readAll(path_ + ".bak"), damaged);
+        } else {
+            const DataFile::OpenResult result = file_->OpenDataFile(1);
+            QCOMPARE(result.outcome, DataFile::OpenOutcome::Refused);
+            QCOMPARE(QString::fromStdString(reasonText(result.error)), QString("这不是普通文件"));
+            QCOMPARE(file_->CreateDataFile(1).kind, FileError::Kind::NotRegular);
+            QCOMPARE(entriesOf(folder), QStringList({link}));
+        }
+        QCOMPARE(readAll(targetPath), target);
+        QCOMPARE(permissionsOf(targetPath), QString("%1:%2 600").arg(::getuid()).arg(::getgid()));
+    }
+
+    // The backup and the file put in the data file's place take its owner, group and mode; where
+    // the user may not give them, nobody gets more access than the old file gave.
+    void replacementsKeepPermissions_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("asUser");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("another user's private file, root edits")
+            << "65534:65534 600" << false << "65534:65534 600";
+        QTest::newRow("a group's file, root edits") << "0:4321 660" << false << "0:4321 660";
+        QTest::newRow("root's file shared with the user's group") << "0:4321 664" << true << "65534:4321 664";
+        QTest::newRow("root's file writable by all") << "0:0 676" << true << "65534:65534 666";
+    }
+    void replacementsKeepPermissions()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, asUser);
+        QFETCH(QString, after);
+        if (::geteuid() != 0)
+            QSKIP("giving files to other users takes root");
+        const QStringList parts = before.split(QRegularExpression("[: ]"));
+        writeDataFile(drive_.path(), emptyFile(4).replace(600, 1, "x"));
+        QVERIFY(::chmod(drive_.path().toLocal8Bit().constData(), 0755) == 0);
+        QVERIFY(::chmod(QFileInfo(path_).path().toLocal8Bit().constData(), 0777) == 0);
+        QVERIFY(::chown(path_.toLocal8Bit().constData(), parts[0].toUInt(), parts[1].toUInt()) == 0);
+        QVERIFY(::chmod(path_.toLocal8Bit().constData(), parts[2].toUInt(nullptr, 8)) == 0);
+        QCOMPARE(permissionsOf(path_), before);
+
+        const auto edit = [&] {
+            if (asUser && (::setgroups(1, &kShared) != 0 || ::setgid(kUser) != 0 || ::setuid(kUser) != 0))
+                return 10;
+            if (file_->OpenDataFile(1).outcome != DataFile::OpenOutcome::Replaced)
+                return 11;
+            return file_->CreateDataFile(2).failed() ? 12 : 0;  // 全部清空
+        };
+        QCOMPARE(asUser ? inChild(edit) : edit(), 0);
+        QCOMPARE(permissionsOf(path_ + ".bak"), after);
+        QCOMPARE(permissionsOf(path_), after);
+        QCOMPARE(readAll(path_)[101], char(2));
+    }
+
+    // What a killed write left behind goes on 打开文件 and before each replacement; a temporary
+    // file another program holds, and every other name, stays.
+    void leftoversAreRemoved()
+    {
+        writeDataFile(drive_.path(), timingsFile(0, 1));
+        const QString folder = QFileInfo(path_).path();
+        for (const char* name : {".userds.kqd.Ab12Cd", ".userds.kqd.bak.Xy34Zw", ".userds.kqd.Held01",
+                                 ".userds.kqd.Ab12Cd7", ".userds.kqd.bak", "userds.kqd.Ab12Cd"})
+            writeAll(folder + "/" + name, emptyFile(0));
+        HeldElsewhere writing(folder + "/.userds.kqd.Held01");
+        QVERIFY(writing.holds());
+        const QStringList kept = {".userds.kqd.Ab12Cd7", ".userds.kqd.Held01", ".userds.kqd.bak",
+                                  "userds.kqd", "userds.kqd.Ab12Cd"};
+
+        QCOMPARE(file_->OpenDataFile(0).outcome, DataFile::OpenOutcome::Opened);
+        QCOMPARE(entriesOf(folder), kept);
+        writeAll(folder + "/.userds.kqd.Late01", emptyFile(0));
+        QVERIFY(!file_->CreateDataFile(0).failed());
+        QCOMPARE(entriesOf(folder), kept);
+    }
+
+    // A card that fails at any step of 打开文件 or 关闭文件 is reported with the system's reason, and
+    // the file is as it was: no backup, no half-made file.
+    void failingStepsAreReported_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QByteArray>("old");  // empty: no file
+        QTest::addColumn<int>("outcome");
+        const QByteArray valid = timingsFile(1, 2);
+        QTest::newRow("sync on closing") << "sync" << valid << int(DataFile::OpenOutcome::Opened);
+        QTest::newRow("replacing a damaged file")
+            << "replace" << emptyFile(4).replace(600, 1, "x") << int(DataFile::OpenOutcome::NotReplaced);
+        QTest::newRow("making a missing file")
+            << "create" << QByteArray() << int(DataFile::OpenOutcome::NotCreated);
+        QTest::newRow("the folder") << "folder" << valid << int(DataFile::OpenOutcome::Refused);
+    }
+    void failingStepsAreReported()
+    {
+        QFETCH(QString, step);
+        QFETCH(QByteArray, old);
+        QFETCH(int, outcome);
+        if (!old.isEmpty())
+            writeDataFile(drive_.path(), old);
+        const std::map<QString, QString*> faults = {{"sync", &files_.syncFault},
+                                                    {"replace", &files_.replaceFault},
+                                                    {"create", &files_.createFault},
+                                                    {"folder", &files_.folderFault}};
+        *faults.at(step) = reasonOf(EIO);
+
+        const DataFile::OpenResult result = file_->OpenDataFile(1);
+        QCOMPARE(int(result.outcome), outcome);
+        const FileError error = result.opened() ? file_->SaveProgramIndex(1).error : result.error;
+        QCOMPARE(QString::fromStdString(reasonText(error)), reasonOf(EIO));
+        QCOMPARE(QFile::exists(path_), !old.isEmpty());
+        QCOMPARE(readAll(path_), old);
+        QVERIFY(!QFile::exists(path_ + ".bak"));
     }
 
     // The player's own spelling of the names reaches the file that is there.
