@@ -95,6 +95,31 @@ inline constexpr std::array<const char*, 9> kFileButtons{kFirstButton,  kLastBut
 inline constexpr char kTimingList[] = "1037";
 inline constexpr char kWeekPlanButton[] = "WeekPlanButton";  // 周计划
 
+// Check list: its tools and their windows.
+inline constexpr char kUndoButton[] = "UndoButton";               // 撤销
+inline constexpr char kRedoButton[] = "RedoButton";               // 重做
+inline constexpr char kSeriesButton[] = "SeriesButton";           // 批量添加
+inline constexpr char kCopyButton[] = "CopyButton";               // 复制到…
+inline constexpr char kShiftButton[] = "ShiftButton";             // 平移时间
+inline constexpr char kDaysZonesButton[] = "DaysZonesButton";     // 星期与分区
+inline constexpr char kDeleteSelectionButton[] = "DeleteButton";  // 删除
+inline constexpr char kSeriesDialog[] = "SeriesDialog";
+inline constexpr char kSeriesTimes[] = "SeriesTimes";
+inline constexpr char kSeriesOk[] = "SeriesOk";
+inline constexpr char kCopyDialog[] = "CopyDialog";
+inline constexpr std::array<const char*, 7> kCopyDays{"CopyDay1", "CopyDay2", "CopyDay3", "CopyDay4",
+                                                      "CopyDay5", "CopyDay6", "CopyDay7"};  // Monday first
+inline constexpr std::array<const char*, 4> kCopyZones{"CopyZone1", "CopyZone2", "CopyZone3", "CopyZone4"};
+inline constexpr char kCopyOk[] = "CopyOk";
+inline constexpr char kShiftDialog[] = "ShiftDialog";
+inline constexpr char kShiftMinutes[] = "ShiftMinutes";
+inline constexpr char kShiftOk[] = "ShiftOk";
+inline constexpr char kDaysZonesDialog[] = "DaysZonesDialog";
+inline constexpr std::array<const char*, 7> kDZDays{"DZDay1", "DZDay2", "DZDay3", "DZDay4",
+                                                    "DZDay5", "DZDay6", "DZDay7"};  // Monday first
+inline constexpr std::array<const char*, 4> kDZZones{"DZZone1", "DZZone2", "DZZone3", "DZZone4"};
+inline constexpr char kDaysZonesOk[] = "DaysZonesOk";
+
 // Week plan.
 inline constexpr char kWeekProgram[] = "WeekProgram";  // the program shown
 inline constexpr char kWeekZoom[] = "WeekZoom";

@@ -10,15 +10,20 @@
 #include "Fonts.h"
 #include "PrintPages.h"
 #include "RoomyRows.h"
+#include "SeriesTimes.h"
+#include "ToolDialogs.h"
+#include "UndoKeys.h"
 
 #include <QDateTime>
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 #include <iterator>
 
 namespace quennet {
@@ -26,23 +31,31 @@ namespace quennet {
 namespace {
 const char kPrintFailedMessage[] = "定时信息无法打印,请检查打印机或文件!";
 const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_L);
+const char kNoRoomMessage[] = "只有 %1 个空位，需要 %2 个";
+const char kLeavesDayMessage[] = "平移后下列定时的开始时间将不在 00:00–23:59 之内，没有平移：";
+const char kBadTimeMessage[] = "无法识别的时间：%1";
+const char kNoTimeMessage[] = "请输入至少一个时间，例如 08:00 或 08:00-12:00/45。";
+const char kIntegerMessage[] = "请键入一个整数。";
 }  // namespace
 
 TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       file_(file),
       dialogs_(dialogs),
+      programIndex_(programIndex),
       filePath_(QString::fromStdString(file.filePath())),
       list_(new QTreeWidget(this))
 {
     setObjectName(QString::fromLatin1(kCheckListWindow));
     setFont(dialogFont(10));
     const DialogUnits du(font());
-    setFixedSize(du.size(333, 172));
+    // The tools take a row below the Parts' own controls.
+    setFixedSize(du.size(333, 190));
 
     list_->setObjectName(QString::fromLatin1(kTimingList));
     list_->setGeometry(du.rect(7, 7, 319, 142));
     list_->setRootIsDecorated(false);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setHeaderLabels(checkListColumns());
     list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->setItemDelegate(new RoomyRows(list_));
@@ -64,15 +77,272 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
                              .arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
     connect(weekPlan, &QPushButton::clicked, this, &TimingCheckList::weekPlanClick);
 
+    undo_ =
+        addTool(QStringLiteral("撤销"), du.rect(7, 151, 40, 14), kUndoButton, &TimingCheckList::undoClick);
+    redo_ =
+        addTool(QStringLiteral("重做"), du.rect(50, 151, 40, 14), kRedoButton, &TimingCheckList::redoClick);
+    selectionTools_ = {addTool(QStringLiteral("批量添加"), du.rect(7, 169, 58, 14), kSeriesButton,
+                               &TimingCheckList::seriesClick),
+                       addTool(QStringLiteral("复制到…"), du.rect(69, 169, 58, 14), kCopyButton,
+                               &TimingCheckList::copyClick),
+                       addTool(QStringLiteral("平移时间"), du.rect(131, 169, 58, 14), kShiftButton,
+                               &TimingCheckList::shiftClick),
+                       addTool(QStringLiteral("星期与分区"), du.rect(193, 169, 58, 14), kDaysZonesButton,
+                               &TimingCheckList::daysZonesClick),
+                       addTool(QStringLiteral("删除"), du.rect(276, 169, 50, 14), kDeleteSelectionButton,
+                               &TimingCheckList::deleteClick)};
+    selectionTools_.back()->setShortcut(QKeySequence::Delete);
+    selectionTools_.front()->setToolTip(QStringLiteral("以最上面一条所选定时为样板，在多个时间各添加一条"));
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &TimingCheckList::updateTools);
+    new UndoKeys(
+        this, [this] { undoClick(); }, [this] { redoClick(); });
+
     setWindowTitle(checkListTitle(programIndex));
     table_ = QStringLiteral("程序%1").arg(programIndex + 1);
-    // An unreadable file leaves the list empty.
-    int row = 0;
-    for (const TimingEntry& entry : file.ListTimings(programIndex).value_or(std::vector<TimingEntry>{}))
-        list_->addTopLevelItem(new QTreeWidgetItem(checkListRow(++row, entry)));
+    reload({});
 
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &TimingCheckList::printList);
+}
+
+QPushButton* TimingCheckList::addTool(const QString& text, QRect rect, const char* id,
+                                      void (TimingCheckList::*click)())
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(id));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, click);
+    return button;
+}
+
+// An unreadable file leaves the list empty.
+void TimingCheckList::reload(const std::vector<int>& selection)
+{
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    entries_ = file_.ListTimings(programIndex_).value_or(std::vector<TimingEntry>{});
+    QList<QTreeWidgetItem*> rows;
+    for (const TimingEntry& entry : entries_)
+        rows.append(new QTreeWidgetItem(checkListRow(int(rows.size()) + 1, entry)));
+    list_->addTopLevelItems(rows);
+    QTreeWidgetItem* topmost = nullptr;
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        if (!std::binary_search(selection.begin(), selection.end(), int(entries_[row].EntryNo)))
+            continue;
+        if (!topmost) {
+            topmost = rows[int(row)];
+            list_->setCurrentItem(topmost, 0, QItemSelectionModel::NoUpdate);
+        }
+        rows[int(row)]->setSelected(true);
+    }
+    if (topmost)
+        list_->scrollToItem(topmost);
+    updateTools();
+}
+
+void TimingCheckList::updateTools()
+{
+    const bool selected = !list_->selectedItems().isEmpty();
+    for (QPushButton* tool : selectionTools_)
+        tool->setEnabled(selected);
+    const ScheduleHistory& history = file_.history();
+    undo_->setEnabled(history.canUndo());
+    undo_->setToolTip(history.canUndo()
+                          ? QStringLiteral("撤销：%1").arg(QString::fromStdString(history.nextUndo().name))
+                          : QStringLiteral("没有可以撤销的操作"));
+    redo_->setEnabled(history.canRedo());
+    redo_->setToolTip(history.canRedo()
+                          ? QStringLiteral("重做：%1").arg(QString::fromStdString(history.nextRedo().name))
+                          : QStringLiteral("没有可以重做的操作"));
+}
+
+std::vector<int> TimingCheckList::selectedPositions() const
+{
+    std::vector<int> positions;
+    for (QTreeWidgetItem* item : list_->selectedItems())
+        positions.push_back(entries_[std::size_t(list_->indexOfTopLevelItem(item))].EntryNo);
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+std::optional<ProgramTable> TimingCheckList::readTable()
+{
+    ProgramTable table;
+    const FileError error = file_.readProgram(programIndex_, table);
+    if (!error.failed())
+        return table;
+    dialogs_.message(this, readFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
+    return std::nullopt;
+}
+
+QString TimingCheckList::describe(const std::vector<int>& positions) const
+{
+    QStringList lines;
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        if (std::binary_search(positions.begin(), positions.end(), int(entries_[row].EntryNo)))
+            lines << checkListRow(int(row) + 1, entries_[row]).mid(0, 3).join(QStringLiteral("  "));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool TimingCheckList::applyEdit(const BulkEdit& edit, const QString& name)
+{
+    if (edit.refused()) {
+        reportRefusal(edit.refusal);
+        return false;
+    }
+    const std::vector<int> selection = selectedPositions();
+    ScheduleStep step;
+    step.name = name.toStdString();
+    step.entries = edit.changes;
+    step.shownBefore = selection;
+    step.shownAfter = selection;
+    const FileError error = file_.apply(std::move(step));
+    if (error.failed()) {
+        dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
+        return false;
+    }
+    reload(selection);
+    return true;
+}
+
+void TimingCheckList::reportRefusal(const Refusal& refusal)
+{
+    if (refusal.kind == Refusal::Kind::NoRoom)
+        dialogs_.message(this, QString::fromUtf8(kNoRoomMessage).arg(refusal.free).arg(refusal.needed),
+                         Dialogs::Icon::Warning);
+    else
+        dialogs_.message(this, QString::fromUtf8(kLeavesDayMessage), Dialogs::Icon::Warning,
+                         describe(refusal.positions));
+}
+
+// The selection goes back to the timings the step was done on, when this list did it.
+void TimingCheckList::undoClick()
+{
+    if (!file_.history().canUndo())
+        return;
+    const std::any shown = file_.history().nextUndo().shownBefore;
+    const FileError error = file_.undo();
+    if (error.failed())
+        dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
+    const auto* selection = std::any_cast<std::vector<int>>(&shown);
+    reload(selection && !error.failed() ? *selection : selectedPositions());
+}
+
+void TimingCheckList::redoClick()
+{
+    if (!file_.history().canRedo())
+        return;
+    const std::any shown = file_.history().nextRedo().shownAfter;
+    const FileError error = file_.redo();
+    if (error.failed())
+        dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
+    const auto* selection = std::any_cast<std::vector<int>>(&shown);
+    reload(selection && !error.failed() ? *selection : selectedPositions());
+}
+
+void TimingCheckList::seriesClick()
+{
+    const std::vector<int> selection = selectedPositions();
+    if (selection.empty())
+        return;
+    const int model = selection.front();
+    auto* dialog = new SeriesDialog(this, describe({model}));
+    dialog->onOk([this, dialog, model] {
+        const SeriesTimes times = parseSeriesTimes(dialog->times().toStdString());
+        QString problem;
+        if (!times.badPart.empty())
+            problem = QString::fromUtf8(kBadTimeMessage).arg(QString::fromStdString(times.badPart));
+        else if (times.starts.empty())
+            problem = QString::fromUtf8(kNoTimeMessage);
+        if (!problem.isEmpty()) {
+            dialogs_.message(dialog, problem, Dialogs::Icon::Warning);
+            return false;
+        }
+        const std::optional<ProgramTable> table = readTable();
+        if (!table)
+            return false;
+        const BulkEdit edit = addSeries(*table, programIndex_, model, times.starts);
+        return applyEdit(edit, QStringLiteral("批量添加 %1 条定时").arg(edit.changes.size()));
+    });
+    dialog->open();
+}
+
+void TimingCheckList::copyClick()
+{
+    const std::vector<int> selection = selectedPositions();
+    if (selection.empty())
+        return;
+    const auto model = std::find_if(entries_.begin(), entries_.end(), [&](const TimingEntry& entry) {
+        return entry.EntryNo == selection.front();
+    });
+    auto* dialog = new CopyDialog(this, *model);
+    dialog->onOk([this, dialog, selection] {
+        const std::optional<ProgramTable> table = readTable();
+        if (!table)
+            return false;
+        const BulkEdit edit =
+            copyTimings(*table, programIndex_, selection, dialog->dayBits(), dialog->zoneBits());
+        return applyEdit(edit, QStringLiteral("复制 %1 条定时").arg(edit.changes.size()));
+    });
+    dialog->open();
+}
+
+void TimingCheckList::shiftClick()
+{
+    const std::vector<int> selection = selectedPositions();
+    if (selection.empty())
+        return;
+    auto* dialog = new ShiftDialog(this);
+    dialog->onOk([this, dialog, selection] {
+        static const QRegularExpression minutes(QStringLiteral("^\\s*[+-]?[0-9]{1,5}\\s*$"));
+        if (!minutes.match(dialog->minutes()).hasMatch()) {
+            dialogs_.message(dialog, QString::fromUtf8(kIntegerMessage), Dialogs::Icon::None);
+            return false;
+        }
+        const std::optional<ProgramTable> table = readTable();
+        if (!table)
+            return false;
+        const BulkEdit edit =
+            shiftTimings(*table, programIndex_, selection, dialog->minutes().trimmed().toInt());
+        return applyEdit(edit, QStringLiteral("平移 %1 条定时").arg(edit.changes.size()));
+    });
+    dialog->open();
+}
+
+void TimingCheckList::daysZonesClick()
+{
+    const std::vector<int> selection = selectedPositions();
+    if (selection.empty())
+        return;
+    std::vector<TimingEntry> selected;
+    for (const TimingEntry& entry : entries_) {
+        if (std::binary_search(selection.begin(), selection.end(), int(entry.EntryNo)))
+            selected.push_back(entry);
+    }
+    auto* dialog = new DaysZonesDialog(this, selected);
+    dialog->onOk([this, dialog, selection] {
+        const std::optional<ProgramTable> table = readTable();
+        if (!table)
+            return false;
+        const BulkEdit edit =
+            setDaysAndZones(*table, programIndex_, selection, dialog->days(), dialog->zones());
+        return applyEdit(edit, QStringLiteral("设置 %1 条定时的星期与分区").arg(edit.changes.size()));
+    });
+    dialog->open();
+}
+
+// No question: the deletion can be undone.
+void TimingCheckList::deleteClick()
+{
+    const std::vector<int> selection = selectedPositions();
+    if (selection.empty())
+        return;
+    if (const std::optional<ProgramTable> table = readTable()) {
+        const BulkEdit edit = deleteTimings(*table, programIndex_, selection);
+        applyEdit(edit, QStringLiteral("删除 %1 条定时").arg(edit.changes.size()));
+    }
 }
 
 std::optional<TimingRef> TimingCheckList::run(DataFile& file, Dialogs& dialogs, int programIndex,

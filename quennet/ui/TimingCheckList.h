@@ -1,10 +1,14 @@
 #pragma once
-// A read-only table of every stored timing of one program; Ctrl+P prints it.
+// Every stored timing of one program as a table of text, and the tools that edit several of them at
+// once: each is one step of the file's history, which 撤销 and 重做 walk. Ctrl+P prints the table.
+#include "BulkEdits.h"
 #include "WeekPlan.h"
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
+class QPushButton;
 class QTreeWidget;
 
 namespace quennet {
@@ -21,16 +25,39 @@ public:
     static std::optional<TimingRef> run(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent);
 
 private:
+    QPushButton* addTool(const QString& text, QRect rect, const char* id, void (TimingCheckList::*click)());
     void fitColumns();
-    void printList();      // Ctrl+P
-    void weekPlanClick();  // 周计划
+    // The rows as the file holds them, the timings at `selection` selected; the topmost in sight.
+    void reload(const std::vector<int>& selection);
+    void updateTools();
+    std::vector<int> selectedPositions() const;  // in position order: the first is the topmost row
+    std::optional<ProgramTable> readTable();
+    QString describe(const std::vector<int>& positions) const;  // "3  07:55-08:05  外设", a line each
+    // Writes the edit as one step named `name`; says why when it is refused or cannot be written.
+    bool applyEdit(const BulkEdit& edit, const QString& name);
+    void reportRefusal(const Refusal& refusal);
+
+    void printList();       // Ctrl+P
+    void weekPlanClick();   // 周计划
+    void undoClick();       // 撤销, Ctrl+Z
+    void redoClick();       // 重做, Ctrl+Shift+Z, Ctrl+Y
+    void seriesClick();     // 批量添加
+    void copyClick();       // 复制到…
+    void shiftClick();      // 平移时间
+    void daysZonesClick();  // 星期与分区
+    void deleteClick();     // 删除, Delete
 
     DataFile& file_;
     Dialogs& dialogs_;
+    int programIndex_;
     std::optional<TimingRef> chosen_;
     QString filePath_;
     QString table_;  // "程序1", named in the proposed file name
     QTreeWidget* list_;
+    std::vector<TimingEntry> entries_;  // the rows' timings
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
+    std::vector<QPushButton*> selectionTools_;  // the tools that need a selection
 };
 
 }  // namespace quennet
