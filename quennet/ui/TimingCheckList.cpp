@@ -120,24 +120,27 @@ QPushButton* TimingCheckList::addTool(const QString& text, QRect rect, const cha
 void TimingCheckList::reload(const std::vector<int>& selection)
 {
     const QSignalBlocker quiet(list_);
+    list_->setUpdatesEnabled(false);
     list_->clear();
     entries_ = file_.ListTimings(programIndex_).value_or(std::vector<TimingEntry>{});
     QList<QTreeWidgetItem*> rows;
     for (const TimingEntry& entry : entries_)
         rows.append(new QTreeWidgetItem(checkListRow(int(rows.size()) + 1, entry)));
     list_->addTopLevelItems(rows);
-    QTreeWidgetItem* topmost = nullptr;
+    QItemSelection selected;
     for (std::size_t row = 0; row < entries_.size(); ++row) {
-        if (!std::binary_search(selection.begin(), selection.end(), int(entries_[row].EntryNo)))
-            continue;
-        if (!topmost) {
-            topmost = rows[int(row)];
-            list_->setCurrentItem(topmost, 0, QItemSelectionModel::NoUpdate);
+        if (std::binary_search(selection.begin(), selection.end(), int(entries_[row].EntryNo))) {
+            const QModelIndex index = list_->model()->index(int(row), 0);
+            selected.select(index, index);
         }
-        rows[int(row)]->setSelected(true);
     }
-    if (topmost)
-        list_->scrollToItem(topmost);
+    list_->selectionModel()->select(selected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!selected.isEmpty()) {
+        const QModelIndex topmost = selected.first().topLeft();
+        list_->selectionModel()->setCurrentIndex(topmost, QItemSelectionModel::NoUpdate);
+        list_->scrollTo(topmost);
+    }
+    list_->setUpdatesEnabled(true);
     updateTools();
 }
 
