@@ -1,6 +1,7 @@
 // The check list's tools driven through the real widgets, beside the editor they were opened from,
 // with the data file checked byte by byte.
 #include "ControlNames.h"
+#include "Controls.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
 #include "ScriptedDialogs.h"
@@ -32,10 +33,7 @@ class CheckListToolsTest : public QObject {
     template<class T = QWidget>
     T* find(const char* id) const
     {
-        T* widget = editor_->findChild<T*>(QString::fromLatin1(id));
-        if (!widget)
-            qFatal("no control %s", id);
-        return widget;
+        return control<T>(editor_.get(), id);
     }
     QTreeWidget* rows() const { return find<QTreeWidget>(kTimingList); }
     void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }

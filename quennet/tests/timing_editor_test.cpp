@@ -1,5 +1,6 @@
 // The editor driven through its real widgets, with the data file checked byte by byte.
 #include "ControlNames.h"
+#include "Controls.h"
 #include "DataFile.h"
 #include "DataFileLayout.h"
 #include "FailingFiles.h"
@@ -55,10 +56,7 @@ class TimingEditorTest : public QObject {
     template<class T = QWidget>
     T* find(const char* id) const
     {
-        T* widget = editor_->findChild<T*>(QString::fromLatin1(id));
-        if (!widget)
-            qFatal("no control %s", id);
-        return widget;
+        return control<T>(editor_.get(), id);
     }
     const EditorState& state() const { return TimingEditorProbe(*editor_).state(); }
     QString textOf(const char* id) const { return find<QLineEdit>(id)->text(); }

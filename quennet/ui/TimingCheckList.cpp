@@ -189,16 +189,20 @@ QString TimingCheckList::describe(const std::vector<int>& positions) const
     return lines.join(QLatin1Char('\n'));
 }
 
-bool TimingCheckList::applyEdit(const BulkEdit& edit, const QString& name)
+bool TimingCheckList::editProgram(const std::function<BulkEdit(const ProgramTable&)>& edit, const char* name)
 {
-    if (edit.refused()) {
-        reportRefusal(edit.refusal);
+    const std::optional<ProgramTable> table = readTable();
+    if (!table)
+        return false;
+    const BulkEdit bulk = edit(*table);
+    if (bulk.refused()) {
+        reportRefusal(bulk.refusal);
         return false;
     }
     const std::vector<int> selection = selectedPositions();
     ScheduleStep step;
-    step.name = name.toStdString();
-    step.entries = edit.changes;
+    step.name = QString::fromUtf8(name).arg(bulk.changes.size()).toStdString();
+    step.entries = bulk.changes;
     step.shownBefore = selection;
     step.shownAfter = selection;
     const FileError error = file_.apply(std::move(step));
@@ -221,24 +225,13 @@ void TimingCheckList::reportRefusal(const Refusal& refusal)
 }
 
 // The selection goes back to the timings the step was done on, when this list did it.
-void TimingCheckList::undoClick()
+void TimingCheckList::walkHistory(bool back)
 {
-    if (!file_.history().canUndo())
+    const ScheduleHistory& history = file_.history();
+    if (back ? !history.canUndo() : !history.canRedo())
         return;
-    const std::any shown = file_.history().nextUndo().shownBefore;
-    const FileError error = file_.undo();
-    if (error.failed())
-        dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
-    const auto* selection = std::any_cast<std::vector<int>>(&shown);
-    reload(selection && !error.failed() ? *selection : selectedPositions());
-}
-
-void TimingCheckList::redoClick()
-{
-    if (!file_.history().canRedo())
-        return;
-    const std::any shown = file_.history().nextRedo().shownAfter;
-    const FileError error = file_.redo();
+    const std::any shown = back ? history.nextUndo().shownBefore : history.nextRedo().shownAfter;
+    const FileError error = back ? file_.undo() : file_.redo();
     if (error.failed())
         dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
     const auto* selection = std::any_cast<std::vector<int>>(&shown);
@@ -263,11 +256,9 @@ void TimingCheckList::seriesClick()
             dialogs_.message(dialog, problem, Dialogs::Icon::Warning);
             return false;
         }
-        const std::optional<ProgramTable> table = readTable();
-        if (!table)
-            return false;
-        const BulkEdit edit = addSeries(*table, programIndex_, model, times.starts);
-        return applyEdit(edit, QStringLiteral("批量添加 %1 条定时").arg(edit.changes.size()));
+        return editProgram(
+            [&](const ProgramTable& table) { return addSeries(table, programIndex_, model, times.starts); },
+            "批量添加 %1 条定时");
     });
     dialog->open();
 }
@@ -277,17 +268,13 @@ void TimingCheckList::copyClick()
     const std::vector<int> selection = selectedPositions();
     if (selection.empty())
         return;
-    const auto model = std::find_if(entries_.begin(), entries_.end(), [&](const TimingEntry& entry) {
-        return entry.EntryNo == selection.front();
-    });
-    auto* dialog = new CopyDialog(this, *model);
+    auto* dialog = new CopyDialog(this, entryAt(selection.front()));
     dialog->onOk([this, dialog, selection] {
-        const std::optional<ProgramTable> table = readTable();
-        if (!table)
-            return false;
-        const BulkEdit edit =
-            copyTimings(*table, programIndex_, selection, dialog->dayBits(), dialog->zoneBits());
-        return applyEdit(edit, QStringLiteral("复制 %1 条定时").arg(edit.changes.size()));
+        return editProgram(
+            [&](const ProgramTable& table) {
+                return copyTimings(table, programIndex_, selection, dialog->dayBits(), dialog->zoneBits());
+            },
+            "复制 %1 条定时");
     });
     dialog->open();
 }
@@ -304,12 +291,10 @@ void TimingCheckList::shiftClick()
             dialogs_.message(dialog, QString::fromUtf8(kIntegerMessage), Dialogs::Icon::None);
             return false;
         }
-        const std::optional<ProgramTable> table = readTable();
-        if (!table)
-            return false;
-        const BulkEdit edit =
-            shiftTimings(*table, programIndex_, selection, dialog->minutes().trimmed().toInt());
-        return applyEdit(edit, QStringLiteral("平移 %1 条定时").arg(edit.changes.size()));
+        const int by = dialog->minutes().trimmed().toInt();
+        return editProgram(
+            [&](const ProgramTable& table) { return shiftTimings(table, programIndex_, selection, by); },
+            "平移 %1 条定时");
     });
     dialog->open();
 }
@@ -320,18 +305,15 @@ void TimingCheckList::daysZonesClick()
     if (selection.empty())
         return;
     std::vector<TimingEntry> selected;
-    for (const TimingEntry& entry : entries_) {
-        if (std::binary_search(selection.begin(), selection.end(), int(entry.EntryNo)))
-            selected.push_back(entry);
-    }
+    for (int position : selection)
+        selected.push_back(entryAt(position));
     auto* dialog = new DaysZonesDialog(this, selected);
     dialog->onOk([this, dialog, selection] {
-        const std::optional<ProgramTable> table = readTable();
-        if (!table)
-            return false;
-        const BulkEdit edit =
-            setDaysAndZones(*table, programIndex_, selection, dialog->days(), dialog->zones());
-        return applyEdit(edit, QStringLiteral("设置 %1 条定时的星期与分区").arg(edit.changes.size()));
+        return editProgram(
+            [&](const ProgramTable& table) {
+                return setDaysAndZones(table, programIndex_, selection, dialog->days(), dialog->zones());
+            },
+            "设置 %1 条定时的星期与分区");
     });
     dialog->open();
 }
@@ -340,12 +322,15 @@ void TimingCheckList::daysZonesClick()
 void TimingCheckList::deleteClick()
 {
     const std::vector<int> selection = selectedPositions();
-    if (selection.empty())
-        return;
-    if (const std::optional<ProgramTable> table = readTable()) {
-        const BulkEdit edit = deleteTimings(*table, programIndex_, selection);
-        applyEdit(edit, QStringLiteral("删除 %1 条定时").arg(edit.changes.size()));
-    }
+    if (!selection.empty())
+        editProgram([&](const ProgramTable& table) { return deleteTimings(table, programIndex_, selection); },
+                    "删除 %1 条定时");
+}
+
+const TimingEntry& TimingCheckList::entryAt(int position) const
+{
+    return *std::find_if(entries_.begin(), entries_.end(),
+                         [position](const TimingEntry& entry) { return entry.EntryNo == position; });
 }
 
 std::optional<TimingRef> TimingCheckList::run(DataFile& file, Dialogs& dialogs, int programIndex,

@@ -5,6 +5,7 @@
 #include "WeekPlan.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,19 +34,22 @@ private:
     std::vector<int> selectedPositions() const;  // in position order: the first is the topmost row
     std::optional<ProgramTable> readTable();
     QString describe(const std::vector<int>& positions) const;  // "3  07:55-08:05  外设", a line each
-    // Writes the edit as one step named `name`; says why when it is refused or cannot be written.
-    bool applyEdit(const BulkEdit& edit, const QString& name);
+    // Reads the program, makes `edit` of it and writes that as one step, named by `name` with the
+    // number of timings written for %1; says why when it is refused or cannot be written.
+    bool editProgram(const std::function<BulkEdit(const ProgramTable&)>& edit, const char* name);
+    const TimingEntry& entryAt(int position) const;  // the row's timing at position
     void reportRefusal(const Refusal& refusal);
 
-    void printList();       // Ctrl+P
-    void weekPlanClick();   // 周计划
-    void undoClick();       // 撤销, Ctrl+Z
-    void redoClick();       // 重做, Ctrl+Shift+Z, Ctrl+Y
-    void seriesClick();     // 批量添加
-    void copyClick();       // 复制到…
-    void shiftClick();      // 平移时间
-    void daysZonesClick();  // 星期与分区
-    void deleteClick();     // 删除, Delete
+    void printList();      // Ctrl+P
+    void weekPlanClick();  // 周计划
+    void walkHistory(bool back);
+    void undoClick() { walkHistory(true); }   // 撤销, Ctrl+Z
+    void redoClick() { walkHistory(false); }  // 重做, Ctrl+Shift+Z, Ctrl+Y
+    void seriesClick();                       // 批量添加
+    void copyClick();                         // 复制到…
+    void shiftClick();                        // 平移时间
+    void daysZonesClick();                    // 星期与分区
+    void deleteClick();                       // 删除, Delete
 
     DataFile& file_;
     Dialogs& dialogs_;
