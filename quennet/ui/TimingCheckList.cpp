@@ -153,11 +153,11 @@ void TimingCheckList::updateTools()
     undo_->setEnabled(history.canUndo());
     undo_->setToolTip(history.canUndo()
                           ? QStringLiteral("撤销：%1").arg(QString::fromStdString(history.nextUndo().name))
-                          : QStringLiteral("没有可以撤销的操作"));
+                          : QString());
     redo_->setEnabled(history.canRedo());
     redo_->setToolTip(history.canRedo()
                           ? QStringLiteral("重做：%1").arg(QString::fromStdString(history.nextRedo().name))
-                          : QStringLiteral("没有可以重做的操作"));
+                          : QString());
 }
 
 std::vector<int> TimingCheckList::selectedPositions() const
@@ -313,7 +313,7 @@ void TimingCheckList::daysZonesClick()
             [&](const ProgramTable& table) {
                 return setDaysAndZones(table, programIndex_, selection, dialog->days(), dialog->zones());
             },
-            "设置 %1 条定时的星期与分区");
+            "修改 %1 条定时的星期与分区");
     });
     dialog->open();
 }

@@ -116,7 +116,7 @@ QString SeriesDialog::times() const
 }
 
 CopyDialog::CopyDialog(QWidget* parent, const TimingEntry& model)
-    : ToolDialog(parent, kCopyDialog, QStringLiteral("复制到…"), kCopyOk)
+    : ToolDialog(parent, kCopyDialog, QStringLiteral("复制到"), kCopyOk)
 {
     fields_->addWidget(new QLabel(QStringLiteral("复制所选定时，副本的星期和分区为："), this));
     days_ = addBoxes(QStringLiteral("星期:"), kCopyDays, kDayCaptions);
@@ -152,7 +152,7 @@ QString ShiftDialog::minutes() const
 DaysZonesDialog::DaysZonesDialog(QWidget* parent, const std::vector<TimingEntry>& selection)
     : ToolDialog(parent, kDaysZonesDialog, QStringLiteral("星期与分区"), kDaysZonesOk)
 {
-    fields_->addWidget(new QLabel(QStringLiteral("勾选：加上；不勾：去掉；半勾：各条保持原样"), this));
+    fields_->addWidget(new QLabel(QStringLiteral("勾选：加上；不勾：去掉；半勾：每条定时保持原样。"), this));
     days_ = addBoxes(QStringLiteral("星期:"), kDZDays, kDayCaptions);
     zones_ = addBoxes(QStringLiteral("分区:"), kDZZones, kZoneCaptions);
     std::vector<std::uint8_t> dayBits;

@@ -12,13 +12,16 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <initializer_list>
 #include <utility>
 
@@ -85,6 +88,37 @@ DataFile::Listing schoolWeek()
     return listing;
 }
 
+// A school day entered in a minute: one bell as the model, 批量添加 for the day's other bells and
+// 复制到… for Saturday morning's; the series window and the list it leaves.
+void shootSchoolDay(const ScreenshotOptions& options, testing::ScriptedDialogs& dialogs)
+{
+    QTemporaryDir drive;
+    DataFile file(drive.path().toStdString());
+    TimingEditor editor(file, dialogs);
+    click(editor, kOpenCloseButton);
+    addTiming(editor, {{kHourEdit, "7"}, {kMinuteEdit, "50"}, {kTrack1Edit, "1"}, {kTrack2Edit, "2"}});
+    TimingCheckList list(file, dialogs, 0, &editor);
+    list.show();
+    auto* rows = list.findChild<QTreeWidget*>(QString::fromLatin1(kTimingList));
+    rows->topLevelItem(0)->setSelected(true);
+    click(list, kSeriesButton);
+    auto* series = list.findChild<QWidget*>(QString::fromLatin1(kSeriesDialog));
+    series->findChild<QPlainTextEdit*>(QString::fromLatin1(kSeriesTimes))
+        ->setPlainText(QStringLiteral("8:40 9:35, 10:30 11:25\n14:00-16:30/50"));
+    options.shoot(*series, "series");
+    click(*series, kSeriesOk);
+
+    rows->clearSelection();
+    for (int row : {0, 1, 2})
+        rows->topLevelItem(row)->setSelected(true);
+    click(list, kCopyButton);
+    auto* copy = list.findChild<QWidget*>(QString::fromLatin1(kCopyDialog));
+    for (std::size_t day = 0; day < kCopyDays.size(); ++day)
+        copy->findChild<QCheckBox*>(QString::fromLatin1(kCopyDays[day]))->setChecked(day == 5);  // 六
+    click(*copy, kCopyOk);
+    options.shoot(list, "school-day");
+}
+
 void selectKind(QWidget& editor, TimingKind kind)
 {
     auto* list = editor.findChild<QComboBox*>(QString::fromLatin1(kTypeList));
@@ -131,6 +165,7 @@ int main(int argc, char* argv[])
 
     TimingCheckList list(file, dialogs, 0);
     options.shoot(list, "check-list");
+    shootSchoolDay(options, dialogs);
     AboutBox about;
     options.shoot(about, "about");
     WeekPlanWindow plan(schoolWeek(), QString::fromStdString(file.filePath()), dialogs);
