@@ -1,5 +1,5 @@
 #pragma once
-// Why the data file could not be used, in words for the user.
+// Why the data file could not be used; ui/FileFailureText words it for the user.
 #include <string>
 
 namespace quennet {
@@ -21,8 +21,5 @@ struct FileError {
     bool failed() const { return kind != Kind::None; }
     static FileError system(std::string reason) { return {Kind::System, std::move(reason)}; }
 };
-
-// "另一个程序正在使用这个文件", "这不是普通文件", or the system's own reason.
-std::string reasonText(const FileError& error);
 
 }  // namespace quennet

@@ -20,26 +20,6 @@
         <translation>文件夹</translation>
     </message>
     <message>
-        <source>another program is using this file</source>
-        <translation>另一个程序正在使用这个文件</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>这不是普通文件</translation>
-    </message>
-    <message>
-        <source>not a timing data file</source>
-        <translation>不是定时数据文件</translation>
-    </message>
-    <message>
-        <source>the file is incomplete</source>
-        <translation>文件不完整</translation>
-    </message>
-    <message>
-        <source>deleted or renamed by another program</source>
-        <translation>文件已被别的程序删除或改名</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>多余的参数“%1”。</translation>
     </message>

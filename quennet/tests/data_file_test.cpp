@@ -76,14 +76,15 @@ class DataFileTest : public QObject {
             positions << entry.EntryNo;
         return positions;
     }
-    // A refused file: the message names it and the reason, nothing was changed, nothing is held.
-    void verifyRefused(const QString& reason)
+    // A refused file: the reason, nothing was changed, nothing is held.
+    void verifyRefused(FileError::Kind kind, const QString& systemReason = {})
     {
         const QFileInfo before(path_);
         const DataFile::OpenResult result = file_->OpenDataFile(1);
         QCOMPARE(result.outcome, DataFile::OpenOutcome::Refused);
         QVERIFY(!file_->holdsFile());
-        QCOMPARE(QString::fromStdString(reasonText(result.error)), reason);
+        QCOMPARE(result.error.kind, kind);
+        QCOMPARE(QString::fromStdString(result.error.systemReason), systemReason);
         QCOMPARE(QFileInfo(path_).lastModified(), before.lastModified());
         QVERIFY(!QFile::exists(path_ + ".bak"));
     }
@@ -172,7 +173,7 @@ private slots:
         {
             HeldElsewhere other(path_);
             QVERIFY(other.holds());
-            verifyRefused("另一个程序正在使用这个文件");
+            verifyRefused(FileError::Kind::Busy);
             QVERIFY(!file_->SaveProgramIndex(1).reached);
             QVERIFY(file_->CreateDataFile(1).failed());
             QVERIFY(store(1, 2, musicEntry(2)).failed());
@@ -208,7 +209,7 @@ private slots:
     void folderIsRefused()
     {
         QVERIFY(QDir().mkpath(path_));
-        verifyRefused(reasonOf(EISDIR));
+        verifyRefused(FileError::Kind::System, reasonOf(EISDIR));
     }
 
     // A failing device is reported, never taken for an empty or an invalid file; the close
@@ -219,7 +220,7 @@ private slots:
         writeDataFile(drive_.path(), bytes);
 
         files_.readFault = reasonOf(EIO);
-        verifyRefused(reasonOf(EIO));
+        verifyRefused(FileError::Kind::System, reasonOf(EIO));
         QVERIFY(!file_->LoadTiming(0, 1, TimingEntry{}));
         files_.readFault.clear();
         QVERIFY(file_->OpenDataFile(0).opened());
@@ -276,7 +277,7 @@ private slots:
         } else {
             const DataFile::OpenResult result = file_->OpenDataFile(1);
             QCOMPARE(result.outcome, DataFile::OpenOutcome::Refused);
-            QCOMPARE(QString::fromStdString(reasonText(result.error)), QString("这不是普通文件"));
+            QCOMPARE(result.error.kind, FileError::Kind::NotRegular);
             QCOMPARE(file_->CreateDataFile(1).kind, FileError::Kind::NotRegular);
             QCOMPARE(entriesOf(folder), QStringList({link}));
         }
@@ -377,7 +378,7 @@ private slots:
         const DataFile::OpenResult result = file_->OpenDataFile(1);
         QCOMPARE(int(result.outcome), outcome);
         const FileError error = result.opened() ? file_->SaveProgramIndex(1).error : result.error;
-        QCOMPARE(QString::fromStdString(reasonText(error)), reasonOf(EIO));
+        QCOMPARE(QString::fromStdString(error.systemReason), reasonOf(EIO));
         QCOMPARE(QFile::exists(path_), !old.isEmpty());
         QCOMPARE(readAll(path_), old);
         QVERIFY(!QFile::exists(path_ + ".bak"));

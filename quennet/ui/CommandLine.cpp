@@ -3,6 +3,7 @@
 #include "AppSetup.h"
 #include "CheckListTexts.h"
 #include "DataFile.h"
+#include "FileFailureText.h"
 #include "StandardOutput.h"
 #include "WeekCheck.h"
 #include "WeekText.h"
@@ -88,26 +89,13 @@ void addOptions(QCommandLineParser& parser)
                       CommandLineText::tr("folder")});
 }
 
+// The language of the reasons a file failed, the one the command line speaks.
+FailureLanguage failureLanguage = FailureLanguage::English;
+
 // "quennet: " and the message, on standard error.
 void complain(const QString& message)
 {
     std::fprintf(stderr, "quennet: %s\n", message.toLocal8Bit().constData());
-}
-
-// Why the file could not be used, in the command line's language; the system's reasons already are.
-QString reasonFor(const FileError& error)
-{
-    switch (error.kind) {
-    case FileError::Kind::Busy: return CommandLineText::tr("another program is using this file");
-    case FileError::Kind::NotRegular: return CommandLineText::tr("not a regular file");
-    case FileError::Kind::NotDataFile: return CommandLineText::tr("not a timing data file");
-    case FileError::Kind::TooShort: return CommandLineText::tr("the file is incomplete");
-    case FileError::Kind::Gone: return CommandLineText::tr("deleted or renamed by another program");
-    case FileError::Kind::Missing:
-    case FileError::Kind::System:
-    case FileError::Kind::None: break;
-    }
-    return QString::fromLocal8Bit(error.systemReason.c_str());
 }
 
 // True when the window is to be shown; `driveFolder` is then the folder it edits.
@@ -188,7 +176,8 @@ int writeOut(const QByteArray& text)
     FileError error;
     if (writeStandardOutput(text.toStdString(), error))
         return kExitOk;
-    complain(CommandLineText::tr("cannot write the timings: %1").arg(reasonFor(error)));
+    complain(
+        CommandLineText::tr("cannot write the timings: %1").arg(fileFailureReason(error, failureLanguage)));
     return kExitFailure;
 }
 
@@ -200,7 +189,8 @@ std::optional<DataFile::Listing> readListing(const QString& driveFolder)
     DataFile::Listing listing = file.listAllTimings();
     const QString path = QString::fromLocal8Bit(file.filePath().c_str());
     if (listing.failure.kind != FileError::Kind::None) {
-        complain(CommandLineText::tr("cannot read %1: %2").arg(path, reasonFor(listing.failure)));
+        complain(CommandLineText::tr("cannot read %1: %2")
+                     .arg(path, fileFailureReason(listing.failure, failureLanguage)));
         return std::nullopt;
     }
     if (isCutShort(listing))
@@ -276,7 +266,8 @@ std::optional<int> runWithoutWindow(int argc, char* argv[], QString& driveFolder
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quennet"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    installCommandLineTranslations(app, QLocale::system());
+    failureLanguage = installCommandLineTranslations(app, QLocale::system()) ? FailureLanguage::Chinese
+                                                                             : FailureLanguage::English;
     const std::optional<CommandLine> options = readCommandLine(app);
     return options ? writeReport(*options) : kExitFailure;
 }

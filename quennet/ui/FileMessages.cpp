@@ -1,5 +1,7 @@
 #include "FileMessages.h"
 
+#include "FileFailureText.h"
+
 namespace quennet {
 
 namespace {
@@ -28,7 +30,7 @@ QString withReason(const char* format, const QString& path, const FileError& err
 
 QString reasonOf(const FileError& error)
 {
-    return QString::fromStdString(reasonText(error));
+    return fileFailureReason(error, FailureLanguage::Chinese);
 }
 
 QString openMessage(const DataFile::OpenResult& result, const QString& path)

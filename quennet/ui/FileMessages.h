@@ -14,6 +14,7 @@ QString unreadableMessage(const FileError& error, const QString& path);
 // A command that could not read or write the file; the reason goes beside it.
 QString readFailedMessage(const QString& path);
 QString writeFailedMessage(const QString& path);
+// Why, in the windows' words (see FileFailureText).
 QString reasonOf(const FileError& error);
 
 }  // namespace quennet
