@@ -19,6 +19,13 @@ struct TimingSet {
         set.Buffer.fill(kEmptyByte);
         return set;
     }
+
+    bool operator==(const TimingSet& other) const
+    {
+        return Buffer.bytes() == other.Buffer.bytes() && RunProgram == other.RunProgram
+            && RandomEnabled == other.RandomEnabled;
+    }
+    bool operator!=(const TimingSet& other) const { return !(*this == other); }
 };
 
 }  // namespace tavisto

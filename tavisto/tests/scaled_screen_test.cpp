@@ -36,7 +36,9 @@ private slots:
         const QRect inWindow = overview.rect();
         QVERIFY(inWindow.contains(QRect(grid->mapTo(&overview, QPoint()), grid->size())));
         QList<QRect> buttons;
-        for (const char* name : {kOverviewClearButton, kOverviewEditButton, kOverviewBackButton}) {
+        for (const char* name :
+             {kOverviewClearButton, kOverviewEditButton, kWeekPlanButton, kOverviewBackButton, kUndoButton,
+              kRedoButton, kSeriesButton, kCopyToButton, kShiftButton, kDaysZonesButton}) {
             auto* button = overview.findChild<QPushButton*>(name);
             const QRect area = button->geometry();
             QVERIFY2(inWindow.contains(area) && button->isVisible(), name);

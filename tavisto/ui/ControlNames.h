@@ -85,10 +85,36 @@ inline constexpr char kEditingPanel[] = "StatusBar1Panel1";  // what is being ed
 inline constexpr char kOverviewPanel[] = "Panel1";
 inline constexpr char kOverviewHeader[] = "HeaderControl1";
 inline constexpr char kOverviewGrid[] = "StringGrid1";
-inline constexpr char kOverviewClearButton[] = "Button1";    // 清除定时
-inline constexpr char kOverviewEditButton[] = "Button2";     // 编辑定时
-inline constexpr char kOverviewBackButton[] = "Button3";     // 返回
-inline constexpr char kWeekPlanButton[] = "WeekPlanButton";  // 周计划
+inline constexpr char kOverviewClearButton[] = "Button1";      // 清除定时
+inline constexpr char kOverviewEditButton[] = "Button2";       // 编辑定时
+inline constexpr char kOverviewBackButton[] = "Button3";       // 返回
+inline constexpr char kWeekPlanButton[] = "WeekPlanButton";    // 周计划
+inline constexpr char kUndoButton[] = "UndoButton";            // 撤销
+inline constexpr char kRedoButton[] = "RedoButton";            // 重做
+inline constexpr char kSeriesButton[] = "SeriesButton";        // 批量添加
+inline constexpr char kCopyToButton[] = "CopyButton";          // 复制到…
+inline constexpr char kShiftButton[] = "ShiftButton";          // 平移时间
+inline constexpr char kDaysZonesButton[] = "DaysZonesButton";  // 星期与分区
+
+// The overview's bulk dialogs
+inline constexpr char kSeriesDialog[] = "SeriesDialog";
+inline constexpr char kSeriesTimes[] = "SeriesTimes";
+inline constexpr char kSeriesOk[] = "SeriesOk";
+inline constexpr char kCopyDialog[] = "CopyDialog";
+inline constexpr const char* kCopyDays[] = {"CopyDay1", "CopyDay2", "CopyDay3", "CopyDay4",
+                                            "CopyDay5", "CopyDay6", "CopyDay7"};  // Monday first
+inline constexpr const char* kCopyZones[] = {"CopyZone1", "CopyZone2", "CopyZone3",
+                                             "CopyZone4", "CopyZone5", "CopyZone6"};
+inline constexpr char kCopyOk[] = "CopyOk";
+inline constexpr char kShiftDialog[] = "ShiftDialog";
+inline constexpr char kShiftMinutes[] = "ShiftMinutes";
+inline constexpr char kShiftOk[] = "ShiftOk";
+inline constexpr char kDaysZonesDialog[] = "DaysZonesDialog";
+inline constexpr const char* kDaysZonesDays[] = {"DZDay1", "DZDay2", "DZDay3", "DZDay4",
+                                                 "DZDay5", "DZDay6", "DZDay7"};  // Monday first
+inline constexpr const char* kDaysZonesZones[] = {"DZZone1", "DZZone2", "DZZone3",
+                                                  "DZZone4", "DZZone5", "DZZone6"};
+inline constexpr char kDaysZonesOk[] = "DaysZonesOk";
 
 // Week plan window
 inline constexpr char kWeekPlanWindow[] = "WeekPlan";

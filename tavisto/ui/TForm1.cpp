@@ -141,6 +141,9 @@ void TForm1::connectHandlers()
         });
     }
 
+    addHistoryKeys(
+        *this, [this] { undoStep(); }, [this] { redoStep(); });
+
     // While an About window is open the status bar keeps its simple text, whatever else (a status
     // tip, a context menu) tries to show a message there.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
@@ -259,7 +262,11 @@ void TForm1::CheckBGM()
 void TForm1::CheckType()
 {
     if (state_.randomProgram()) {
-        state_.Timings.RandomEnabled = ui->RadioButton6->isChecked() ? 1 : 0;
+        TimingSet switched = state_.Timings;
+        switched.RandomEnabled = ui->RadioButton6->isChecked() ? 1 : 0;
+        applyStep(switched.RandomEnabled == 1 ? QStringLiteral("开启随机定时")
+                                              : QStringLiteral("关闭随机定时"),
+                  switched);
         state_.Document.Modified = 1;
         ReStateBar();
         return;
@@ -291,6 +298,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget->window() == this && takeDroppedSchedule(static_cast<QDropEvent*>(event)))
             return true;
     }
+    if (auto* widget = qobject_cast<QWidget*>(watched);
+        widget && widget->window() == this && passHistoryKey(watched, event))
+        return true;
     if (event->type() == QEvent::Wheel) {
         auto* list = qobject_cast<QComboBox*>(watched);
         if (list && list->window() == this && !list->hasFocus())

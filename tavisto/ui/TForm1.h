@@ -1,8 +1,10 @@
 #pragma once
 // The main window: one timing of one table at a time, the file commands and the program commands.
 
+#include "BulkEdits.h"
 #include "Dialogs.h"
 #include "EditorState.h"
+#include "ScheduleHistory.h"
 #include "WeekPlan.h"
 
 #include <QMainWindow>
@@ -33,6 +35,15 @@ public:
 
     // 打开文件 with `path` chosen in its dialog: the same question, messages and states.
     void openFile(const QString& path);
+
+    // The schedule becomes `timings` as one step of the history named `name` ("批量添加 12 条定时"),
+    // shown at once in every window; false when that changes nothing. Every change of the schedule
+    // but the store step goes through here, a whole set read from elsewhere included.
+    bool applyStep(const QString& name, const TimingSet& timings);
+
+signals:
+    // A step of the history was done, undone or redone: the schedule is not what it was.
+    void scheduleChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // the close request
@@ -67,6 +78,10 @@ private slots:
     void Button9Click();   // 关于
     void Button12Click();  // 帮助
 
+    // History: what the edit area holds is stored first, so that it is the step undone.
+    void undoStep();  // Ctrl+Z, 撤销
+    void redoStep();  // Ctrl+Shift+Z, Ctrl+Y, 重做
+
 private:
     friend class TForm1Probe;
 
@@ -98,6 +113,30 @@ private:
     bool finishFieldEdit();
     void EffectCheck();
 
+    // History
+    struct StepView {  // what the window showed, given back with a step undone or redone
+        std::uint8_t EditObject = 1;
+        TimingType Type = TimingType::Music;
+        std::uint8_t SlotNo = 1;
+        QList<int> rows;  // the overview's selection
+    };
+    using History = ScheduleHistory<StepView>;
+    StepView currentView() const;
+    void recordStore(const TimingSet& before);
+    void takeStep(bool back);
+    void showSchedule(bool reloadShown);  // the window, the overview and (reloadShown) the edit area
+    void showHistory();                   // 撤销 and 重做 of the overview
+    void startHistory();                  // a set opened or made
+
+    // Bulk tools of the overview, on its selected rows
+    std::vector<int> selectedSlots() const;
+    void applyBulk(const QString& name, const BulkOutcome& outcome);
+    void clearSelected(const QList<int>& rows);
+    void addSeries(const QString& times);
+    void copySelected(std::uint8_t days, std::uint8_t zones);
+    void shiftSelected(int minutes);
+    void setDaysZones(BitChange days, BitChange zones);
+
     // Navigation and status bar
     void showSlotNo();
     void ReStateBar();
@@ -128,6 +167,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     Dialogs& dialogs_;
     EditorState state_;
+    History history_;
     QLabel* statusPanels_[2] = {};
     QPointer<TForm2> overview_;
     QString lastOpenPath_;

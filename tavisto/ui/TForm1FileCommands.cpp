@@ -59,6 +59,7 @@ bool TForm1::SaveBuftoFile(const QString& path)
         error = state_.Document.save(state_.Timings, true);
     }
     if (!error) {
+        history_.markSaved(state_.Timings);
         showFileState();
         return true;
     }
@@ -111,6 +112,7 @@ void TForm1::Button8Click()
         return;
     state_.Document.newFile(state_.Timings);
     state_.startEditing();
+    startHistory();
     RedrawEdit();
     ReStateBar();
     loadShownTiming();
@@ -190,6 +192,7 @@ void TForm1::openChosenFile(const std::optional<QString>& path)
         if (const FileError error = state_.Document.open(systemPath(*path), state_.Timings))
             showFileFailure(QStringLiteral("打开文件失败！"), *path, error);
     }
+    startHistory();
     if (!state_.Document.FileAttached()) {
         RedrawEdit();
         ReStateBar();

@@ -18,14 +18,13 @@ void TForm1::Button11Click()
     overview_->show();
     overview_->setWindowTitle(overviewTitle(state_.selection(), state_.Timings.RandomEnabled));
     overview_->setSource(fileNameShown(), tableName(state_.selection()));
-    connect(overview_, &TForm2::clearTimingConfirmed, this, [this](int row) {
-        state_.CP.Serial = 0;
-        ClearCP(state_.CP);
-        SaveCPtoBuf(static_cast<std::uint8_t>(row + 1));
-        ReListCell(row);
-        loadShownTiming();
-        state_.Document.Modified = 1;
-    });
+    connect(overview_, &TForm2::clearTimingConfirmed, this, &TForm1::clearSelected);
+    connect(overview_, &TForm2::seriesRequested, this, &TForm1::addSeries);
+    connect(overview_, &TForm2::copyRequested, this, &TForm1::copySelected);
+    connect(overview_, &TForm2::shiftRequested, this, &TForm1::shiftSelected);
+    connect(overview_, &TForm2::daysZonesRequested, this, &TForm1::setDaysZones);
+    connect(overview_, &TForm2::undoRequested, this, &TForm1::undoStep);
+    connect(overview_, &TForm2::redoRequested, this, &TForm1::redoStep);
     connect(overview_, &TForm2::editTimingRequested, this, [this](int row) {
         state_.SlotNo = static_cast<std::uint8_t>(row + 1);
         showSlotNo();
@@ -36,6 +35,7 @@ void TForm1::Button11Click()
         setEnabled(true);
     });
     CreatList();
+    showHistory();
     setEnabled(false);
 }
 
@@ -88,6 +88,7 @@ void TForm1::ReListCell(int row)
 {
     overview_->setRow(row, overviewRow(state_.selection(), row + 1, state_.CP),
                       !isEmptySerial(state_.CP.Serial));
+    overview_->setRowBits(row, state_.CP.Weekdays, state_.CP.Zones);
 }
 
 }  // namespace tavisto

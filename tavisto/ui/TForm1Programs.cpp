@@ -41,8 +41,9 @@ void TForm1::Button2Click()
         return;
     }
     if (confirm(QStringLiteral("确认覆盖程序（%1）的定时信息？").arg(ui->ComboBox2->currentText()))) {
-        state_.Timings.Buffer.copyProgram(from, to);
-        loadShownTiming();
+        TimingSet copied = state_.Timings;
+        copied.Buffer.copyProgram(from, to);
+        applyStep(QStringLiteral("复制程序%1到程序%2").arg(from).arg(to), copied);
     }
     state_.Document.Modified = 1;
 }
@@ -51,10 +52,13 @@ void TForm1::Button7Click()
 {
     if (!confirm(QStringLiteral("确认清除程序（%1）的所有定时信息？").arg(programLabel(state_.EditObject))))
         return;
+    TimingSet cleared = state_.Timings;
     if (state_.randomProgram())
-        state_.Timings.Buffer.clearRandomTable();
+        cleared.Buffer.clearRandomTable();
     else
-        state_.Timings.Buffer.clearProgram(state_.EditObject);
+        cleared.Buffer.clearProgram(state_.EditObject);
+    // What the edit area holds is not stored first: it goes with the rest of the program.
+    applyStep(QStringLiteral("清除程序（%1）").arg(programLabel(state_.EditObject)), cleared);
     loadShownTiming();
     state_.Document.Modified = 1;
 }
@@ -67,11 +71,15 @@ void TForm1::Button1Click()
     TransCPtoCtrl();
     EffectCheck();
     state_.Document.Modified = 1;
+    // Stored at once, so that the clearing is a step of its own that Ctrl+Z takes back.
+    storeShownTiming();
 }
 
 void TForm1::ComboBox3Change(int index)
 {
-    state_.Timings.RunProgram = static_cast<std::uint8_t>(index + 1);
+    TimingSet chosen = state_.Timings;
+    chosen.RunProgram = static_cast<std::uint8_t>(index + 1);
+    applyStep(QStringLiteral("运行设定：程序%1").arg(chosen.RunProgram), chosen);
     dialogs_.message(this, Dialogs::Kind::Information,
                      QStringLiteral("机器实际运行程序%1").arg(state_.Timings.RunProgram),
                      Dialogs::Buttons::Ok, kApplicationTitle);

@@ -118,7 +118,9 @@ bool TForm1::storeShownTiming()
         field->setFocus();
         return false;
     }
+    const TimingSet before = state_.Timings;
     SaveCPtoBuf(0);
+    recordStore(before);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The overview window: every timing of one table, one row each, under a header whose
 // sections size the grid's columns.
 
+#include "BulkEdits.h"
 #include "ListPrint.h"
 #include "OverviewText.h"
 
@@ -14,6 +15,10 @@ class QTableWidget;
 namespace tavisto {
 
 class Dialogs;
+class SeriesDialog;
+class CopyDialog;
+class ShiftDialog;
+class DaysZonesDialog;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -25,8 +30,15 @@ public:
     void setRowCount(int rows);
     // `used`: the row shows a used slot, which a printout lists; empty slots are left out.
     void setRow(int row, const OverviewRow& cells, bool used);
+    // The days and zones of the timing in `row`, for the presets of the bulk dialogs.
+    void setRowBits(int row, std::uint8_t days, std::uint8_t zones);
     // Row of the selected cell; 0 while none is selected.
     int currentRow() const;
+    // The selected rows, ascending; the current row while none is selected.
+    QList<int> selectedRows() const;
+    void selectRows(const QList<int>& rows);
+    // The steps 撤销 and 重做 would take back or do again; empty when there is none.
+    void setHistory(const QString& undoName, const QString& redoName);
     // The file and the table listed ("程序1-音乐定时"), named on printed pages.
     void setSource(const QString& fileName, const QString& table);
     // What Ctrl+P prints: the used timings as the list shows them, under the window's title, their
@@ -34,8 +46,15 @@ public:
     PrintedList printout() const;
 
 signals:
-    // The user confirmed clearing the timing in `row`.
-    void clearTimingConfirmed(int row);
+    // The user confirmed clearing the timings in `rows`.
+    void clearTimingConfirmed(const QList<int>& rows);
+    void undoRequested();
+    void redoRequested();
+    // The bulk tools on the selected rows, with what their dialogs collected.
+    void seriesRequested(const QString& times);
+    void copyRequested(std::uint8_t days, std::uint8_t zones);
+    void shiftRequested(int minutes);
+    void daysZonesRequested(tavisto::BitChange days, tavisto::BitChange zones);
     // The editor is to show the timing in `row`; the window closes right after this signal.
     void editTimingRequested(int row);
     // 周计划: the week plan is to be shown over this window.
@@ -54,16 +73,31 @@ private:
     void Button1Click();  // 清除定时
     void Button2Click();  // 编辑定时
     void HeaderControl1SectionResize();
+    void addBulkTools();
+    void openSeries();
+    void openCopy();
+    void openShift();
+    void openDaysZones();
     void printList();  // Ctrl+P
 
     Dialogs& dialogs_;
     QString fileName_;
     QString table_;
     QList<bool> usedRows_;
+    struct RowBits {
+        std::uint8_t days = 0, zones = 0;
+    };
+    QList<RowBits> rowBits_;
     QWidget* Panel1;
     QHeaderView* HeaderControl1;
     QTableWidget* StringGrid1;
-    QPushButton* buttons_[4];
+    QList<QPushButton*> buttons_[2];  // the row of the list's commands, and the row of the bulk tools
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
+    SeriesDialog* series_ = nullptr;
+    CopyDialog* copy_ = nullptr;
+    ShiftDialog* shift_ = nullptr;
+    DaysZonesDialog* daysZones_ = nullptr;
 };
 
 }  // namespace tavisto

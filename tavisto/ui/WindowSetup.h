@@ -3,8 +3,11 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 
+class QEvent;
 class QKeyEvent;
+class QObject;
 class QWidget;
 
 namespace tavisto {
@@ -19,5 +22,12 @@ void setUpSecondaryWindow(QWidget& window, const char* objectName, const QString
 
 // Escape alone closes a secondary window, as its own close button does; true when it did.
 bool closeOnEscape(QWidget& window, const QKeyEvent& event);
+
+// Ctrl+Z undoes the schedule's newest step anywhere in `window`; Ctrl+Shift+Z and Ctrl+Y redo.
+void addHistoryKeys(QWidget& window, const std::function<void()>& undo, const std::function<void()>& redo);
+
+// For an event filter: a line edit keeps those keys for its own typing only while it has some to
+// undo or redo, and otherwise lets them reach the window's. True: the filter is done with `event`.
+bool passHistoryKey(QObject* watched, QEvent* event);
 
 }  // namespace tavisto
