@@ -75,6 +75,17 @@ bool waitExposed(QWidget* window)
     return true;
 }
 
+// The main window shown, with `set` in front of it as a new set.
+bool editSet(TForm1& window, const TimingSet& set)
+{
+    window.show();
+    if (!waitExposed(&window))
+        return false;
+    window.findChild<QAbstractButton*>(kNewFileButton)->click();
+    TForm1Probe(window).showTimings(set);
+    return true;
+}
+
 struct OverviewTimes {
     double opened;   // 定时核对: store the shown timing, create the window, list 99 rows
     double exposed;  // until the window is on the screen
@@ -86,11 +97,8 @@ std::optional<OverviewTimes> timeOverview()
     ScriptedDialogs dialogs;  // Yes to every question
     TForm1 window(dialogs);
     TForm1Probe probe(window);
-    window.show();
-    if (!waitExposed(&window))
+    if (!editSet(window, fullTimingSet()))
         return std::nullopt;
-    window.findChild<QAbstractButton*>(kNewFileButton)->click();
-    probe.showTimings(fullTimingSet());
     auto* overviewButton = window.findChild<QAbstractButton*>(kOverviewButton);
 
     std::vector<double> opened, exposed;
@@ -120,14 +128,11 @@ std::optional<BulkTimes> timeBulkSteps()
     ScriptedDialogs dialogs;
     TForm1 window(dialogs);
     TForm1Probe probe(window);
-    window.show();
-    if (!waitExposed(&window))
-        return std::nullopt;
-    window.findChild<QAbstractButton*>(kNewFileButton)->click();
     TimingSet model = TimingSet::fresh();
     const std::uint8_t slot1[kProgramSlotSize] = {1, 0x06, 0x00, 1, 0, 0, 0x1F, 0x03};
     std::copy(std::begin(slot1), std::end(slot1), model.Buffer.programSlot(1, TimingType::Music, 1));
-    probe.showTimings(model);
+    if (!editSet(window, model))
+        return std::nullopt;
     window.findChild<QAbstractButton*>(kOverviewButton)->click();
     TForm2* overview = probe.overview();
     if (!overview || !waitExposed(overview))

@@ -1,8 +1,8 @@
 // Pictures of Tavisto's windows for the documentation, under a real display (e.g. xvfb-run); the
 // options are those of ScreenshotOptions.h. The main window is driven through its states (no file,
 // a new set in the music layout, an opened file at program 2 peripheral timing 15, the random
-// program); the overview, About, relation-diagram and week plan windows are shown with example
-// contents. The overview's printout is written as printout.pdf beside the pictures.
+// program, a school day entered with the overview's bulk tools); the overview, About,
+// relation-diagram and week plan windows are shown with example contents. The overview's printout is written as printout.pdf beside the pictures.
 
 #include "AppSetup.h"
 #include "AppTexts.h"
@@ -22,7 +22,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,6 +112,44 @@ TimingSet weekExample()
     return set;
 }
 
+QWidget* shownWindow(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(name) && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// A school day entered as the guide tells: the music timing of the editor's picture as the model,
+// 批量添加 with the day's bells (the dialog is the picture "series"), then 复制到… Saturday for the
+// morning's first three (the list is the picture "school-day").
+bool shootSchoolDay(TForm1& window, const ScreenshotOptions& options)
+{
+    showMusicTiming(window);
+    click(window, kOverviewButton);
+    auto* overview = qobject_cast<TForm2*>(shownWindow(kOverviewWindow));
+    if (!overview)
+        return false;
+    overview->selectRows({0});
+    QTest::mouseClick(overview->findChild<QWidget*>(QLatin1String(kSeriesButton)), Qt::LeftButton);
+    auto* series = overview->findChild<QDialog*>(QLatin1String(kSeriesDialog));
+    series->findChild<QPlainTextEdit*>(QLatin1String(kSeriesTimes))
+        ->setPlainText(QStringLiteral("8:15 9:00 9:10 9:55 10:15 11:00\n13:30 14:15 14:25 15:10"));
+    if (!options.shoot(*series, "series"))
+        return false;
+    QTest::mouseClick(series->findChild<QWidget*>(QLatin1String(kSeriesOk)), Qt::LeftButton);
+    overview->selectRows({0, 1, 2});
+    QTest::mouseClick(overview->findChild<QWidget*>(QLatin1String(kCopyToButton)), Qt::LeftButton);
+    auto* copy = overview->findChild<QDialog*>(QLatin1String(kCopyDialog));
+    for (int day = 0; day < 7; ++day)
+        copy->findChild<QCheckBox*>(QLatin1String(kCopyDays[day]))->setChecked(day == 5);
+    QTest::mouseClick(copy->findChild<QWidget*>(QLatin1String(kCopyOk)), Qt::LeftButton);
+    overview->selectRows({11, 12, 13});
+    const bool shot = options.shoot(*overview, "school-day");
+    overview->close();
+    return shot;
+}
+
 // The overview's list printed to a PDF file, as Ctrl+P prints it to a file.
 bool printOverview(const TForm2& overview, const QString& path)
 {
@@ -135,7 +176,9 @@ int main(int argc, char* argv[])
     ScriptedDialogs dialogs;
     TForm1 window(dialogs);
     bool saved = options.shoot(window, "no-file");
+    saved = saved && shootSchoolDay(window, options);
 
+    dialogs.answers.enqueue(Dialogs::Answer::No);  // the school day is dropped unsaved
     showMusicTiming(window);
     saved = saved && options.shoot(window, "music");
 
