@@ -113,7 +113,7 @@ std::vector<int> freeSlots(const TimingSet& set, const SlotSelection& table)
 BulkOutcome addSeries(const TimingSet& set, const SlotSelection& table, int model,
                       const std::vector<int>& minutes)
 {
-    const std::optional<CP>& shape = TableTimings(set, table).at(model);
+    const std::optional<CP> shape = TableTimings(set, table).at(model);
     if (!shape)
         return refused(kNothingSelected);
     const std::optional<int> start = minuteOf(shape->StartHour, shape->StartMinute);
