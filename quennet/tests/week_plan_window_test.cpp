@@ -12,9 +12,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +47,18 @@ DataFile::Listing listingOf(const QByteArray& bytes)
     writeDataFile(drive.path(), bytes);
     return DataFile(drive.path().toStdString()).listAllTimings();
 }
+
+// A plan window of its own showing `bytes`, discarded at the end of the test.
+struct PlanFixture {
+    ScriptedDialogs dialogs;
+    QPointer<WeekPlanWindow> plan = new WeekPlanWindow(dialogs, nullptr);
+
+    explicit PlanFixture(const QByteArray& bytes)
+    {
+        plan->setSchedule(listingOf(bytes), "userds.kqd", false);
+    }
+    ~PlanFixture() { delete plan; }
+};
 
 QStringList rowsOf(const QTreeWidget* list)
 {
@@ -81,14 +95,13 @@ const WeekMark* markOf(const WeekPicture* picture, int position, int day)
 class WeekPlanWindowTest : public QObject {
     Q_OBJECT
 
-    ScriptedDialogs dialogs_;
-
 private slots:
     // The run program in the title and the chooser, its findings clashes first, its marks with the
     // clashes outlined, tooltips, selection, another program, zoom, and a week with nothing to report.
     void planShowsTheRunProgram()
     {
-        WeekPlanWindow plan(listingOf(planFile()), "userds.kqd", dialogs_);
+        PlanFixture f(planFile());
+        WeekPlanWindow& plan = *f.plan;
         plan.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plan));
         QCOMPARE(plan.windowTitle(), QString("周计划－程序2（播放机运行程序2）"));
@@ -115,7 +128,7 @@ private slots:
         findings->setCurrentItem(findings->topLevelItem(1));
         QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
 
-        chooser->setCurrentIndex(0);
+        plan.showProgram(0);
         QCOMPARE(plan.windowTitle(), QString("周计划－程序1（播放机运行程序2）"));
         QCOMPARE(rowsOf(findings),
                  QStringList({"提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
@@ -128,19 +141,18 @@ private slots:
         QCOMPARE(findIn<QSlider>(&plan, kWeekZoom)->value(), 1);
         QCOMPARE(picture->height(), height * 2);
 
-        QTest::keyClick(&plan, Qt::Key_Escape);
-        QVERIFY(!plan.isVisible());
-
         QByteArray clean = emptyFile(0);
         putEntry(clean, 0, 1, timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x02, 0x01));
-        WeekPlanWindow quiet(listingOf(clean), "userds.kqd", dialogs_);
-        QCOMPARE(rowsOf(findIn<QTreeWidget>(&quiet, kFindingList)),
-                 QStringList({"|||||没有冲突，也没有无效的定时"}));
+        plan.setSchedule(listingOf(clean), "userds.kqd", false);
+        QCOMPARE(rowsOf(findings), QStringList({"|||||没有冲突，也没有无效的定时"}));
+
+        QTest::keyClick(&plan, Qt::Key_Escape);
+        QTRY_VERIFY(!f.plan);
     }
 
-    // From the editor through the check list's 周计划 into the plan; a double-click
-    // on a finding, Enter on it, or a double-click on a mark closes both windows and shows that
-    // timing in the editor, its program switched as the radio buttons do.
+    // From the editor through the check list's 周计划 into the plan beside it; a double-click on a
+    // finding, Enter on it, or a double-click on a mark closes the check list and shows that timing
+    // in the editor, its program switched as the radio buttons do; the plan stays open.
     void doubleClickShowsTheTimingInTheEditor_data()
     {
         QTest::addColumn<QString>("how");
@@ -175,10 +187,10 @@ private slots:
             auto* weekPlan = findIn<QPushButton>(list, kWeekPlanButton);
             QCOMPARE(weekPlan->shortcut(), QKeySequence("Ctrl+L"));
             QVERIFY(weekPlan->toolTip().contains("Ctrl+L"));
-            QTimer::singleShot(0, [&] {
-                QWidget* plan = QApplication::activeModalWidget();
-                QCOMPARE(plan->objectName(), QString(kWeekPlanWindow));
-                QVERIFY(QTest::qWaitForWindowExposed(plan));
+            QTimer::singleShot(0, [&, list = QPointer<QWidget>(list)] {
+                auto* plan = editor.findChild<WeekPlanWindow*>();
+                QVERIFY(plan && QTest::qWaitForWindowExposed(plan));
+                QVERIFY(!QApplication::modalWindow()->isAncestorOf(plan->windowHandle()));
                 auto* findings = findIn<QTreeWidget>(plan, kFindingList);
                 const QRect row = findings->visualItemRect(findings->topLevelItem(0));
                 if (how == "row") {
@@ -194,14 +206,14 @@ private slots:
                     QTest::mouseDClick(picture, Qt::LeftButton, {},
                                        markOf(picture, position, 1)->rect.center().toPoint());
                 }
-                QTRY_VERIFY(!plan->isVisible());
+                QTRY_VERIFY(!list || !list->isVisible());
             });
             QTest::mouseClick(weekPlan, Qt::LeftButton);
         });
         QTest::mouseClick(findIn<QPushButton>(&editor, kCheckListButton), Qt::LeftButton);
 
         QCOMPARE(dialogs.checkLists, QList<int>({0}));
-        QCOMPARE(dialogs.weekPlans, QList<int>({1}));
+        QVERIFY(editor.findChild<WeekPlanWindow*>()->isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr || QApplication::activeModalWidget() == &editor);
         QCOMPARE(TimingEditorProbe(editor).state().ProgramIndex, 1);
         QCOMPARE(TimingEditorProbe(editor).state().ShownNo, position);
@@ -209,18 +221,71 @@ private slots:
         QTEST(findIn<QLineEdit>(&editor, kHourEdit)->text(), "hour");
     }
 
+    // Ctrl+L opens the plan beside the editor, which still takes input, with the focus in the
+    // picture; an arrow key on the program list opens it rather than switching. Each store redraws
+    // the plan with its zoom, scrolling and selected finding kept; it closes with the file.
+    void followsTheEditor()
+    {
+        QTemporaryDir drive;
+        writeDataFile(drive.path(), planFile());
+        DataFile file(drive.path().toStdString());
+        ScriptedDialogs dialogs;
+        TimingEditor editor(file, dialogs);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::mouseClick(findIn<QPushButton>(&editor, kOpenCloseButton), Qt::LeftButton);
+        QTest::keyClick(&editor, Qt::Key_L, Qt::ControlModifier);
+        QPointer<WeekPlanWindow> plan = editor.findChild<WeekPlanWindow*>();
+        QVERIFY(plan && QTest::qWaitForWindowExposed(plan));
+        QVERIFY(!plan->isModal());
+        auto* picture = plan->findChild<WeekPicture*>();
+        QCOMPARE(plan->focusWidget(), plan->findChild<QScrollArea*>());
+        auto* chooser = findIn<QComboBox>(plan, kWeekProgram);
+        chooser->setFocus();
+        QTest::keyClick(chooser, Qt::Key_Down);
+        QCOMPARE(chooser->currentIndex(), 1);
+        chooser->hidePopup();
+
+        auto* findings = findIn<QTreeWidget>(plan, kFindingList);
+        findings->setCurrentItem(findings->topLevelItem(1));  // the radio's clash
+        auto* zoom = findIn<QSlider>(plan, kWeekZoom);
+        zoom->setValue(zoom->value() + 2);
+        QScrollBar* scroll = plan->findChild<QScrollArea*>()->verticalScrollBar();
+        scroll->setValue(scroll->maximum() / 3);
+        const int zoomed = zoom->value();
+        const int scrolled = scroll->value();
+
+        // Timing 02 of program 2 moves from 07:30 to 08:00: the clash at 07:30 goes.
+        QTest::mouseClick(findIn<QPushButton>(&editor, kPreviousButton), Qt::LeftButton);
+        QTest::mouseClick(findIn<QPushButton>(&editor, kPreviousButton), Qt::LeftButton);
+        QCOMPARE(TimingEditorProbe(editor).state().ShownNo, 2);
+        findIn<QLineEdit>(&editor, kHourEdit)->setText("8");
+        findIn<QLineEdit>(&editor, kMinuteEdit)->setText("0");
+        QTest::mouseClick(findIn<QPushButton>(&editor, kModifyButton), Qt::LeftButton);
+        QCOMPARE(rowsOf(findings),
+                 QStringList({"冲突|星期二|06:15|2|程序2 第 01 条 / 程序2 第 04 条|音乐定时在收音时段内开始",
+                              "提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
+        QCOMPARE(findings->currentItem(), findings->topLevelItem(0));
+        QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
+        QCOMPARE(zoom->value(), zoomed);
+        QCOMPARE(scroll->value(), scrolled);
+
+        QTest::mouseClick(findIn<QPushButton>(&editor, kOpenCloseButton), Qt::LeftButton);
+        QTRY_VERIFY(!plan);
+    }
+
     // Ctrl+P: the week alone on a landscape page, the findings after it.
     void printsTheWeekOnALandscapePage()
     {
         QTemporaryDir folder;
-        dialogs_.printTo = folder.filePath("week.pdf");
-        WeekPlanWindow plan(listingOf(planFile()), "userds.kqd", dialogs_);
-        plan.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&plan));
-        QTest::keyClick(&plan, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(dialogs_.printRequests, 1);
-        QCOMPARE(dialogs_.messages.size(), 0);
-        const QByteArray pdf = readAll(dialogs_.printTo);
+        PlanFixture f(planFile());
+        f.dialogs.printTo = folder.filePath("week.pdf");
+        f.plan->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.plan));
+        QTest::keyClick(f.plan, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(f.dialogs.printRequests, 1);
+        QCOMPARE(f.dialogs.messages.size(), 0);
+        const QByteArray pdf = readAll(f.dialogs.printTo);
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(pdf.contains(pdfString("周计划－程序2（播放机运行程序2） - userds.kqd")));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);

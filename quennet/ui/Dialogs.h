@@ -4,6 +4,7 @@
 #include "WeekPlan.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -22,11 +23,9 @@ public:
                          const QString& informative = {}) = 0;
     // A Yes/No question; true on Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
-    // The check list; the timing the user chose in its week plan to show in the editor, if any.
-    virtual std::optional<TimingRef> showCheckList(QWidget* parent, DataFile& file, int programIndex) = 0;
-    // The week plan of the four programs read from the file at filePath; the timing chosen, if any.
-    virtual std::optional<TimingRef> showWeekPlan(QWidget* parent, const DataFile::Listing& listing,
-                                                  const QString& filePath) = 0;
+    // The check list; its 周计划 calls `showWeekPlan`.
+    virtual void showCheckList(QWidget* parent, DataFile& file, int programIndex,
+                               const std::function<void()>& showWeekPlan) = 0;
     virtual void showAbout(QWidget* parent) = 0;
     // The print dialog; true when the user chose to print (the printer is then set up).
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;

@@ -3,7 +3,6 @@
 #include "AboutBox.h"
 #include "AppTexts.h"
 #include "TimingCheckList.h"
-#include "WeekPlanWindow.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -25,15 +24,12 @@ bool QtDialogs::confirm(QWidget* parent, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<TimingRef> QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex)
+void QtDialogs::showCheckList(QWidget* parent, DataFile& file, int programIndex,
+                              const std::function<void()>& showWeekPlan)
 {
-    return TimingCheckList::run(file, *this, programIndex, parent);
-}
-
-std::optional<TimingRef> QtDialogs::showWeekPlan(QWidget* parent, const DataFile::Listing& listing,
-                                                 const QString& filePath)
-{
-    return WeekPlanWindow::run(listing, filePath, *this, parent);
+    TimingCheckList list(file, *this, programIndex, parent);
+    QObject::connect(&list, &TimingCheckList::weekPlanRequested, &list, showWeekPlan);
+    list.exec();
 }
 
 void QtDialogs::showAbout(QWidget* parent)

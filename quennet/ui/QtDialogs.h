@@ -8,9 +8,8 @@ class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, Icon icon, const QString& informative) override;
     bool confirm(QWidget* parent, const QString& text) override;
-    std::optional<TimingRef> showCheckList(QWidget* parent, DataFile& file, int programIndex) override;
-    std::optional<TimingRef> showWeekPlan(QWidget* parent, const DataFile::Listing& listing,
-                                          const QString& filePath) override;
+    void showCheckList(QWidget* parent, DataFile& file, int programIndex,
+                       const std::function<void()>& showWeekPlan) override;
     void showAbout(QWidget* parent) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
 };

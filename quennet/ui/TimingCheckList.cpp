@@ -47,6 +47,7 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
       list_(new QTreeWidget(this))
 {
     setObjectName(QString::fromLatin1(kCheckListWindow));
+    setWindowModality(Qt::WindowModal);
     setFont(dialogFont(10));
     const DialogUnits du(font());
     // The tools take a row below the Parts' own controls.
@@ -75,7 +76,7 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
     weekPlan->setShortcut(kWeekPlanKey);
     weekPlan->setToolTip(QStringLiteral("显示播放机一周的运行计划和冲突（%1）")
                              .arg(kWeekPlanKey.toString(QKeySequence::NativeText)));
-    connect(weekPlan, &QPushButton::clicked, this, &TimingCheckList::weekPlanClick);
+    connect(weekPlan, &QPushButton::clicked, this, &TimingCheckList::weekPlanRequested);
 
     undo_ =
         addTool(QStringLiteral("撤销"), du.rect(7, 151, 40, 14), kUndoButton, &TimingCheckList::undoClick);
@@ -331,28 +332,6 @@ const TimingEntry& TimingCheckList::entryAt(int position) const
 {
     return *std::find_if(entries_.begin(), entries_.end(),
                          [position](const TimingEntry& entry) { return entry.EntryNo == position; });
-}
-
-std::optional<TimingRef> TimingCheckList::run(DataFile& file, Dialogs& dialogs, int programIndex,
-                                              QWidget* parent)
-{
-    TimingCheckList list(file, dialogs, programIndex, parent);
-    list.exec();
-    return list.chosen_;
-}
-
-// The plan reads the file afresh, for all four programs and the one the player runs; a file that
-// cannot be read is reported rather than shown as an empty week.
-void TimingCheckList::weekPlanClick()
-{
-    const DataFile::Listing listing = file_.listAllTimings();
-    if (listing.failure.failed()) {
-        dialogs_.message(this, unreadableMessage(listing.failure, filePath_), Dialogs::Icon::Warning);
-        return;
-    }
-    chosen_ = dialogs_.showWeekPlan(this, listing, filePath_);
-    if (chosen_)
-        accept();
 }
 
 // The columns keep the proportions of their widths in pixels but share the list's own width,

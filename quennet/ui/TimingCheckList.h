@@ -1,6 +1,7 @@
 #pragma once
 // Every stored timing of one program as a table of text, and the tools that edit several of them at
 // once: each is one step of the file's history, which 撤销 and 重做 walk. Ctrl+P prints the table.
+// It keeps the editor waiting, never the week plan beside it.
 #include "BulkEdits.h"
 #include "WeekPlan.h"
 
@@ -22,8 +23,8 @@ class TimingCheckList : public QDialog {
 public:
     TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent = nullptr);
 
-    // Runs the list modally; the timing chosen in its week plan to show in the editor, if any.
-    static std::optional<TimingRef> run(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent);
+signals:
+    void weekPlanRequested();  // 周计划, Ctrl+L
 
 private:
     QPushButton* addTool(const QString& text, QRect rect, const char* id, void (TimingCheckList::*click)());
@@ -40,8 +41,7 @@ private:
     const TimingEntry& entryAt(int position) const;  // the row's timing at position
     void reportRefusal(const Refusal& refusal);
 
-    void printList();      // Ctrl+P
-    void weekPlanClick();  // 周计划
+    void printList();  // Ctrl+P
     void walkHistory(bool back);
     void undoClick() { walkHistory(true); }   // 撤销, Ctrl+Z
     void redoClick() { walkHistory(false); }  // 重做, Ctrl+Shift+Z, Ctrl+Y
@@ -54,7 +54,6 @@ private:
     DataFile& file_;
     Dialogs& dialogs_;
     int programIndex_;
-    std::optional<TimingRef> chosen_;
     QString filePath_;
     QString table_;  // "程序1", named in the proposed file name
     QTreeWidget* list_;

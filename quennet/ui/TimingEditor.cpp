@@ -71,6 +71,9 @@ TimingEditor::TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent)
         this, [this] { undoStep(); }, [this] { redoStep(); });
     file_.setStepListener(
         [this](const ScheduleStep& step, DataFile::StepDirection direction) { followStep(step, direction); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &TimingEditor::showWeekPlan);
+    connect(this, &TimingEditor::scheduleChanged, this, &TimingEditor::followSchedule);
 
     countProgram();
     setIndicator(state_.TimingCount, false);

@@ -8,6 +8,7 @@
 #include "WeekPlan.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <optional>
 #include <vector>
@@ -24,6 +25,7 @@ namespace quennet {
 
 class Dialogs;
 class UpDown;
+class WeekPlanWindow;
 
 class TimingEditor : public QDialog {
     Q_OBJECT
@@ -31,8 +33,12 @@ public:
     TimingEditor(DataFile& file, Dialogs& dialogs, QWidget* parent = nullptr);
     ~TimingEditor() override;
 
+    // The week plan beside the editor (Ctrl+L, or 周计划 in the check list), while the file is open.
+    void showWeekPlan();
+
 signals:
-    // Every step of the history, done, undone or done again, from whichever window.
+    // Every step of the history, done, undone or done again, from whichever window, and the
+    // file closed.
     void scheduleChanged();
 
 protected:
@@ -99,6 +105,8 @@ private:
     void countProgram();
     void showLastTiming();
     void showChosenTiming(const TimingRef& timing);
+    // What the week plan shows, read afresh after every change; it closes with the file.
+    void followSchedule();
 
     void openCloseClick();                 // 打开文件 / 关闭文件
     void programClick(int programIndex);   // 程序1..程序4
@@ -137,6 +145,7 @@ private:
     std::vector<QWidget*> firstTrackGroup_;
     std::vector<QPushButton*> fileButtons_;
     QMenu* systemMenu_ = nullptr;
+    QPointer<WeekPlanWindow> weekPlan_;
 };
 
 }  // namespace quennet

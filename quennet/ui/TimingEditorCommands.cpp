@@ -4,7 +4,9 @@
 #include "DataFileLayout.h"
 #include "Dialogs.h"
 #include "FileMessages.h"
+#include "WeekPlanWindow.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <algorithm>
 #include <optional>
@@ -155,6 +157,7 @@ void TimingEditor::openCloseClick()
         setFileButtonsEnabled(false);
         const QString path = filePath();
         const DataFile::CloseResult result = file_.SaveProgramIndex(state_.ProgramIndex);
+        emit scheduleChanged();
         dialogs_.message(this, closeMessage(result, path),
                          result.saved() ? Dialogs::Icon::None : Dialogs::Icon::Warning);
     }
@@ -331,8 +334,7 @@ void TimingEditor::checkListClick()
 {
     if (!validPositions())
         return;
-    if (const std::optional<TimingRef> chosen = dialogs_.showCheckList(this, file_, state_.ProgramIndex))
-        showChosenTiming(*chosen);
+    dialogs_.showCheckList(this, file_, state_.ProgramIndex, [this] { showWeekPlan(); });
 }
 
 // A timing chosen in the week plan is reached as a program switch and the navigation reach it.
@@ -343,6 +345,46 @@ void TimingEditor::showChosenTiming(const TimingRef& timing)
         return;
     if (const auto positions = validPositions())
         showPosition(*positions, timing.position, false);
+}
+
+// The plan reads the file afresh, for all four programs and the one the player runs; a file that
+// cannot be read is reported rather than shown as an empty week.
+void TimingEditor::showWeekPlan()
+{
+    if (state_.FileClosed)
+        return;
+    const DataFile::Listing listing = file_.listAllTimings();
+    if (listing.failure.failed()) {
+        dialogs_.message(QApplication::activeModalWidget(), unreadableMessage(listing.failure, filePath()),
+                         Dialogs::Icon::Warning);
+        return;
+    }
+    if (!weekPlan_) {
+        weekPlan_ = new WeekPlanWindow(dialogs_, this);
+        connect(weekPlan_, &WeekPlanWindow::timingChosen, this, [this](const TimingRef& timing) {
+            // The check list the plan was opened from gives way to the editor.
+            if (QWidget* over = QApplication::activeModalWidget(); over && over != this)
+                over->close();
+            showChosenTiming(timing);
+            activateWindow();
+        });
+    }
+    weekPlan_->setSchedule(listing, filePath(), false);
+    weekPlan_->show();
+    weekPlan_->raise();
+    weekPlan_->activateWindow();
+    weekPlan_->setFocus();
+}
+
+void TimingEditor::followSchedule()
+{
+    if (!weekPlan_)
+        return;
+    const DataFile::Listing listing = file_.listAllTimings();
+    if (state_.FileClosed || listing.failure.failed())
+        weekPlan_->close();  // the plan goes with its file
+    else
+        weekPlan_->setSchedule(listing, filePath(), false);
 }
 
 void TimingEditor::okClick()

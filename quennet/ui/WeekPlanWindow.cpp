@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -68,12 +69,8 @@ QLabel* swatch(const QColor& fill, const QColor& outline, int size, QWidget* par
 }
 }  // namespace
 
-WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePath, Dialogs& dialogs,
-                               QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
-      listing_(std::move(listing)),
-      filePath_(filePath),
+WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* editor)
+    : QWidget(editor, Qt::Window),
       dialogs_(dialogs),
       program_(new QComboBox(this)),
       zoom_(new QSlider(Qt::Horizontal, this)),
@@ -83,6 +80,7 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
       findings_(new QTreeWidget(this))
 {
     setObjectName(QString::fromLatin1(kWeekPlanWindow));
+    setAttribute(Qt::WA_DeleteOnClose);
     setFont(dialogFont(9));
 
     program_->setObjectName(QString::fromLatin1(kWeekProgram));
@@ -157,8 +155,9 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     layout->addWidget(findings_, 1);
     layout->addLayout(bottom);
 
-    program_->setCurrentIndex(listing_.runProgram);
-    connect(program_, &QComboBox::currentIndexChanged, this, &WeekPlanWindow::showProgram);
+    // Only a choice made in the list counts; an arrow key on the closed list opens it.
+    connect(program_, &QComboBox::activated, this, &WeekPlanWindow::showProgram);
+    program_->installEventFilter(this);
     connect(zoom_, &QSlider::valueChanged, this, [this](int level) {
         const int middle = scroll_->viewport()->height() / 2;
         setZoom(level, picture_->minuteAt(scroll_->verticalScrollBar()->value() + middle), middle);
@@ -172,12 +171,12 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     });
     // The days at the top are painted where the view begins, so a scroll repaints them.
     connect(scroll_->verticalScrollBar(), &QScrollBar::valueChanged, picture_, qOverload<>(&QWidget::update));
-    connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::choose);
+    connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::timingChosen);
     connect(findings_, &QTreeWidget::currentItemChanged, this, &WeekPlanWindow::findingSelected);
     connect(findings_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const int row = findings_->indexOfTopLevelItem(item);
         if (row >= 0 && std::size_t(row) < review_.findings.size() && !review_.findings[row].timings.empty())
-            choose(review_.findings[std::size_t(row)].timings.front());
+            emit timingChosen(review_.findings[std::size_t(row)].timings.front());
     });
     for (const auto& [keys, steps] :
          {std::pair(QKeySequence::ZoomIn, 1), std::pair(QKeySequence::ZoomOut, -1)})
@@ -186,24 +185,38 @@ WeekPlanWindow::WeekPlanWindow(DataFile::Listing listing, const QString& filePat
     connect(print, &QPushButton::clicked, this, &WeekPlanWindow::printPlan);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &WeekPlanWindow::printPlan);
-    connect(back, &QPushButton::clicked, this, &QDialog::reject);
+    connect(back, &QPushButton::clicked, this, &QWidget::close);
 
     // The whole week fits the screen at once.
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QRect screen = (editor ? editor->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(kPreferredSize.boundedTo(screen.size() * 9 / 10));
-    showProgram(listing_.runProgram);
     setZoom(0, 0, 0);
+    setFocusProxy(scroll_);
 }
 
-std::optional<TimingRef> WeekPlanWindow::run(DataFile::Listing listing, const QString& filePath,
-                                             Dialogs& dialogs, QWidget* parent)
+void WeekPlanWindow::setSchedule(const DataFile::Listing& listing, const QString& filePath, bool unsaved)
 {
-    WeekPlanWindow window(std::move(listing), filePath, dialogs, parent);
-    return window.exec() == QDialog::Accepted ? window.chosenTiming() : std::nullopt;
+    listing_ = listing;
+    filePath_ = filePath;
+    unsaved_ = unsaved;
+    redraw();
 }
 
 void WeekPlanWindow::showProgram(int program)
 {
+    chosenProgram_ = program;
+    redraw();
+}
+
+void WeekPlanWindow::redraw()
+{
+    QTreeWidgetItem* current = findings_->currentItem();
+    const int row = current ? findings_->indexOfTopLevelItem(current) : -1;
+    const std::vector<std::string> selected = row >= 0 && std::size_t(row) < review_.findings.size()
+        ? findingCells(review_.findings[std::size_t(row)])
+        : std::vector<std::string>();
+    const int program = chosenProgram_.value_or(listing_.runProgram);
+    program_->setCurrentIndex(program);
     setWindowTitle(
         QStringLiteral("周计划－程序%1（播放机运行程序%2）").arg(program + 1).arg(listing_.runProgram + 1));
     review_ = reviewWeek(listing_.programs, program, listing_.runProgram);
@@ -222,11 +235,13 @@ void WeekPlanWindow::showProgram(int program)
         }
     }
     picture_->setDrawing(std::move(drawing));
-    fillFindings();
+    fillFindings(selected);
 }
 
-void WeekPlanWindow::fillFindings()
+// The finding selected before is selected again where it still stands.
+void WeekPlanWindow::fillFindings(const std::vector<std::string>& selected)
 {
+    const QSignalBlocker blocker(findings_);
     findings_->clear();
     if (review_.findings.empty()) {
         auto* item = new QTreeWidgetItem(findings_);
@@ -243,7 +258,12 @@ void WeekPlanWindow::fillFindings()
         if (finding.level == Finding::Level::Clash)
             item->setForeground(0, warning);
         findings_->addTopLevelItem(item);
+        if (!selected.empty() && findingCells(finding) == selected)
+            findings_->setCurrentItem(item);
     }
+    const int row = findings_->indexOfTopLevelItem(findings_->currentItem());
+    picture_->setHighlighted(row >= 0 ? review_.findings[std::size_t(row)].timings
+                                      : std::vector<TimingRef>());
 }
 
 void WeekPlanWindow::findingSelected(QTreeWidgetItem* item)
@@ -280,13 +300,26 @@ bool WeekPlanWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == scroll_->viewport() && event->type() == QEvent::Resize)
         fitPicture();
-    return QDialog::eventFilter(watched, event);
+    if (watched == program_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: program_->showPopup(); return true;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
-void WeekPlanWindow::choose(const TimingRef& timing)
+void WeekPlanWindow::keyPressEvent(QKeyEvent* event)
 {
-    chosen_ = timing;
-    accept();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void WeekPlanWindow::printPlan()

@@ -1,11 +1,12 @@
 #pragma once
 // The week plan: the week of one program as the player runs it, painted, and below it every
-// clash, every timing that never plays and the notes. A double-click on a mark or a finding
-// closes it and names the timing for the editor to show.
+// clash, every timing that never plays and the notes. A window of its own beside the editor: it
+// changes nothing and is given the file's timings again after every change. A double-click on a
+// mark or a finding names the timing for the editor to show.
 #include "DataFile.h"
 #include "WeekCheck.h"
 
-#include <QDialog>
+#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -21,37 +22,41 @@ namespace quennet {
 class Dialogs;
 class WeekPicture;
 
-class WeekPlanWindow : public QDialog {
+class WeekPlanWindow : public QWidget {
     Q_OBJECT
 public:
-    // listing: all four programs as read from the file at filePath.
-    WeekPlanWindow(DataFile::Listing listing, const QString& filePath, Dialogs& dialogs,
-                   QWidget* parent = nullptr);
+    // A window of its own that `editor` (when given) holds and takes along when it goes.
+    WeekPlanWindow(Dialogs& dialogs, QWidget* editor);
 
-    // Runs the window modally; the timing the user chose to edit, if any.
-    static std::optional<TimingRef> run(DataFile::Listing listing, const QString& filePath, Dialogs& dialogs,
-                                        QWidget* parent);
+    // All four programs as read from the file at filePath, and whether they hold edits not saved
+    // yet. The program previewed, the zoom, the scrolling and the selected finding stay as they were.
+    void setSchedule(const DataFile::Listing& listing, const QString& filePath, bool unsaved);
+    // The program shown, 0..3, as if chosen in the list.
+    void showProgram(int program);
 
-    std::optional<TimingRef> chosenTiming() const { return chosen_; }
+signals:
+    // The editor is to show this timing.
+    void timingChosen(const quennet::TimingRef& timing);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
-    void showProgram(int program);
-    void fillFindings();
+    void redraw();
+    void fillFindings(const std::vector<std::string>& selected);
     // Zoom level `level` (see kZoomFactors), keeping `minute` at `viewportY` of the scroll area.
     void setZoom(int level, double minute, int viewportY);
     void fitPicture();
     void findingSelected(QTreeWidgetItem* item);
-    void choose(const TimingRef& timing);
     void printPlan();  // Ctrl+P
 
+    Dialogs& dialogs_;
     DataFile::Listing listing_;
     QString filePath_;
-    Dialogs& dialogs_;
+    bool unsaved_ = false;
+    std::optional<int> chosenProgram_;  // none: the program the player runs
     WeekReview review_;
-    std::optional<TimingRef> chosen_;
 
     QComboBox* program_;
     QSlider* zoom_;

@@ -1,10 +1,11 @@
-// The week plan over the overview: what it shows for the program the player runs, its findings,
-// the way back to a timing in the editor, and its printout.
+// The week plan beside the editor: what it shows for the program the player runs, its findings,
+// the way back to a timing in the editor, how it follows the edits, and its printout.
 
 #include "MainWindowFixture.h"
 #include "PrintChecks.h"
 #include "TForm2.h"
 #include "WeekPicture.h"
+#include "WeekPlanWindow.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -40,12 +41,16 @@ struct WeekPlanFixture : MainWindowFixture {
     }
 
     // 定时核对, then 周计划 in the overview.
-    QDialog* openPlan()
+    WeekPlanWindow* openPlan()
     {
         click(kOverviewButton);
         QTest::mouseClick(overview()->findChild<QPushButton*>(kWeekPlanButton), Qt::LeftButton);
+        return shownPlan();
+    }
+    static WeekPlanWindow* shownPlan()
+    {
         const QList<QWidget*> shown = shownWindows(kWeekPlanWindow);
-        return shown.size() == 1 ? qobject_cast<QDialog*>(shown.first()) : nullptr;
+        return shown.size() == 1 ? qobject_cast<WeekPlanWindow*>(shown.first()) : nullptr;
     }
     // A point on a mark of Monday's zone 1 that has no mark beside it in zone 2.
     static QPoint markAlone(const WeekPicture& picture)
@@ -56,7 +61,7 @@ struct WeekPlanFixture : MainWindowFixture {
                     return QPoint(x, y);
         return {};
     }
-    static QStringList rows(const QDialog& plan, int column)
+    static QStringList rows(const QWidget& plan, int column)
     {
         QStringList texts;
         const auto* list = plan.findChild<QTreeWidget*>(kFindingList);
@@ -72,8 +77,8 @@ class WeekPlanWindowTest : public QObject {
     Q_OBJECT
 private slots:
     // The plan shows the run program and lists its clash first; another program can be previewed;
-    // a double-click on a finding, or on a mark in the picture, closes both windows and shows that
-    // timing in the editor.
+    // a double-click on a finding, or on a mark in the picture, closes the overview and shows that
+    // timing in the editor, the plan staying open beside it.
     void showsTheRunProgramAndLeadsToATiming()
     {
         WeekPlanFixture f;
@@ -81,25 +86,26 @@ private slots:
         QVERIFY(f.overview()->findChild<QPushButton*>(kWeekPlanButton)->toolTip().contains("Ctrl+L"));
         f.overview()->close();
 
-        QPointer<QDialog> plan = f.openPlan();
+        QPointer<WeekPlanWindow> plan = f.openPlan();
         QVERIFY(plan);
-        QVERIFY(plan->isModal());
+        QVERIFY(!plan->isModal());
         QCOMPARE(plan->windowTitle(), QString("周计划－程序2（播放机运行程序2）"));
         QCOMPARE(plan->findChild<QComboBox*>(kWeekProgramList)->currentText(), QString("程序2"));
         QCOMPARE(f.rows(*plan, 0), QStringList({"冲突", "提示", "提示"}));
         QCOMPARE(f.rows(*plan, 4),
                  QStringList({"程序2 音乐定时 03 / 程序2 音乐定时 07", "随机程序 01", "程序1"}));
 
-        plan->findChild<QComboBox*>(kWeekProgramList)->setCurrentIndex(2);
+        plan->showProgram(3);
         QCOMPARE(plan->windowTitle(), QString("周计划－程序3（播放机运行程序2）"));
         QCOMPARE(f.rows(*plan, 0), QStringList({"提示", "提示"}));
-        plan->findChild<QComboBox*>(kWeekProgramList)->setCurrentIndex(1);
+        plan->showProgram(2);
 
         auto* list = plan->findChild<QTreeWidget*>(kFindingList);
         const QRect row = list->visualItemRect(list->topLevelItem(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-        QTRY_VERIFY(!plan && !f.overview());
+        QTRY_VERIFY(!f.overview());
+        QVERIFY(plan && plan->isVisible());
         QVERIFY(f.window.isEnabled());
         QCOMPARE(f.state().EditObject, 2);
         QCOMPARE(f.state().Type, TimingType::Music);
@@ -107,15 +113,13 @@ private slots:
         QCOMPARE(f.text(kStartMinuteEdit), QString("30"));
 
         // Timing 07 is the one in zone 1 alone: its mark is found in the picture, and leads to it.
-        plan = f.openPlan();
         auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
         const QPoint mark = f.markAlone(*picture);
         QVERIFY(!mark.isNull());
         QTest::mouseDClick(picture->viewport(), Qt::LeftButton, {}, mark);
-        QTRY_VERIFY(!plan && !f.overview());
         QCOMPARE(f.text(kSlotNumberPanel), QString("07"));
 
-        plan = f.openPlan();
+        QCOMPARE(f.openPlan(), plan.data());  // the one plan, brought forward
         QTest::keyClick(plan, Qt::Key_Escape);
         QTRY_VERIFY(!plan);
         QVERIFY(f.overview());
@@ -127,7 +131,7 @@ private slots:
     void keysWheelAndTooltips()
     {
         WeekPlanFixture f;
-        QDialog* plan = f.openPlan();
+        WeekPlanWindow* plan = f.openPlan();
         plan->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), plan);
         auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
@@ -155,6 +159,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QTRY_VERIFY(!f.overview());
         QCOMPARE(f.text(kSlotNumberPanel), QString("03"));
+        QCOMPARE(f.shownPlan(), plan);
 
         f.changeTimings([](TimingSet& set) {  // the shown timing 03 of program 2 alone, and fit to play
             set = TimingSet::fresh();
@@ -162,17 +167,59 @@ private slots:
             const std::uint8_t slot[8] = {3, 0x07, 0x30, 1, 2, 3, 0x01, 0x01};
             std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, 3));
         });
-        plan = f.openPlan();
         QCOMPARE(f.rows(*plan, 5), QStringList("没有冲突，也没有无效的定时"));
         plan->close();
-        f.overview()->close();
+    }
+
+    // Ctrl+L in the main window opens the plan beside it, the focus in the picture; an arrow key on
+    // the program list opens it rather than switching. The store step of an edit redraws the plan
+    // in place, its zoom, scrolling and selected finding kept; it closes with the main window.
+    void followsTheEditor()
+    {
+        WeekPlanFixture f;
+        QTest::keyClick(&f.window, Qt::Key_L, Qt::ControlModifier);
+        QPointer<WeekPlanWindow> plan = f.shownPlan();
+        QVERIFY(plan && !plan->isModal());
+        QVERIFY(QTest::qWaitForWindowExposed(plan));
+        auto* picture = plan->findChild<WeekPicture*>(kWeekPicture);
+        QCOMPARE(plan->focusWidget(), picture);
+        auto* chooser = plan->findChild<QComboBox*>(kWeekProgramList);
+        chooser->setFocus();
+        QTest::keyClick(chooser, Qt::Key_Down);
+        QCOMPARE(chooser->currentIndex(), 1);
+        chooser->hidePopup();
+
+        auto* list = plan->findChild<QTreeWidget*>(kFindingList);
+        list->setCurrentItem(list->topLevelItem(1));  // the random program's note
+        auto* zoom = plan->findChild<QSlider*>(kWeekZoomSlider);
+        zoom->setValue(zoom->value() + 2);
+        picture->verticalScrollBar()->setValue(picture->verticalScrollBar()->maximum() / 3);
+        const int zoomed = zoom->value();
+        const int scrolled = picture->verticalScrollBar()->value();
+
+        // Timing 07 of program 2 moves to 08:00, stored as 下一定时 leaves it: the clash goes.
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.click(kProgram2Button);
+        f.jumpTo(7);
+        f.type(kStartHourEdit, "08");
+        f.type(kStartMinuteEdit, "00");
+        f.click(kNextButton);
+        QVERIFY(!f.rows(*plan, 0).contains("冲突"));
+        QCOMPARE(list->currentItem()->text(4), QString("随机程序 01"));
+        QCOMPARE(zoom->value(), zoomed);
+        QCOMPARE(picture->verticalScrollBar()->value(), scrolled);
+
+        f.dialogs.answers.enqueue(Dialogs::Answer::No);  // not saved
+        f.window.close();
+        QTRY_VERIFY(!plan);
     }
 
     // Ctrl+P prints the week on a landscape page, then the findings, into the PDF chosen.
     void printsThePlanToAPdf()
     {
         WeekPlanFixture f;
-        QDialog* plan = f.openPlan();
+        WeekPlanWindow* plan = f.openPlan();
         plan->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), plan);
         QTemporaryDir dir;

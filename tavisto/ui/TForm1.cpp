@@ -4,6 +4,7 @@
 #include "ControlNames.h"
 #include "Fonts.h"
 #include "TextConversions.h"
+#include "WeekPlanWindow.h"
 #include "WindowSetup.h"
 #include "ui_TForm1.h"
 
@@ -85,9 +86,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     setAcceptDrops(true);
     connectHandlers();
     FormCreate();
+    connect(this, &TForm1::scheduleChanged, this, &TForm1::followSchedule);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    delete weekPlan_;
+}
 
 void TForm1::connectHandlers()
 {
@@ -134,6 +139,11 @@ void TForm1::connectHandlers()
         {ui->Button5, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {ui->Button4, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {ui->Button12, QKeySequence(Qt::Key_F1)}};
+    // The week plan, while there is a set to show.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this, [this] {
+        if (state_.Document.hasFile())
+            showWeekPlan();
+    });
     for (const auto& [button, keys] : shortcuts) {
         connect(new QShortcut(keys, this), &QShortcut::activated, button, [button = button] {
             if (button->isEnabled() && button->isVisible())

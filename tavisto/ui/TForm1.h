@@ -25,6 +25,7 @@ class TForm1;
 namespace tavisto {
 
 class TForm2;
+class WeekPlanWindow;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -42,7 +43,8 @@ public:
     bool applyStep(const QString& name, const TimingSet& timings);
 
 signals:
-    // A step of the history was done, undone or redone: the schedule is not what it was.
+    // A step of the history was done, undone or redone, or a file opened, made or saved: the
+    // schedule is not what it was.
     void scheduleChanged();
 
 protected:
@@ -158,7 +160,11 @@ private:
     QString fileNameShown() const;  // on printouts: the file's name, or 新文件
 
     // Week plan
-    void showWeekPlan();
+    void showWeekPlan();  // Ctrl+L, or 周计划 in the overview
+    // What the overview and the week plan show of the set, after every change.
+    void followSchedule();
+    // The file name as printed, with a note when the set holds edits not saved yet.
+    QString printedFileName() const;
     // The store step, then that timing's program, kind and slot as the mode switches show them.
     void showTiming(const TimingRef& timing);
 
@@ -170,6 +176,7 @@ private:
     History history_;
     QLabel* statusPanels_[2] = {};
     QPointer<TForm2> overview_;
+    QPointer<WeekPlanWindow> weekPlan_;
     QString lastOpenPath_;
     QString lastSavePath_;
     bool aboutShown_ = false;  // the status bar shows its simple text

@@ -4,6 +4,7 @@
 #include "FileFailureText.h"
 #include "FindingText.h"
 #include "TForm2.h"
+#include "WeekPlanWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -61,6 +62,7 @@ bool TForm1::SaveBuftoFile(const QString& path)
     if (!error) {
         history_.markSaved(state_.Timings);
         showFileState();
+        emit scheduleChanged();  // the file's name and state, as printed
         return true;
     }
     showFileFailure(QStringLiteral("保存定时文件失败！"), path, error);
@@ -116,6 +118,7 @@ void TForm1::Button8Click()
     RedrawEdit();
     ReStateBar();
     loadShownTiming();
+    emit scheduleChanged();
 }
 
 void TForm1::Button5Click()
@@ -196,12 +199,14 @@ void TForm1::openChosenFile(const std::optional<QString>& path)
     if (!state_.Document.FileAttached()) {
         RedrawEdit();
         ReStateBar();
+        emit scheduleChanged();
         return;
     }
     state_.startEditing();  // the two settings are the file's own
     RedrawEdit();
     ReStateBar();
     loadShownTiming();
+    emit scheduleChanged();
 }
 
 void TForm1::Button4Click()
@@ -218,6 +223,8 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     state_.Document.close();
+    if (weekPlan_)
+        weekPlan_->close();
     event->accept();
 }
 

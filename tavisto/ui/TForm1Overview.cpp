@@ -17,7 +17,7 @@ void TForm1::Button11Click()
     overview_->setAttribute(Qt::WA_QuitOnClose, false);
     overview_->show();
     overview_->setWindowTitle(overviewTitle(state_.selection(), state_.Timings.RandomEnabled));
-    overview_->setSource(fileNameShown(), tableName(state_.selection()));
+    overview_->setSource(printedFileName(), tableName(state_.selection()));
     connect(overview_, &TForm2::clearTimingConfirmed, this, &TForm1::clearSelected);
     connect(overview_, &TForm2::seriesRequested, this, &TForm1::addSeries);
     connect(overview_, &TForm2::copyRequested, this, &TForm1::copySelected);
@@ -44,13 +44,38 @@ void TForm1::showWeekPlan()
     // As for the overview: what the editor shows is stored first, so the plan shows it too.
     if (!storeShownTiming())
         return;
-    auto* plan = new WeekPlanWindow(dialogs_, state_.Timings, fileNameShown(), overview_);
-    connect(plan, &WeekPlanWindow::timingRequested, this, [this](const TimingRef& timing) {
-        if (overview_)
-            overview_->close();
-        showTiming(timing);
-    });
-    plan->show();
+    if (!weekPlan_) {
+        weekPlan_ = new WeekPlanWindow(dialogs_, this);
+        connect(weekPlan_, &WeekPlanWindow::timingChosen, this, [this](const TimingRef& timing) {
+            if (overview_)
+                overview_->close();
+            showTiming(timing);
+            activateWindow();
+        });
+        followSchedule();
+    }
+    weekPlan_->show();
+    weekPlan_->raise();
+    weekPlan_->activateWindow();
+    weekPlan_->setFocus();
+}
+
+void TForm1::followSchedule()
+{
+    if (overview_)
+        overview_->setSource(printedFileName(), tableName(state_.selection()));
+    if (!weekPlan_)
+        return;
+    if (state_.Document.hasFile())
+        weekPlan_->setSchedule(state_.Timings, fileNameShown(), state_.Document.Modified == 1);
+    else
+        weekPlan_->close();  // the plan goes with its file
+}
+
+QString TForm1::printedFileName() const
+{
+    return state_.Document.Modified == 1 ? fileNameShown() + QStringLiteral("（含未保存的修改）")
+                                         : fileNameShown();
 }
 
 void TForm1::showTiming(const TimingRef& timing)

@@ -21,6 +21,7 @@ public:
         window_.state_.Timings = timings;
         window_.RedrawEdit();
         window_.loadShownTiming();
+        emit window_.scheduleChanged();
     }
 
 private:

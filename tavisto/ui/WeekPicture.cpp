@@ -333,7 +333,7 @@ void WeekPicture::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const int index = eventAt(event->position());
     if (index >= 0)
-        emit eventActivated(index);
+        emit timingChosen(drawing_.plan->events[index].timing);
 }
 
 bool WeekPicture::viewportEvent(QEvent* event)

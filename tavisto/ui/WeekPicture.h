@@ -63,7 +63,7 @@ public:
 
 signals:
     void zoomChanged(int zoom);
-    void eventActivated(int event);  // double-clicked
+    void timingChosen(const tavisto::TimingRef& timing);  // its mark double-clicked
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <QSlider>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tavisto {
 
@@ -48,13 +50,12 @@ QString legendText(const QPalette& palette)
 
 }  // namespace
 
-WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, const TimingSet& timings, const QString& fileName,
-                               QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), timings_(timings), fileName_(fileName)
+WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window), dialogs_(dialogs)
 {
     setObjectName(QLatin1String(kWeekPlanWindow));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::ApplicationModal);
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(appIcon());
     setFont(windowFont());
 
@@ -117,20 +118,20 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, const TimingSet& timings, const
     layout->addWidget(findingList_, 1);
     layout->addLayout(buttons);
 
-    connect(program_, &QComboBox::currentIndexChanged, this,
-            [this] { showProgram(program_->currentData().toInt()); });
+    // Only a choice made in the list counts; an arrow key on the closed list opens it.
+    connect(program_, &QComboBox::activated, this, [this] { showProgram(program_->currentData().toInt()); });
+    program_->installEventFilter(this);
     connect(zoom_, &QSlider::valueChanged, picture_, [this](int zoom) { picture_->setZoom(zoom); });
     connect(picture_, &WeekPicture::zoomChanged, zoom_, &QSlider::setValue);
-    connect(picture_, &WeekPicture::eventActivated, this,
-            [this](int event) { requestTiming(plan_.events[event].timing); });
+    connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::timingChosen);
     connect(findingList_, &QTreeWidget::itemSelectionChanged, this, &WeekPlanWindow::highlightFinding);
     connect(findingList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const int index = item->data(0, Qt::UserRole).toInt();
         if (index >= 0)
-            requestTiming(findings_[index].timings.front());
+            emit timingChosen(findings_[index].timings.front());
     });
     connect(print, &QPushButton::clicked, this, &WeekPlanWindow::printPlan);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &WeekPlanWindow::printPlan);
     connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
@@ -138,28 +139,47 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, const TimingSet& timings, const
     connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
             [this] { zoom_->setValue(zoom_->value() - 1); });
 
-    if (const QScreen* shownOn = parent ? parent->screen() : screen())
+    if (const QScreen* shownOn = mainWindow ? mainWindow->screen() : screen())
         resize(kWindowSize.boundedTo(shownOn->availableGeometry().size() - QSize(40, 60)));
     else
         resize(kWindowSize);
-    const int runProgram = playedProgram(timings_);
-    program_->setCurrentIndex(runProgram - 1);
-    showProgram(runProgram);
-    program_->setFocus();
+    if (mainWindow && mainWindow->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(mainWindow->windowHandle());
+    }
+    setFocusProxy(picture_);
+}
+
+void WeekPlanWindow::setSchedule(const TimingSet& timings, const QString& fileName, bool unsaved)
+{
+    timings_ = timings;
+    fileName_ = fileName;
+    unsaved_ = unsaved;
+    redraw();
 }
 
 void WeekPlanWindow::showProgram(int program)
 {
+    chosenProgram_ = program;
+    redraw();
+}
+
+void WeekPlanWindow::redraw()
+{
+    const int picked = pickedFinding();
+    const std::vector<std::string> pickedCells =
+        picked >= 0 ? findingCells(findings_[std::size_t(picked)]) : std::vector<std::string>();
+    const int program = chosenProgram_.value_or(playedProgram(timings_));
     plan_ = expandWeek(timings_, program);
     findings_ = checkWeek(timings_, plan_);
     setWindowTitle(planTitle(program, plan_.runProgram));
-    if (program_->currentIndex() != program - 1)
-        program_->setCurrentIndex(program - 1);
-    fillFindings();
-    highlightFinding();
+    program_->setCurrentIndex(program - 1);
+    fillFindings(pickedCells);
+    picture_->setDrawing(weekDrawing(plan_, findings_, pickedFinding()));
 }
 
-void WeekPlanWindow::fillFindings()
+// The finding selected before is selected again where it still stands.
+void WeekPlanWindow::fillFindings(const std::vector<std::string>& selected)
 {
     const QSignalBlocker blocker(findingList_);
     findingList_->clear();
@@ -174,6 +194,8 @@ void WeekPlanWindow::fillFindings()
         item->setToolTip(kFindingColumns - 2, cells[kFindingColumns - 2]);
         if (findings_[i].level == Finding::Level::Clash)
             item->setForeground(0, warning);
+        if (!selected.empty() && findingCells(findings_[i]) == selected)
+            findingList_->setCurrentItem(item);
     }
     if (findings_.empty()) {
         auto* item = new QTreeWidgetItem(findingList_);
@@ -189,20 +211,41 @@ void WeekPlanWindow::fillFindings()
                                      findingList_->fontMetrics().horizontalAdvance(samples[column]) + 16);
 }
 
+int WeekPlanWindow::pickedFinding() const
+{
+    const QTreeWidgetItem* selected = findingList_->currentItem();
+    return selected && selected->isSelected() ? selected->data(0, Qt::UserRole).toInt() : -1;
+}
+
 // The events of the selected finding are picked out; every clash is outlined all the time.
 void WeekPlanWindow::highlightFinding()
 {
-    const QTreeWidgetItem* selected = findingList_->currentItem();
-    const int picked = selected && selected->isSelected() ? selected->data(0, Qt::UserRole).toInt() : -1;
+    const int picked = pickedFinding();
     if (picked >= 0 && findings_[picked].start >= 0)
         picture_->showMinute(findings_[picked].start);
     picture_->setDrawing(weekDrawing(plan_, findings_, picked));
 }
 
-void WeekPlanWindow::requestTiming(const TimingRef& timing)
+bool WeekPlanWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    emit timingRequested(timing);
-    close();
+    if (watched == program_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End: program_->showPopup(); return true;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WeekPlanWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!closeOnEscape(*this, *event))
+        QWidget::keyPressEvent(event);
 }
 
 void WeekPlanWindow::printPlan()

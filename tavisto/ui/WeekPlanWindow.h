@@ -1,11 +1,13 @@
 #pragma once
 // The week plan: the week the player runs for one program, painted, and its findings listed
-// below. It reads a copy of the timing set and changes nothing.
+// below. A window of its own beside the editor: it shows a copy of the timing set, changes
+// nothing, and is given the set again after every change.
 
 #include "TimingSet.h"
 #include "WeekCheck.h"
 
-#include <QDialog>
+#include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QSlider;
@@ -16,28 +18,38 @@ namespace tavisto {
 class Dialogs;
 class WeekPicture;
 
-class WeekPlanWindow : public QDialog {
+class WeekPlanWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows the program the player runs; `fileName` is named on the printout.
-    WeekPlanWindow(Dialogs& dialogs, const TimingSet& timings, const QString& fileName, QWidget* parent);
+    // It stays above `mainWindow`, when one is given, without belonging to it.
+    WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow);
 
-    // The program shown, 1..4.
+    // The set shown, its file name as printed, and whether it holds edits not saved yet. The
+    // program previewed, the zoom, the scrolling and the selected finding stay as they were.
+    void setSchedule(const TimingSet& timings, const QString& fileName, bool unsaved);
+    // The program shown, 1..4, as if chosen in the list.
     void showProgram(int program);
 
 signals:
-    // The editor is to show this timing; the window closes right after this signal.
-    void timingRequested(const tavisto::TimingRef& timing);
+    // The editor is to show this timing.
+    void timingChosen(const tavisto::TimingRef& timing);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
-    void fillFindings();
+    void redraw();
+    void fillFindings(const std::vector<std::string>& selected);
+    int pickedFinding() const;  // the selected finding's index, or -1
     void highlightFinding();
-    void requestTiming(const TimingRef& timing);
     void printPlan();  // Ctrl+P
 
     Dialogs& dialogs_;
     TimingSet timings_;
     QString fileName_;
+    bool unsaved_ = false;
+    std::optional<int> chosenProgram_;  // none: the program the player runs
     WeekPlan plan_;
     std::vector<Finding> findings_;
     QComboBox* program_;

@@ -168,7 +168,9 @@ int main(int argc, char* argv[])
     shootSchoolDay(options, dialogs);
     AboutBox about;
     options.shoot(about, "about");
-    WeekPlanWindow plan(schoolWeek(), QString::fromStdString(file.filePath()), dialogs);
+    WeekPlanWindow plan(dialogs, nullptr);
+    plan.setAttribute(Qt::WA_DeleteOnClose, false);
+    plan.setSchedule(schoolWeek(), QString::fromStdString(file.filePath()), false);
     options.shoot(plan, "week-plan");
 
     // The type list open, to show its rows.

@@ -205,8 +205,9 @@ int main(int argc, char* argv[])
     fillMusicTable(overview);
     TForm3 about;
     TForm4 diagram;
-    WeekPlanWindow weekPlan(dialogs, weekExample(), example, nullptr);
+    WeekPlanWindow weekPlan(dialogs, nullptr);
     weekPlan.setAttribute(Qt::WA_DeleteOnClose, false);
+    weekPlan.setSchedule(weekExample(), example, false);
     return saved && options.shoot(overview, "overview")
             && printOverview(overview, options.folder + QStringLiteral("/printout.pdf"))
             && options.shoot(about, "about") && options.shoot(diagram, "diagram")

@@ -2,7 +2,6 @@
 // Stands in for the modal boxes: records what the windows asked and answers as told.
 #include "Dialogs.h"
 #include "TimingCheckList.h"
-#include "WeekPlanWindow.h"
 
 #include <QList>
 #include <QPrinter>
@@ -25,8 +24,7 @@ public:
     bool answer = true;
     QString printTo;            // the print dialog prints into this PDF file; empty: it is cancelled
     QString proposedPrintFile;  // the file the last print dialog proposed for printing to a file
-    QList<int> weekPlans;       // run program of each opened week plan
-    bool openWindows = false;   // the check list and the week plan open for real, modally
+    bool openWindows = false;   // the check list opens for real, modally
 
     void message(QWidget*, const QString& text, Icon icon, const QString& informative) override
     {
@@ -37,17 +35,15 @@ public:
         questions.append(text);
         return answer;
     }
-    std::optional<quennet::TimingRef> showCheckList(QWidget* parent, quennet::DataFile& file,
-                                                    int programIndex) override
+    void showCheckList(QWidget* parent, quennet::DataFile& file, int programIndex,
+                       const std::function<void()>& showWeekPlan) override
     {
         checkLists.append(programIndex);
-        return openWindows ? quennet::TimingCheckList::run(file, *this, programIndex, parent) : std::nullopt;
-    }
-    std::optional<quennet::TimingRef> showWeekPlan(QWidget* parent, const quennet::DataFile::Listing& listing,
-                                                   const QString& filePath) override
-    {
-        weekPlans.append(listing.runProgram);
-        return openWindows ? quennet::WeekPlanWindow::run(listing, filePath, *this, parent) : std::nullopt;
+        if (!openWindows)
+            return;
+        quennet::TimingCheckList list(file, *this, programIndex, parent);
+        QObject::connect(&list, &quennet::TimingCheckList::weekPlanRequested, &list, showWeekPlan);
+        list.exec();
     }
     void showAbout(QWidget*) override { ++abouts; }
     bool printDialog(QWidget*, QPrinter& printer) override
