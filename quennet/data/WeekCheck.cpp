@@ -1,12 +1,43 @@
 #include "WeekCheck.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <string>
 #include <tuple>
 
 namespace quennet {
 
 namespace {
+struct ReasonWords {
+    Finding::Level level;
+    const char* words;
+};
+
+// Every reason in FindingReason's order: the same fault has the same level and words in both
+// of the suite's editors.
+constexpr ReasonWords kReasons[] = {
+    {Finding::Level::Clash, "音乐定时在同一分钟开始"},
+    {Finding::Level::Clash, "音乐定时在收音时段内开始"},
+    {Finding::Level::Clash, "收音时段重叠"},
+    {Finding::Level::Invalid, "开始时间无效"},
+    {Finding::Level::Invalid, "结束时间无效"},
+    {Finding::Level::Invalid, "曲目号超过 99"},
+    {Finding::Level::Invalid, "电台号超过 99"},
+    {Finding::Level::Invalid, "没有选择星期"},
+    {Finding::Level::Invalid, "开始时间等于结束时间"},
+    {Finding::Level::NotPlaying, "没有选择分区"},
+    {Finding::Level::Note, "外设定时重叠，外设连续工作"},
+    {Finding::Level::Note, "跨过午夜，到次日结束"},
+    {Finding::Level::Note, "跨过午夜，到次日结束；星期日的到星期一结束"},
+    {Finding::Level::Note, "有 %1 条定时，播放机运行程序%2，这些定时保留但不播放"},
+    {Finding::Level::NotPlaying, "播放机运行程序%2，但它没有会播放的定时"},
+};
+static_assert(std::size(kReasons) == std::size_t(FindingReason::EmptyWeek) + 1,
+              "a level and words per reason");
+static_assert(int(FindingReason::NoZone) - int(FindingReason::BadStart) == int(UnusableReason::NoZone),
+              "the reasons of a timing that cannot play follow UnusableReason");
+
 struct Mark {
     int from = 0;
     int to = 0;
@@ -20,20 +51,20 @@ struct Lane {
     std::vector<Mark> peripheral;
 };
 
-using Key = std::tuple<Finding::Level, FindingReason, std::vector<TimingRef>, std::optional<int>,
-                       std::optional<int>, std::uint8_t>;
+using Key =
+    std::tuple<FindingReason, std::vector<TimingRef>, std::optional<int>, std::optional<int>, std::uint8_t>;
 
 // The same timings at the same time on several days are one finding.
 class Collector {
 public:
-    void add(Finding::Level level, FindingReason reason, int day, std::optional<int> start,
-             std::optional<int> end, std::uint8_t zones, std::vector<TimingRef> timings)
+    void add(FindingReason reason, int day, std::optional<int> start, std::optional<int> end,
+             std::uint8_t zones, std::vector<TimingRef> timings)
     {
         std::sort(timings.begin(), timings.end());
-        const Key key{level, reason, timings, start, end, zones};
+        const Key key{reason, timings, start, end, zones};
         auto [at, added] = index_.try_emplace(key, findings_.size());
         if (added)
-            findings_.push_back({level, reason, 0, start, end, zones, std::move(timings), 0, 0});
+            findings_.push_back({levelOf(reason), reason, 0, start, end, zones, std::move(timings), 0, 0});
         findings_[at->second].days |= std::uint8_t(1 << day);
     }
     void add(Finding finding) { findings_.push_back(std::move(finding)); }
@@ -45,8 +76,7 @@ private:
 };
 
 // Every pair of spans that overlap, in one pass: the spans still running when the next starts.
-void sweepOverlaps(const std::vector<Mark>& spans, int day, int zone, Finding::Level level,
-                   FindingReason reason, Collector& out)
+void sweepOverlaps(const std::vector<Mark>& spans, int day, int zone, FindingReason reason, Collector& out)
 {
     std::vector<const Mark*> running;
     for (const Mark& span : spans) {
@@ -54,7 +84,7 @@ void sweepOverlaps(const std::vector<Mark>& spans, int day, int zone, Finding::L
                                      [&](const Mark* other) { return other->to <= span.from; }),
                       running.end());
         for (const Mark* other : running)
-            out.add(level, reason, day, span.from, std::min(other->to, span.to), std::uint8_t(1 << zone),
+            out.add(reason, day, span.from, std::min(other->to, span.to), std::uint8_t(1 << zone),
                     {other->timing, span.timing});
         running.push_back(&span);
     }
@@ -72,8 +102,8 @@ void sweepMusicInRadio(const Lane& lane, int day, int zone, Collector& out)
                                      [&](const Mark* radio) { return radio->to <= music.from; }),
                       running.end());
         for (const Mark* radio : running)
-            out.add(Finding::Level::Clash, FindingReason::MusicInRadio, day, music.from, std::nullopt,
-                    std::uint8_t(1 << zone), {music.timing, radio->timing});
+            out.add(FindingReason::MusicInRadio, day, music.from, std::nullopt, std::uint8_t(1 << zone),
+                    {music.timing, radio->timing});
     }
 }
 
@@ -85,8 +115,8 @@ void sweepSameMinute(const std::vector<Mark>& music, int day, int zone, Collecto
         while (last + 1 < music.size() && music[last + 1].from == music[first].from)
             together.push_back(music[++last].timing);
         if (together.size() > 1)
-            out.add(Finding::Level::Clash, FindingReason::SameMinute, day, music[first].from, std::nullopt,
-                    std::uint8_t(1 << zone), together);
+            out.add(FindingReason::SameMinute, day, music[first].from, std::nullopt, std::uint8_t(1 << zone),
+                    together);
         first = last + 1;
     }
 }
@@ -105,8 +135,8 @@ Finding unusableFinding(const UnusableTiming& unusable)
 {
     const TimingEntry& entry = unusable.entry;
     Finding finding;
-    finding.level = Finding::Level::Invalid;
     finding.reason = FindingReason(int(FindingReason::BadStart) + int(unusable.reason));
+    finding.level = levelOf(finding.reason);
     finding.days = mondayFirstDays(entry.DayBits);
     finding.zones = entry.ZoneBits & 0x0F;
     finding.timings = {unusable.timing};
@@ -116,6 +146,12 @@ Finding unusableFinding(const UnusableTiming& unusable)
             finding.end = entry.RangeFromOrEndHour * 60 + entry.RangeToOrEndMinute;
     }
     return finding;
+}
+
+// A finding about a whole program.
+Finding programFinding(FindingReason reason, int program, int runProgram, int count = 0)
+{
+    return {levelOf(reason), reason, 0, {}, {}, 0, {{program, 0}}, count, runProgram};
 }
 
 int firstDay(std::uint8_t days)
@@ -128,15 +164,24 @@ int firstDay(std::uint8_t days)
 }
 }  // namespace
 
-std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProgramCount>& timingCounts,
-                               int runProgram)
+Finding::Level levelOf(FindingReason reason)
+{
+    return kReasons[std::size_t(reason)].level;
+}
+
+const char* reasonWords(FindingReason reason)
+{
+    return kReasons[std::size_t(reason)].words;
+}
+
+std::vector<Finding> checkWeek(const std::array<std::vector<TimingEntry>, kProgramCount>& programs,
+                               int runProgram, const WeekPlan& week)
 {
     std::array<std::array<Lane, kZoneCount>, kDaysPerWeek> lanes;
     Collector out;
     for (const WeekEvent& event : week.events) {
         if (event.pastMidnight())
-            out.add(Finding::Level::Note,
-                    event.day == kDaysPerWeek - 1 ? FindingReason::PastSundayMidnight
+            out.add(event.day == kDaysPerWeek - 1 ? FindingReason::PastSundayMidnight
                                                   : FindingReason::PastMidnight,
                     event.day, event.start, event.end, event.zones, {event.timing});
         for (const DayPart& part : dayParts(event)) {
@@ -160,25 +205,18 @@ std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProg
                                  [](const Mark& a, const Mark& b) { return a.from < b.from; });
             sweepSameMinute(lane.music, day, zone, out);
             sweepMusicInRadio(lane, day, zone, out);
-            sweepOverlaps(lane.radio, day, zone, Finding::Level::Clash, FindingReason::RadioOverlap, out);
-            sweepOverlaps(lane.peripheral, day, zone, Finding::Level::Note, FindingReason::PeripheralOverlap,
-                          out);
+            sweepOverlaps(lane.radio, day, zone, FindingReason::RadioOverlap, out);
+            sweepOverlaps(lane.peripheral, day, zone, FindingReason::PeripheralOverlap, out);
         }
     }
     for (const UnusableTiming& unusable : week.unusable)
         out.add(unusableFinding(unusable));
+    if (!playsAnything(programs[std::size_t(runProgram)]))
+        out.add(programFinding(FindingReason::EmptyWeek, runProgram, runProgram));
     for (int program = 0; program < kProgramCount; ++program) {
-        const int count = timingCounts[std::size_t(program)];
+        const int count = int(programs[std::size_t(program)].size());
         if (program != runProgram && count > 0)
-            out.add({Finding::Level::Note,
-                     FindingReason::NotRun,
-                     0,
-                     {},
-                     {},
-                     0,
-                     {{program, 0}},
-                     count,
-                     runProgram});
+            out.add(programFinding(FindingReason::NotRun, program, runProgram, count));
     }
 
     std::vector<Finding> findings = out.take();
@@ -193,10 +231,7 @@ WeekReview reviewWeek(const std::array<std::vector<TimingEntry>, kProgramCount>&
                       int runProgram)
 {
     WeekReview review{expandWeek(programs[std::size_t(program)], program), {}};
-    std::array<int, kProgramCount> counts{};
-    for (std::size_t p = 0; p < counts.size(); ++p)
-        counts[p] = int(programs[p].size());
-    review.findings = checkWeek(review.week, counts, runProgram);
+    review.findings = checkWeek(programs, runProgram, review.week);
     return review;
 }
 

@@ -26,10 +26,12 @@ enum class FindingReason : std::uint8_t {
     PastMidnight,        // ends on the next day
     PastSundayMidnight,  // ends on Monday
     NotRun,              // a program the player does not run holds timings
+    EmptyWeek,           // the program the player runs has no timing that plays
 };
 
 struct Finding {
-    enum class Level : std::uint8_t { Clash, Invalid, Note };  // 冲突, 无效, 提示: the order of the list
+    // 冲突, 无效, 不播放, 提示: the order of the list.
+    enum class Level : std::uint8_t { Clash, Invalid, NotPlaying, Note };
 
     Level level = Level::Note;
     FindingReason reason = FindingReason::NotRun;
@@ -39,13 +41,19 @@ struct Finding {
     std::uint8_t zones = 0;          // in common
     std::vector<TimingRef> timings;  // position 0 stands for the whole program
     int count = 0;                   // NotRun: how many timings the program holds
-    int runProgram = 0;              // NotRun: the program the player runs
+    int runProgram = 0;              // NotRun, EmptyWeek: the program the player runs, 0..3
 };
 
-// Findings of the week of one program, clashes first, then by day and time; and a note for
-// each program other than runProgram that holds timings (timingCounts per program).
-std::vector<Finding> checkWeek(const WeekPlan& week, const std::array<int, kProgramCount>& timingCounts,
-                               int runProgram);
+// The level of a reason, and its words: "%1" stands for the count, "%2" for the run program.
+Finding::Level levelOf(FindingReason reason);
+const char* reasonWords(FindingReason reason);
+
+// The findings of `week`, one of `programs` (the valid entries of all four): clashes first, then
+// the invalid timings, those that cannot play, then the notes; within each by day and time. A note
+// for each program other than runProgram that holds timings; whatever program the week shows,
+// a run program that plays nothing is a finding.
+std::vector<Finding> checkWeek(const std::array<std::vector<TimingEntry>, kProgramCount>& programs,
+                               int runProgram, const WeekPlan& week);
 
 // The week of one program among the valid entries of all four, and its findings.
 struct WeekReview {
@@ -55,7 +63,7 @@ struct WeekReview {
 WeekReview reviewWeek(const std::array<std::vector<TimingEntry>, kProgramCount>& programs, int program,
                       int runProgram);
 
-// Whether the week is fit to go to the player: no 冲突 and no 无效.
+// Whether the week is fit to go to the player: nothing but notes.
 bool passes(const std::vector<Finding>& findings);
 
 }  // namespace quennet

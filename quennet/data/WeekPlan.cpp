@@ -87,4 +87,9 @@ WeekPlan expandWeek(const std::vector<TimingEntry>& entries, int program)
     return week;
 }
 
+bool playsAnything(const std::vector<TimingEntry>& entries)
+{
+    return !expandWeek(entries, 0).events.empty();
+}
+
 }  // namespace quennet

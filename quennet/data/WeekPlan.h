@@ -69,6 +69,9 @@ struct WeekPlan {
 // The valid entries of one program (as ProgramTable::validEntries gives them) as events.
 WeekPlan expandWeek(const std::vector<TimingEntry>& entries, int program);
 
+// Whether the entries play anything in a week: a timing that is neither invalid nor without a zone.
+bool playsAnything(const std::vector<TimingEntry>& entries);
+
 // DayBits has Sunday in bit 0; the week starts on Monday.
 constexpr int dayOfBit(int bit)
 {

@@ -7,23 +7,7 @@ namespace quennet {
 namespace {
 const char* const kDayNames[kDaysPerWeek] = {"星期一", "星期二", "星期三", "星期四",
                                              "星期五", "星期六", "星期日"};
-const char* const kLevelNames[] = {"冲突", "无效", "提示"};
-const char* const kReasonTexts[] = {
-    "音乐定时在同一分钟开始",
-    "音乐定时在收音时段内开始",
-    "收音时段重叠",
-    "开始时间无效",
-    "结束时间无效",
-    "曲目号超过 99",
-    "电台号超过 99",
-    "没有选择星期",
-    "开始时间等于结束时间",
-    "没有选择分区",
-    "外设定时重叠，外设连续工作",
-    "跨过午夜，到次日结束",
-    "跨过午夜，到次日结束；星期日的到星期一结束",
-    "有 %d 条定时，播放机运行程序%d，这些定时保留但不播放",
-};
+const char* const kLevelNames[] = {"冲突", "无效", "不播放", "提示"};
 
 template<class... Values>
 std::string format(const char* pattern, Values... values)
@@ -78,11 +62,19 @@ std::string tabLine(const std::vector<std::string>& cells)
     return line;
 }
 
+}  // namespace
+
 std::string reasonText(const Finding& finding)
 {
-    return format(kReasonTexts[int(finding.reason)], finding.count, finding.runProgram + 1);
+    std::string text;
+    for (const char* at = reasonWords(finding.reason); *at; ++at) {
+        if (at[0] == '%' && (at[1] == '1' || at[1] == '2'))
+            text += std::to_string(*++at == '1' ? finding.count : finding.runProgram + 1);
+        else
+            text += *at;
+    }
+    return text;
 }
-}  // namespace
 
 std::string timingName(const TimingRef& timing)
 {

@@ -22,6 +22,9 @@ std::string weekLine(const WeekEvent& event);
 // "音乐 01-02-03 随机10-20", "录音 …", "收音 电台05" or "外设".
 std::string playsText(const WeekEvent& event);
 
+// The finding's reason in words, its count and run program filled in.
+std::string reasonText(const Finding& finding);
+
 // Level, days, time, zones, the timings joined by " / ", reason.
 std::vector<std::string> findingCells(const Finding& finding);
 std::string findingLine(const Finding& finding);

@@ -117,12 +117,13 @@ private slots:
                 + bytesOf(timingEntry(9, 7, 0, 1, 100, 3, 10, 20, kMon, 0x01))
             << QStringList{"无效\t星期一\t\t1\t程序1 第 04 条\t开始时间无效",
                            "无效\t星期一\t\t1\t程序1 第 05 条\t结束时间无效",
-                           "无效\t星期一\t07:00\t\t程序1 第 02 条\t没有选择分区",
                            "无效\t星期一\t07:00\t1\t程序1 第 09 条\t曲目号超过 99",
                            "无效\t星期一\t08:00-08:00\t1\t程序1 第 03 条\t开始时间等于结束时间",
                            "无效\t星期二\t06:00-07:00\t1\t程序1 第 07 条\t电台号超过 99",
                            "无效\t\t07:00\t1,2,3,4\t程序1 第 01 条\t没有选择星期",
-                           "无效\t\t07:00\t1\t程序1 第 08 条\t没有选择星期"};
+                           "无效\t\t07:00\t1\t程序1 第 08 条\t没有选择星期",
+                           "不播放\t星期一\t07:00\t\t程序1 第 02 条\t没有选择分区",
+                           "不播放\t\t\t\t程序1\t播放机运行程序1，但它没有会播放的定时"};
     }
     void checkFinds()
     {
@@ -130,7 +131,8 @@ private slots:
         QFETCH(QStringList, lines);
         const WeekReview review = reviewWeek(programsOf(entries), 0, 0);
         QCOMPARE(linesOf(review.findings, findingLine), lines);
-        QCOMPARE(passes(review.findings), !lines.join(QString()).contains(QRegularExpression("冲突|无效")));
+        QCOMPARE(passes(review.findings),
+                 !lines.join(QString()).contains(QRegularExpression("冲突|无效|不播放")));
     }
 
     // Programs the player does not run are named, the one it runs never; another program's week is
@@ -140,7 +142,8 @@ private slots:
         std::array<std::vector<TimingEntry>, kProgramCount> programs = programsOf(music(1, 7, 0, kMon, 0x01));
         programs[2] = programs[0];
         programs[2].push_back(timingEntry(2, 7, 0, 1, 2, 3, 0, 0, kMon, 0x01));
-        const QStringList notes{"提示\t\t\t\t程序1\t有 1 条定时，播放机运行程序2，这些定时保留但不播放",
+        const QStringList notes{"不播放\t\t\t\t程序2\t播放机运行程序2，但它没有会播放的定时",
+                                "提示\t\t\t\t程序1\t有 1 条定时，播放机运行程序2，这些定时保留但不播放",
                                 "提示\t\t\t\t程序3\t有 2 条定时，播放机运行程序2，这些定时保留但不播放"};
         QCOMPARE(linesOf(reviewWeek(programs, 1, 1).findings, findingLine), notes);
         const std::vector<Finding> third = reviewWeek(programs, 2, 0).findings;

@@ -1,6 +1,7 @@
 #include "CurrentTiming.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavisto {
 
@@ -28,7 +29,27 @@ bool loadSerial(const std::uint8_t* slot, CP& cp)
     return true;
 }
 
+// The bytes of the slot, or nothing outside the nine tables.
+std::pair<const std::uint8_t*, std::size_t> slotBytes(const TimingBuffer& buffer,
+                                                      const SlotSelection& selection, std::uint8_t slot)
+{
+    if (selection.EditObject == kRandomProgram)
+        return {buffer.randomSlot(resolveSlot(selection, slot, kRandomSlots)), kRandomSlotSize};
+    if (!isStandardProgram(selection.EditObject))
+        return {nullptr, 0};
+    return {
+        buffer.programSlot(selection.EditObject, selection.Type, resolveSlot(selection, slot, kProgramSlots)),
+        kProgramSlotSize};
+}
+
 }  // namespace
+
+bool holdsTiming(const TimingBuffer& buffer, const SlotSelection& selection, std::uint8_t slot)
+{
+    const auto [bytes, size] = slotBytes(buffer, selection, slot);
+    return bytes && !isEmptySerial(bytes[0])
+        && std::any_of(bytes + 1, bytes + size, [](std::uint8_t byte) { return byte != 0; });
+}
 
 void ClearCP(CP& cp)
 {

@@ -46,6 +46,11 @@ inline bool isEmptySerial(std::uint8_t serial)
     return serial == 0x00 || serial == 0xFF;
 }
 
+// Whether a slot holds a timing: a used Serial and something after it. Showing an empty slot and
+// moving on stamps it with its number and zeros, which is no timing either. Slot 0 means the shown
+// slot; other numbers are clamped to the table.
+bool holdsTiming(const TimingBuffer& buffer, const SlotSelection& selection, std::uint8_t slot);
+
 void ClearCP(CP& cp);
 // slot 0 means the shown slot; other numbers are clamped to the table.
 void LoadBuftoCP(const TimingBuffer& buffer, const SlotSelection& selection, std::uint8_t slot, CP& cp);

@@ -24,30 +24,30 @@ std::optional<int> minuteOf(std::uint8_t hour, std::uint8_t minute)
 
 namespace {
 
-std::string ineffectiveReason(Ineffective why)
+UnusableReason ineffectiveReason(Ineffective why)
 {
     switch (why) {
-    case Ineffective::NoWeekday: return "没有选择星期";
-    case Ineffective::EmptySpan: return "开始时间等于结束时间";
-    case Ineffective::NoTrack: return "三首曲目都是 00";
-    case Ineffective::EmptyRange: return "首曲目与末曲目相同";
+    case Ineffective::NoWeekday: return UnusableReason::NoDay;
+    case Ineffective::EmptySpan: return UnusableReason::NoLength;
+    case Ineffective::NoTrack: return UnusableReason::NoTrack;
+    case Ineffective::EmptyRange:
     case Ineffective::None: break;
     }
-    return {};
+    return UnusableReason::EmptyRange;
 }
 
-// Why a used timing cannot do anything, or nothing when it takes part.
-std::optional<std::string> unusableReason(TimingKind kind, const CP& cp)
+// Why a used timing cannot play, or nothing when it takes part.
+std::optional<UnusableReason> unusableReason(TimingKind kind, const CP& cp)
 {
     if (!minuteOf(cp.StartHour, cp.StartMinute))
-        return "开始时间无效";
+        return UnusableReason::BadStart;
     if (kind != TimingKind::Music && !minuteOf(cp.EndHour, cp.EndMinute))
-        return "结束时间无效";
+        return UnusableReason::BadEnd;
     const int tracks[] = {kind == TimingKind::Random ? cp.FirstTrack : cp.Track1, cp.Track2,
                           kind == TimingKind::Random ? cp.LastTrack : cp.Track3};
     if (kind != TimingKind::Peripheral
         && std::any_of(std::begin(tracks), std::end(tracks), [](int track) { return track > kLastTrack; }))
-        return "曲目号超过 99";
+        return UnusableReason::BadTrack;
     EffectInputs inputs;
     inputs.anyWeekday = (cp.Weekdays & 0x7F) != 0;
     inputs.startIsEnd = cp.StartHour == cp.EndHour && cp.StartMinute == cp.EndMinute;
@@ -57,14 +57,14 @@ std::optional<std::string> unusableReason(TimingKind kind, const CP& cp)
     if (const Ineffective why = whyIneffective(kind, inputs); why != Ineffective::None)
         return ineffectiveReason(why);
     if ((cp.Zones & 0x3F) == 0)
-        return "没有选择分区";
+        return UnusableReason::NoZone;
     return std::nullopt;
 }
 
 void expandTable(const TimingSet& timings, TimingKind kind, int program, WeekPlan& plan)
 {
     for (const auto& [timing, cp] : usedTimings(timings, tableOf(kind, program))) {
-        if (std::optional<std::string> reason = unusableReason(kind, cp)) {
+        if (const std::optional<UnusableReason> reason = unusableReason(kind, cp)) {
             plan.unusable.push_back({timing, cp, *reason});
             continue;
         }
@@ -111,10 +111,11 @@ std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, cons
                                           : TimingKind::Peripheral;
     std::vector<std::pair<TimingRef, CP>> used;
     for (int slot = 1; slot <= lastSlot(table); ++slot) {
+        if (!holdsTiming(timings.Buffer, table, static_cast<std::uint8_t>(slot)))
+            continue;
         CP cp;
         LoadBuftoCP(timings.Buffer, table, static_cast<std::uint8_t>(slot), cp);
-        if (!isEmptySerial(cp.Serial))
-            used.push_back({{kind, random ? 0 : table.EditObject, slot}, cp});
+        used.push_back({{kind, random ? 0 : table.EditObject, slot}, cp});
     }
     return used;
 }
@@ -133,6 +134,11 @@ WeekPlan expandWeek(const TimingSet& timings, int program)
         return std::tuple(a.day, a.start, a.timing.order()) < std::tuple(b.day, b.start, b.timing.order());
     });
     return plan;
+}
+
+bool playsAnything(const TimingSet& timings, int program)
+{
+    return !expandWeek(timings, program).events.empty();
 }
 
 }  // namespace tavisto

@@ -6,7 +6,6 @@
 #include "TimingSet.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace tavisto {
@@ -50,11 +49,23 @@ struct WeekEvent {
     int weekEnd() const { return weekStart() + (end ? (*end - start + kMinutesPerDay) % kMinutesPerDay : 0); }
 };
 
-// A used timing that cannot do anything, and why.
+// Why a used timing cannot play, in the order they are looked for: bytes no editor writes, then
+// what the editor's status bar calls 此定时无效, then a timing that is valid but has no zone.
+enum class UnusableReason : std::uint8_t {
+    BadStart,
+    BadEnd,
+    BadTrack,
+    NoDay,
+    NoLength,
+    NoTrack,
+    EmptyRange,
+    NoZone
+};
+
 struct UnusableTiming {
     TimingRef timing;
     CP fields;
-    std::string reason;
+    UnusableReason reason = UnusableReason::NoDay;
 };
 
 struct WeekPlan {
@@ -74,7 +85,12 @@ int playedProgram(const TimingSet& timings);
 // Every used timing of `program` (1..4) and, while the random program is on, of the random table.
 WeekPlan expandWeek(const TimingSet& timings, int program);
 
-// Every used timing of a table, in slot order, through the slot transfer of the editor.
+// Whether the standard program (1..4) plays anything in a week: a timing that is neither invalid
+// nor without a zone, or a random one while the random program is on.
+bool playsAnything(const TimingSet& timings, int program);
+
+// Every slot of a table that holds a timing (holdsTiming), in slot order, through the slot transfer
+// of the editor.
 std::vector<std::pair<TimingRef, CP>> usedTimings(const TimingSet& timings, const SlotSelection& table);
 
 }  // namespace tavisto

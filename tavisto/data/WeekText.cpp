@@ -49,11 +49,11 @@ std::string daysText(std::uint8_t days)
     return join(runs, ",");
 }
 
-std::string timeText(int start, std::optional<int> end)
+std::string timeText(std::optional<int> start, std::optional<int> end)
 {
-    if (start < 0)
+    if (!start)
         return {};
-    return clockText(start) + (end ? "-" + endText(start, *end) : "");
+    return clockText(*start) + (end ? "-" + endText(*start, *end) : "");
 }
 
 std::string zonesText(std::uint8_t zones)
@@ -100,9 +100,22 @@ std::string levelText(Finding::Level level)
     switch (level) {
     case Finding::Level::Clash: return "冲突";
     case Finding::Level::Invalid: return "无效";
+    case Finding::Level::NotPlaying: return "不播放";
     case Finding::Level::Note: break;
     }
     return "提示";
+}
+
+std::string reasonText(const Finding& finding)
+{
+    std::string text;
+    for (const char* at = reasonWords(finding.reason); *at; ++at) {
+        if (at[0] == '%' && (at[1] == '1' || at[1] == '2'))
+            text += std::to_string(*++at == '1' ? finding.count : finding.runProgram);
+        else
+            text += *at;
+    }
+    return text;
 }
 
 std::string weekLine(const WeekEvent& event)
@@ -119,7 +132,7 @@ std::vector<std::string> findingCells(const Finding& finding)
     for (const TimingRef& timing : finding.timings)
         names.push_back(timingName(timing));
     return {levelText(finding.level), daysText(finding.days), timeText(finding.start, finding.end),
-            zonesText(finding.zones), join(names, " / "),     finding.reason};
+            zonesText(finding.zones), join(names, " / "),     reasonText(finding)};
 }
 
 std::string findingLine(const Finding& finding)

@@ -12,8 +12,8 @@ namespace tavisto {
 std::string dayName(int day);
 // "星期一", "星期一至星期五", "星期一,星期三至星期五": runs of days joined.
 std::string daysText(std::uint8_t days);
-// "07:30"; "07:30-次日01:00" for a span past midnight.
-std::string timeText(int start, std::optional<int> end);
+// "07:30"; "07:30-次日01:00" for a span past midnight; empty without a start.
+std::string timeText(std::optional<int> start, std::optional<int> end);
 // "1,2,6": the zones in ascending order.
 std::string zonesText(std::uint8_t zones);
 // How the editor names a timing: "程序1 音乐定时 03", "程序2 外设定时 15", "随机程序 02", "程序3".
@@ -22,8 +22,10 @@ std::string timingName(const TimingRef& timing);
 std::string playsText(const WeekEvent& event);
 // The timing's name and its overview row, for a tooltip.
 std::string timingText(const TimingRef& timing, const CP& fields);
-// "冲突", "无效", "提示".
+// "冲突", "无效", "不播放", "提示".
 std::string levelText(Finding::Level level);
+// The finding's reason in words, its count and run program filled in.
+std::string reasonText(const Finding& finding);
 
 // One line per event: day, start, end (empty for an instant, "次日HH:MM" past midnight), zones,
 // what plays, the timing.

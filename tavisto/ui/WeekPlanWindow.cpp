@@ -221,8 +221,8 @@ int WeekPlanWindow::pickedFinding() const
 void WeekPlanWindow::highlightFinding()
 {
     const int picked = pickedFinding();
-    if (picked >= 0 && findings_[picked].start >= 0)
-        picture_->showMinute(findings_[picked].start);
+    if (picked >= 0 && findings_[picked].start)
+        picture_->showMinute(*findings_[picked].start);
     picture_->setDrawing(weekDrawing(plan_, findings_, picked));
 }
 
