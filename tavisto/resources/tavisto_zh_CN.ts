@@ -20,8 +20,8 @@
         <translation>将播放机按&lt;文件&gt;运行的一周写到标准输出，每个事件一行，然后退出。无需显示器。</translation>
     </message>
     <message>
-        <source>Check the week of FILE for clashes and timings that never play, one line per finding, and exit: 0 when there is no clash and no timing that never plays, 2 when there is, 1 when FILE cannot be read.</source>
-        <translation>检查&lt;文件&gt;的一周中的冲突和永不播放的定时，每个发现一行，然后退出：没有冲突也没有永不播放的定时时为 0，有时为 2，无法读取&lt;文件&gt;时为 1。</translation>
+        <source>Check the week of FILE, one line per finding, and exit: 0 when there are only notes or nothing, 2 when there is a clash, an invalid timing or one that cannot play, or FILE holds what --print reports, 1 when FILE cannot be read.</source>
+        <translation>检查&lt;文件&gt;的一周，每个发现一行，然后退出：只有提示或没有发现时为 0，有冲突、无效或不播放的定时，或&lt;文件&gt;含有 --print 所报告的问题时为 2，无法读取&lt;文件&gt;时为 1。</translation>
     </message>
     <message>
         <source>With --week or --check: the standard program N (1 to 4) instead of the one the player runs.</source>

@@ -64,7 +64,7 @@ struct Overview {
 class OverviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // Ctrl+P in the list of an opened file prints the used timings only, under "共 N 条定时", into
+    // Ctrl+P in the list of an opened file prints the timings only, under "共 N 条定时", into
     // the PDF proposed beside the file and titled after the list and the file. On paper every page
     // keeps 15 mm from the edges and ends with its footer; every row is on one page, whole and in order.
     void ctrlPPrintsTheUsedTimingsOnWholePages()
@@ -89,10 +89,18 @@ private slots:
         QVERIFY(printed.contains("/Title " + pdfString("定时查看－程序（1）－音乐定时 - SCHOOL.mtf")));
         QVERIFY(f.dialogs.messages.isEmpty());
 
+        // Slot 1 was only shown and stored empty: greyed, and not a timing on paper.
         const PrintedList printout = f.overview()->printout();
-        QCOMPARE(printout.notes.value(0), QString("共 2 条定时"));
-        QCOMPARE(printout.rows.size(), 2);
-        QCOMPARE(printout.rows[1].mid(0, 3), QStringList({"40", "指定曲目 01 - 12 - 03", "07:30"}));
+        QCOMPARE(printout.notes.value(0), QString("共 1 条定时"));
+        QCOMPARE(printout.rows.size(), 1);
+        QCOMPARE(printout.rows[0].mid(0, 3), QStringList({"40", "指定曲目 01 - 12 - 03", "07:30"}));
+        const auto* grid = f.overview()->findChild<QTableWidget*>(kOverviewGrid);
+        const QPalette palette = grid->palette();
+        for (int row : {0, 1, 39})
+            for (int column = 0; column < grid->columnCount(); ++column)
+                QCOMPARE(grid->item(row, column)->foreground().color(),
+                         palette.color(row == 39 ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        QCOMPARE(grid->item(0, 1)->text(), QString("指定曲目 00 - 00 - 00"));
 
         PrintedList full = printout;
         for (int row = 1; row <= 99; ++row)

@@ -176,12 +176,32 @@ private slots:
         QCOMPARE(week.err, run({QStringLiteral("--print"), file}).err);
         QCOMPARE(week.out.size(), 5);
         QCOMPARE(week.out.first(), QStringLiteral("星期一\t06:30\t07:15\t1,3\t外设\t程序2 外设定时 15"));
-        const Run check = run({QStringLiteral("--check"), file});
-        QCOMPARE(check.status, 2);
-        QCOMPARE(check.err, week.err);
-        QCOMPARE(check.out,
-                 (QStringList{"提示\t星期日\t\t1\t随机程序 01\t随机程序已关闭，这些随机定时不会播放",
-                              "提示\t\t\t\t程序1\t有 2 条定时，播放机运行程序2，这些定时保留但不播放"}));
+        // --check: 0 for notes only, 2 for what makes the file unfit for the player or odd.
+        const QString notes[] = {"提示\t星期日\t\t1\t随机程序 01\t随机程序已关闭，这些随机定时不会播放",
+                                 "提示\t\t\t\t程序1\t有 2 条定时，播放机运行程序2，这些定时保留但不播放"};
+        QByteArray plain = exampleFile();
+        plain.replace(2048 + 4 * 8, 8, QByteArray(8, '\xFF'));
+        const struct {
+            QByteArray bytes;
+            int status;
+            QStringList out;
+            QString err;
+        } checks[] = {
+            {exampleFile(), 2, {notes[0], notes[1]}, week.err},
+            {plain,
+             0,
+             {notes[0], "提示\t\t\t\t程序1\t有 1 条定时，播放机运行程序2，这些定时保留但不播放"},
+             {}},
+            {freshFile(), 2, {"不播放\t\t\t\t程序1\t播放机运行程序1，但它没有会播放的定时"}, {}},
+        };
+        for (const auto& c : checks) {
+            writeFileBytes(file, c.bytes);
+            const Run check = run({QStringLiteral("--check"), file});
+            QCOMPARE(check.status, c.status);
+            QCOMPARE(check.out, c.out);
+            QCOMPARE(check.err, c.err);
+        }
+        writeFileBytes(file, exampleFile());
         const Run other =
             run({QStringLiteral("--check"), file, QStringLiteral("--program"), QStringLiteral("1")});
         QCOMPARE(other.status, 2);

@@ -77,7 +77,28 @@ struct Case {
     std::vector<Slot> given;
     QStringList findings;
     std::uint8_t randomEnabled = 1;
+    std::uint8_t runProgram = 1;
 };
+
+// What showing an empty slot and moving on leaves in it: its number and zeros.
+Slot visited(TimingKind kind, int slot)
+{
+    return raw(kind, slot, std::vector<std::uint8_t>(kind == TimingKind::Random ? 9 : 7, 0));
+}
+
+void checkCases(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases) {
+        TimingSet set = setOf(c.given, c.randomEnabled);
+        set.RunProgram = c.runProgram;
+        const QStringList lines = findingLines(set);
+        QVERIFY2(lines == c.findings, qPrintable(QString("%1: %2").arg(c.name, lines.join(" | "))));
+        const bool clean = std::none_of(c.findings.begin(), c.findings.end(), [](const QString& line) {
+            return !line.startsWith(QStringLiteral("提示"));
+        });
+        QVERIFY2(passes(checkWeek(set, expandWeek(set, 1))) == clean, c.name);
+    }
+}
 
 }  // namespace
 
@@ -152,20 +173,46 @@ private slots:
               raw(TimingKind::Music, 3, {0x07, 0x00, 1, 0, 0, 0xFF, 0xFF})},
              {"无效\t星期一\t\t1\t程序1 音乐定时 01\t开始时间无效",
               "无效\t星期一\t07:00\t1\t程序1 音乐定时 02\t曲目号超过 99",
-              "无效\t星期一\t08:00\t1\t程序1 外设定时 01\t结束时间无效",
-              "不播放\t\t\t\t程序1\t播放机运行程序1，但它没有会播放的定时"}},
+              "无效\t星期一\t08:00\t1\t程序1 外设定时 01\t结束时间无效"}},
             {"programs not run",
              {music(1, 7, 0, kMon, 0x01, 1, 3), device(4, 8, 0, 9, 0, kMon, 0x01)},
              {"提示\t\t\t\t程序3\t有 1 条定时，播放机运行程序1，这些定时保留但不播放"}},
         };
-        for (const Case& c : cases) {
-            const TimingSet set = setOf(c.given, c.randomEnabled);
-            QCOMPARE(findingLines(set), c.findings);
-            const bool clean = std::none_of(c.findings.begin(), c.findings.end(), [](const QString& line) {
-                return !line.startsWith(QStringLiteral("提示"));
-            });
-            QVERIFY2(passes(checkWeek(set, expandWeek(set, 1))) == clean, c.name);
-        }
+        checkCases(cases);
+    }
+
+    // Whether the run program plays anything: a slot only visited holds no timing, a timing
+    // without a zone is valid but plays nowhere, and the random program counts while it is on.
+    void whatPlays()
+    {
+        const QString silent = QStringLiteral("不播放\t\t\t\t程序1\t播放机运行程序1，但它没有会播放的定时");
+        const std::vector<Case> cases{
+            {"slots visited in every table, beside a timing",
+             {visited(TimingKind::Music, 1), visited(TimingKind::Peripheral, 2),
+              visited(TimingKind::Random, 3), music(3, 7, 0, kMon, 0x01)},
+             {}},
+            {"nothing but visited slots",
+             {visited(TimingKind::Music, 1), visited(TimingKind::Random, 1)},
+             {silent}},
+            {"no zone",
+             {music(1, 7, 0, kMon, 0x00), music(2, 8, 0, kMon, 0x01)},
+             {"不播放\t星期一\t07:00\t\t程序1 音乐定时 01\t没有选择分区"}},
+            {"no zone is all there is",
+             {music(1, 7, 0, kMon, 0x00)},
+             {"不播放\t星期一\t07:00\t\t程序1 音乐定时 01\t没有选择分区", silent}},
+            {"the run program is empty, another is not",
+             {music(1, 7, 0, kMon, 0x01)},
+             {"不播放\t\t\t\t程序2\t播放机运行程序2，但它没有会播放的定时",
+              "提示\t\t\t\t程序1\t有 1 条定时，播放机运行程序2，这些定时保留但不播放"},
+             1,
+             2},
+            {"random on: it plays", {random(1, 9, 0, 10, 0, kMon, 0x01)}, {}},
+            {"random off: nothing plays",
+             {random(1, 9, 0, 10, 0, kMon, 0x01)},
+             {silent, "提示\t星期一\t\t1\t随机程序 01\t随机程序已关闭，这些随机定时不会播放"},
+             0},
+        };
+        checkCases(cases);
     }
 };
 

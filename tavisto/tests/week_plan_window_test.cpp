@@ -35,6 +35,8 @@ struct WeekPlanFixture : MainWindowFixture {
                                              {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
             for (const auto& slot : music)
                 std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
+            const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
+            std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
             const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x00, 1, 0x01, 0x01, 1, 9};
             std::copy(random, random + 10, set.Buffer.randomSlot(1));
         });

@@ -64,9 +64,10 @@ void setUp(QCommandLineParser& parser)
                       file});
     parser.addOption(
         {kCheckOption,
-         CommandLineText::tr("Check the week of FILE for clashes and timings that never play, one "
-                             "line per finding, and exit: 0 when there is no clash and no timing "
-                             "that never plays, 2 when there is, 1 when FILE cannot be read."),
+         CommandLineText::tr("Check the week of FILE, one line per finding, and exit: 0 when there are "
+                             "only notes or nothing, 2 when there is a clash, an invalid timing or one "
+                             "that cannot play, or FILE holds what --print reports, 1 when FILE cannot "
+                             "be read."),
          file});
     parser.addOption(
         {kProgramOption,
@@ -152,19 +153,18 @@ int printWeek(const QCommandLineParser& parser, FindingLanguage language)
     std::vector<TimingFileFinding> oddities;
     if (!readForOutput(path, language, timings, oddities))
         return kExitFailure;
-    const WeekPlan plan = expandWeek(timings, program ? program : playedProgram(timings));
+    const WeekReview review = reviewWeek(timings, program ? program : playedProgram(timings));
     QStringList lines;
     if (!check) {
-        for (const WeekEvent& event : plan.events)
+        for (const WeekEvent& event : review.week.events)
             lines << QString::fromStdString(weekLine(event));
         return withFileFindings(writeLines(lines) ? kExitOk : kExitFailure, path, oddities, language);
     }
-    const std::vector<Finding> findings = checkWeek(timings, plan);
-    for (const Finding& finding : findings)
+    for (const Finding& finding : review.findings)
         lines << QString::fromStdString(findingLine(finding));
     if (!writeLines(lines))
         return kExitFailure;
-    return withFileFindings(passes(findings) ? kExitOk : kExitFindings, path, oddities, language);
+    return withFileFindings(passes(review.findings) ? kExitOk : kExitFindings, path, oddities, language);
 }
 
 // Whether the arguments ask for the window, opening `fileToOpen` if they name one.

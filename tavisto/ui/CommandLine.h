@@ -8,8 +8,8 @@ namespace tavisto {
 
 // The exit status of a run without a window.
 constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;   // a misuse, or a file that cannot be read or output that cannot be written
-constexpr int kExitFindings = 2;  // --check: a clash or a timing that never plays; --print: an odd file
+constexpr int kExitFailure = 1;  // a misuse, or a file that cannot be read or output that cannot be written
+constexpr int kExitFindings = 2;  // --check: a 冲突, 无效 or 不播放, or an odd file; --print: an odd file
 
 // Runs what needs no window (--help, --version, --print, --week, --check, an unknown option) with a
 // QCoreApplication and gives its exit status. Gives nothing when the window is to be shown;

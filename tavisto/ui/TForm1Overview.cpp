@@ -111,8 +111,9 @@ QString TForm1::fileNameShown() const
 
 void TForm1::ReListCell(int row)
 {
-    overview_->setRow(row, overviewRow(state_.selection(), row + 1, state_.CP),
-                      !isEmptySerial(state_.CP.Serial));
+    overview_->setRow(
+        row, overviewRow(state_.selection(), row + 1, state_.CP),
+        holdsTiming(state_.Timings.Buffer, state_.selection(), static_cast<std::uint8_t>(row + 1)));
     overview_->setRowBits(row, state_.CP.Weekdays, state_.CP.Zones);
 }
 

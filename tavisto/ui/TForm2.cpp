@@ -196,12 +196,17 @@ void TForm2::setRowBits(int row, std::uint8_t days, std::uint8_t zones)
 void TForm2::setRow(int row, const OverviewRow& cells, bool used)
 {
     usedRows_[row] = used;
+    // A slot without a timing reads like a timing of zeros: greyed, it shows which rows hold one.
+    const QBrush text =
+        StringGrid1->palette().brush(used ? QPalette::Active : QPalette::Disabled, QPalette::Text);
     for (int column = 0; column < kOverviewColumns; ++column) {
-        const QString text = QString::fromStdString(cells[column]);
-        if (QTableWidgetItem* item = StringGrid1->item(row, column))
-            item->setText(text);
-        else
-            StringGrid1->setItem(row, column, new QTableWidgetItem(text));
+        QTableWidgetItem* item = StringGrid1->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            StringGrid1->setItem(row, column, item);
+        }
+        item->setText(QString::fromStdString(cells[column]));
+        item->setForeground(text);
     }
 }
 

@@ -28,7 +28,7 @@ public:
     explicit TForm2(Dialogs& dialogs, QWidget* mainWindow = nullptr);
 
     void setRowCount(int rows);
-    // `used`: the row shows a used slot, which a printout lists; empty slots are left out.
+    // `used`: the row's slot holds a timing, which a printout lists; the others are greyed and left out.
     void setRow(int row, const OverviewRow& cells, bool used);
     // The days and zones of the timing in `row`, for the presets of the bulk dialogs.
     void setRowBits(int row, std::uint8_t days, std::uint8_t zones);
