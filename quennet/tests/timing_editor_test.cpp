@@ -171,6 +171,51 @@ private slots:
         QCOMPARE(indicator(), QString(" 05 / 05 "));
     }
 
+    // 关闭文件 makes the chosen program the one the player runs: when it plays nothing while another
+    // program would, the user is asked first, and No leaves the file open and its header as it was.
+    void closeAsksBeforeThePlayerRunsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("program");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("answer");
+        const TimingEntry noZone = timingEntry(1, 7, 0, 1, 2, 3, 10, 20, 0x3E, 0x00);
+        QByteArray firstPlays = emptyFile(0);
+        putEntry(firstPlays, 0, 1, musicEntry(1));
+        QByteArray bothPlay = firstPlays;
+        putEntry(bothPlay, 1, 1, musicEntry(1));
+        QByteArray secondHasNoZone = firstPlays;
+        putEntry(secondHasNoZone, 1, 1, noZone);
+        QByteArray noneHasAZone = emptyFile(0);
+        putEntry(noneHasAZone, 0, 1, noZone);
+        QTest::newRow("the chosen program plays") << bothPlay << 1 << false << false;
+        QTest::newRow("nothing plays anywhere") << noneHasAZone << 1 << false << false;
+        QTest::newRow("an empty program, No") << firstPlays << 1 << true << false;
+        QTest::newRow("an empty program, Yes") << firstPlays << 3 << true << true;
+        QTest::newRow("a timing without a zone, No") << secondHasNoZone << 1 << true << false;
+    }
+    void closeAsksBeforeThePlayerRunsNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, program);
+        QFETCH(bool, asked);
+        QFETCH(bool, answer);
+        openEditor(bytes);
+        click(kProgramRadios[std::size_t(program)]);
+        dialogs_.answer = answer;
+        click(kOpenCloseButton);
+        QCOMPARE(
+            dialogs_.questions,
+            asked ? QStringList(
+                QString("程序%1 没有会播放的定时，关闭后播放机将运行程序%1。仍然关闭吗？").arg(program + 1))
+                  : QStringList());
+        QCOMPARE(dialogs_.questionTitles, asked ? QStringList("Confirm") : QStringList());
+        const bool closed = !asked || answer;
+        verifyOpen(!closed);
+        QCOMPARE(readAll(path_).mid(100, 2), closed ? QByteArray("\x5A") + char(program) : bytes.mid(100, 2));
+        QCOMPARE(messageTexts(), closed ? QStringList("  保存成功! ") : QStringList());
+    }
+
     // 打开文件 that cannot take the file leaves it byte for byte as it was, the previous backup too,
     // leaves no half-written file behind, and keeps the window closed: nothing can be written and
     // another Quennet still gets the file.

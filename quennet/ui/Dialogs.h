@@ -21,8 +21,10 @@ public:
     // A box titled with the program's name and one OK button; `informative` goes below the text.
     virtual void message(QWidget* parent, const QString& text, Icon icon,
                          const QString& informative = {}) = 0;
-    // A Yes/No question; true on Yes.
+    // A Yes/No question titled with the program's name; true on Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A Yes/No question under `title`, No the default; true on Yes.
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
     // The check list; its 周计划 calls `showWeekPlan`.
     virtual void showCheckList(QWidget* parent, DataFile& file, int programIndex,
                                const std::function<void()>& showWeekPlan) = 0;

@@ -19,7 +19,12 @@ void QtDialogs::message(QWidget* parent, const QString& text, Icon icon, const Q
 
 bool QtDialogs::confirm(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, kProgramName, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return ask(parent, kProgramName, text);
+}
+
+bool QtDialogs::ask(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

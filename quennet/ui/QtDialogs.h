@@ -8,6 +8,7 @@ class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, Icon icon, const QString& informative) override;
     bool confirm(QWidget* parent, const QString& text) override;
+    bool ask(QWidget* parent, const QString& title, const QString& text) override;
     void showCheckList(QWidget* parent, DataFile& file, int programIndex,
                        const std::function<void()>& showWeekPlan) override;
     void showAbout(QWidget* parent) override;

@@ -107,6 +107,8 @@ private:
     void showChosenTiming(const TimingRef& timing);
     // What the week plan shows, read afresh after every change; it closes with the file.
     void followSchedule();
+    // Whether 关闭文件 goes on: asked when the selected program plays nothing while another would.
+    bool mayClose();
 
     void openCloseClick();                 // 打开文件 / 关闭文件
     void programClick(int programIndex);   // 程序1..程序4

@@ -4,6 +4,7 @@
 #include "DataFileLayout.h"
 #include "Dialogs.h"
 #include "FileMessages.h"
+#include "WeekPlan.h"
 #include "WeekPlanWindow.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ namespace quennet {
 
 namespace {
 const char kClearQuestion[] = "全部清空将删除四套定时程序中的所有定时,确定要清空吗?";
+const char kSilentCloseQuestion[] = "程序%1 没有会播放的定时，关闭后播放机将运行程序%1。仍然关闭吗？";
 
 // The row of position among the valid positions (position itself counted), 0 for none.
 int ordinalOf(const std::vector<int>& positions, int position)
@@ -152,6 +154,8 @@ void TimingEditor::openCloseClick()
         openButton_->setText(QStringLiteral("关闭文件"));
         setFileButtonsEnabled(true);
     } else {
+        if (!mayClose())
+            return;
         state_.FileClosed = true;
         openButton_->setText(QStringLiteral("打开文件"));
         setFileButtonsEnabled(false);
@@ -161,6 +165,27 @@ void TimingEditor::openCloseClick()
         dialogs_.message(this, closeMessage(result, path),
                          result.saved() ? Dialogs::Icon::None : Dialogs::Icon::Warning);
     }
+}
+
+// Closing stores the selected program as the one the player runs: when it plays nothing while
+// another program would, the user says whether that is meant. A file that cannot be read closes
+// as it always did.
+bool TimingEditor::mayClose()
+{
+    bool othersPlay = false;
+    for (int program = 0; program < kProgramCount; ++program) {
+        const std::optional<std::vector<TimingEntry>> entries = file_.ListTimings(program);
+        if (!entries)
+            return true;
+        if (playsAnything(*entries)) {
+            if (program == state_.ProgramIndex)
+                return true;
+            othersPlay = true;
+        }
+    }
+    return !othersPlay
+        || dialogs_.ask(this, QStringLiteral("Confirm"),
+                        QString::fromUtf8(kSilentCloseQuestion).arg(state_.ProgramIndex + 1));
 }
 
 void TimingEditor::programClick(int programIndex)

@@ -18,7 +18,8 @@ public:
     };
     QList<Shown> messages;
     QList<QString> questions;
-    QList<int> checkLists;  // program index of each opened check list
+    QList<QString> questionTitles;  // of the questions asked under a title of their own
+    QList<int> checkLists;          // program index of each opened check list
     int abouts = 0;
     int printRequests = 0;
     bool answer = true;
@@ -34,6 +35,11 @@ public:
     {
         questions.append(text);
         return answer;
+    }
+    bool ask(QWidget*, const QString& title, const QString& text) override
+    {
+        questionTitles.append(title);
+        return confirm(nullptr, text);
     }
     void showCheckList(QWidget* parent, quennet::DataFile& file, int programIndex,
                        const std::function<void()>& showWeekPlan) override
