@@ -5,6 +5,7 @@
 #include "WeekText.h"
 
 #include <algorithm>
+#include <iterator>
 #include <tuple>
 
 namespace tavisto {
@@ -69,29 +70,30 @@ std::vector<PlacedLine> silentLines(const TimingSet& set)
     return lines;
 }
 
-// The lines of one part that only one side has, under its heading.
+// The lines of one part that only one side has, under its heading: by place, and at one place
+// those of `a` first.
 void addPart(const std::string& heading, std::vector<PlacedLine> a, std::vector<PlacedLine> b,
              std::vector<std::string>& out)
 {
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
-    std::vector<std::string> part;
-    auto left = a.begin();
-    auto right = b.begin();
-    while (left != a.end() || right != b.end()) {
-        if (left != a.end() && right != b.end() && *left == *right) {
-            ++left;
-            ++right;
-        } else if (right == b.end() || (left != a.end() && *left < *right)) {
-            part.push_back("- " + (left++)->text);
-        } else {
-            part.push_back("+ " + (right++)->text);
-        }
-    }
-    if (part.empty())
+    std::vector<std::pair<PlacedLine, char>> only;
+    std::vector<PlacedLine> side;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(side));
+    for (PlacedLine& line : side)
+        only.push_back({std::move(line), '-'});
+    side.clear();
+    std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(side));
+    for (PlacedLine& line : side)
+        only.push_back({std::move(line), '+'});
+    if (only.empty())
         return;
+    std::stable_sort(only.begin(), only.end(), [](const auto& x, const auto& y) {
+        return std::tuple(x.first.place, x.second == '+') < std::tuple(y.first.place, y.second == '+');
+    });
     out.push_back(heading);
-    out.insert(out.end(), part.begin(), part.end());
+    for (const auto& [line, sign] : only)
+        out.push_back(std::string(1, sign) + " " + line.text);
 }
 
 std::vector<PlacedLine> settingLines(const TimingSet& set)
