@@ -54,6 +54,9 @@ struct TableFault {
     std::string reason;
 };
 
+// The words of a fault's reason: the window's, or English for the command line.
+enum class TableWording { Chinese, English };
+
 struct TableImport {
     std::optional<TimingSet> set;    // the schedule after the import; nothing when refused
     std::vector<TableFault> faults;  // refused: every fault, in file order
@@ -63,7 +66,8 @@ struct TableImport {
 // name is cleared as 清除定时 clears one, a slot without a timing keeps its bytes, and so does
 // everything outside those tables. A row that names a timing already there changes only the
 // fields of its columns; a new one is written as the editor stores one. `set` is never changed.
-TableImport importTable(const TimingSet& set, const std::string& bytes);
+TableImport importTable(const TimingSet& set, const std::string& bytes,
+                        TableWording wording = TableWording::Chinese);
 
 // The cell readers. A time is a minute of the day from "8:30", "08:30:00", "8:30:00 AM",
 // "下午 2:05" and the like (seconds only as 00); hours 0..23 (1..12 with AM/PM), minutes 0..59.

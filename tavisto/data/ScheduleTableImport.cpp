@@ -1,6 +1,7 @@
 // The schedule read back from a table: every row checked before anything is written.
 #include "CsvText.h"
 #include "ScheduleTable.h"
+#include "ScheduleTableFaults.h"
 #include "TextConversions.h"
 #include "WeekPlan.h"
 
@@ -82,7 +83,9 @@ bool appliesTo(TableColumn column, TimingKind kind)
 
 class Reader {
 public:
-    Reader(const TimingSet& set, std::vector<TableFault>& faults) : set_(set), faults_(faults) { }
+    Reader(const TimingSet& set, TableWording wording, std::vector<TableFault>& faults)
+        : set_(set), wording_(wording), faults_(faults)
+    { }
 
     // The header: every column known, each once, 程序 and 类型 there.
     bool readHeader(const CsvRow& header)
@@ -96,20 +99,19 @@ public:
                     return name == h.chinese || lowered(name) == h.english;
                 });
             if (known == kTableHeaders.end()) {
-                fault(header.line, name, name, "不认识这一列");
+                fault(header.line, name, name, FaultReason::UnknownColumn);
                 continue;
             }
             const int column = int(known - kTableHeaders.begin());
             if (columns_.count(column)) {
-                fault(header.line, name, name, "这一列出现了两次");
+                fault(header.line, name, name, FaultReason::TwiceColumn);
                 continue;
             }
             columns_[column] = {i, name};
         }
         for (TableColumn needed : {TableColumn::Program, TableColumn::Kind})
             if (!columns_.count(int(needed))) {
-                const char* name = kTableHeaders[std::size_t(needed)].chinese;
-                fault(header.line, name, "", "缺少这一列");
+                fault(header.line, this->header(needed), "", FaultReason::MissingColumn);
             }
         width_ = header.cells.size();
         return faults_.empty();
@@ -122,7 +124,7 @@ public:
             return;  // spreadsheets end a sheet with empty rows
         for (std::size_t i = width_; i < row.cells.size(); ++i)
             if (!cleanCell(row.cells[i]).empty())
-                fault(row.line, "", row.cells[i], "标题行没有这一列");
+                fault(row.line, "", row.cells[i], FaultReason::BeyondHeader);
         line_ = row.line;
         cells_ = &row.cells;
         const std::size_t before = faults_.size();
@@ -133,17 +135,18 @@ public:
             return;
         const bool random = *kind == TimingKind::Random;
         if (present(TableColumn::Slot) && !cell(TableColumn::Slot).empty()) {
-            read.slot = readNumberCell(cell(TableColumn::Slot), 1, random ? kRandomSlots : kProgramSlots - 1);
+            const int last = random ? kRandomSlots : kProgramSlots - 1;
+            read.slot = readNumberCell(cell(TableColumn::Slot), 1, last);
             if (!read.slot)
-                fault(TableColumn::Slot, random ? "序号应为 1 到 10" : "序号应为 1 到 99");
+                fault(TableColumn::Slot, FaultReason::BadSlot, last);
         }
         for (int c = int(TableColumn::Start); c < kTableColumns; ++c) {
             const auto column = TableColumn(c);
             if (present(column) && !appliesTo(column, *kind) && !cell(column).empty())
                 fault(column,
-                      random                           ? "随机定时没有这一项"
-                          : *kind == TimingKind::Music ? "音乐定时没有这一项"
-                                                       : "外设定时没有这一项");
+                      random                           ? FaultReason::NotOfRandom
+                          : *kind == TimingKind::Music ? FaultReason::NotOfMusic
+                                                       : FaultReason::NotOfPeripheral);
         }
         RowValues& v = read.values;
         v.start = timeOf(TableColumn::Start);
@@ -162,13 +165,13 @@ public:
                 else if (order == "随机" || lowered(order) == "random")
                     v.order = kShuffled;
                 else
-                    fault(TableColumn::Order, "播放方式应为“顺序”或“随机”");
+                    fault(TableColumn::Order, FaultReason::BadOrder);
             }
         }
         if (present(TableColumn::Days) && !(v.days = readDaysCell(cell(TableColumn::Days))))
-            fault(TableColumn::Days, "星期只能由“一二三四五六日”组成");
+            fault(TableColumn::Days, FaultReason::BadDays);
         if (present(TableColumn::Zones) && !(v.zones = readZonesCell(cell(TableColumn::Zones))))
-            fault(TableColumn::Zones, "分区只能是 1 到 6 的数字");
+            fault(TableColumn::Zones, FaultReason::BadZones);
         if (faults_.size() == before)
             rows_.push_back(read);
     }
@@ -182,8 +185,8 @@ public:
                 continue;
             auto [at, fresh] = named[row.table].insert({*row.slot, &row});
             if (!fresh)
-                faults_.push_back({row.line, header(TableColumn::Slot), std::to_string(*row.slot),
-                                   "与第 " + std::to_string(at->second->line) + " 行的序号相同"});
+                fault(row.line, header(TableColumn::Slot), std::to_string(*row.slot), FaultReason::SlotTaken,
+                      at->second->line);
         }
         for (const ImportRow& row : rows_) {
             if (row.slot)
@@ -194,8 +197,7 @@ public:
             while (slot <= last && table.count(slot))
                 ++slot;
             if (slot > last) {
-                faults_.push_back({row.line, header(TableColumn::Slot), "",
-                                   "一个表最多 " + std::to_string(last) + " 条定时，这一行已没有空位"});
+                fault(row.line, header(TableColumn::Slot), "", FaultReason::TableFull, last);
                 continue;
             }
             table[slot] = &row;
@@ -273,15 +275,19 @@ private:
     std::string header(TableColumn column) const
     {
         const auto found = columns_.find(int(column));
-        return found != columns_.end() ? found->second.second : kTableHeaders[std::size_t(column)].chinese;
+        if (found != columns_.end())
+            return found->second.second;
+        const TableHeader& named = kTableHeaders[std::size_t(column)];
+        return wording_ == TableWording::Chinese ? named.chinese : named.english;
     }
-    void fault(int line, const std::string& column, const std::string& value, const std::string& reason)
+    void fault(int line, const std::string& column, const std::string& value, FaultReason reason,
+               int number = 0)
     {
-        faults_.push_back({line, column, value, reason});
+        faults_.push_back({line, column, value, faultWords(reason, wording_, number)});
     }
-    void fault(TableColumn column, const std::string& reason)
+    void fault(TableColumn column, FaultReason reason, int number = 0)
     {
-        fault(line_, header(column), present(column) ? cell(column) : "", reason);
+        fault(line_, header(column), present(column) ? cell(column) : "", reason, number);
     }
 
     // 程序 and 类型: the table the row belongs to, and the kind of its timing.
@@ -293,7 +299,7 @@ private:
         const std::optional<int> number =
             randomProgram ? std::nullopt : readNumberCell(program, 1, kProgramCount);
         if (!randomProgram && !number)
-            fault(TableColumn::Program, "程序应为 1 到 4 或“随机”");
+            fault(TableColumn::Program, FaultReason::BadProgram);
         std::optional<TimingKind> kind;
         if (kindText == "音乐" || lowered(kindText) == "music")
             kind = TimingKind::Music;
@@ -302,12 +308,11 @@ private:
         else if (kindText == "随机" || lowered(kindText) == "random")
             kind = TimingKind::Random;
         else
-            fault(TableColumn::Kind, "类型应为“音乐”、“外设”或“随机”");
+            fault(TableColumn::Kind, FaultReason::BadKind);
         if (!kind || (!randomProgram && !number))
             return std::nullopt;
         if (randomProgram != (*kind == TimingKind::Random)) {
-            fault(TableColumn::Kind,
-                  randomProgram ? "随机程序只有随机定时" : "程序 1 到 4 只有音乐和外设定时");
+            fault(TableColumn::Kind, randomProgram ? FaultReason::RandomOnly : FaultReason::StandardOnly);
             return std::nullopt;
         }
         table =
@@ -321,7 +326,7 @@ private:
             return std::nullopt;
         const std::optional<int> minute = readTimeCell(cell(column));
         if (!minute)
-            fault(column, cell(column).empty() ? "缺少时间" : "不是 0:00 到 23:59 之间的时间");
+            fault(column, cell(column).empty() ? FaultReason::NoTime : FaultReason::BadTime);
         return minute;
     }
 
@@ -333,13 +338,14 @@ private:
             return std::uint8_t{0};
         const std::optional<int> track = readNumberCell(cell(column), 0, 99);
         if (!track) {
-            fault(column, "曲目号应为 0 到 99");
+            fault(column, FaultReason::BadTrack);
             return std::nullopt;
         }
         return std::uint8_t(*track);
     }
 
     const TimingSet& set_;
+    TableWording wording_;
     std::vector<TableFault>& faults_;
     std::map<int, std::pair<std::size_t, std::string>> columns_;  // column -> place and header as written
     std::size_t width_ = 0;
@@ -350,26 +356,26 @@ private:
 
 }  // namespace
 
-TableImport importTable(const TimingSet& set, const std::string& bytes)
+TableImport importTable(const TimingSet& set, const std::string& bytes, TableWording wording)
 {
     TableImport result;
     const std::optional<std::string> text = decodeCsv(bytes);
     if (!text) {
-        result.faults.push_back({1, "", "", "既不是 UTF-8 也不是 GB18030 编码的文本"});
+        result.faults.push_back({1, "", "", faultWords(FaultReason::NotText, wording)});
         return result;
     }
     const CsvText csv = readCsv(*text);
     if (csv.rows.empty()) {
-        result.faults.push_back({1, "", "", "没有标题行"});
+        result.faults.push_back({1, "", "", faultWords(FaultReason::NoHeader, wording)});
         return result;
     }
-    Reader reader(set, result.faults);
+    Reader reader(set, wording, result.faults);
     if (!reader.readHeader(csv.rows.front()))
         return result;
     for (std::size_t i = 1; i < csv.rows.size(); ++i)
         reader.readRow(csv.rows[i]);
     if (csv.unclosedQuote)
-        result.faults.push_back({csv.unclosedQuote, "", "", "引号没有结束"});
+        result.faults.push_back({csv.unclosedQuote, "", "", faultWords(FaultReason::OpenQuote, wording)});
     result.set = reader.write();
     reader.sortFaults();
     return result;

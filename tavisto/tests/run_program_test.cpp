@@ -346,12 +346,20 @@ private slots:
         QVERIFY(diff.out.contains("- 运行设定：程序3"));
         QVERIFY(diff.out.contains("+ 运行设定：程序1"));
 
-        writeFileBytes(dir.filePath("bad.csv"), "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,1,8:00\n");
+        writeFileBytes(dir.filePath("bad.csv"), "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,2,8:00\n1,音乐,2,9:00\n");
+        // Every fault told, in the language of the locale.
         const Run refused = run({"--import", dir.filePath("bad.csv"), file});
         QCOMPARE(refused.status, 1);
         QCOMPARE(refused.err,
-                 QString("tavisto: %1, line 2, column 开始, value \"25:00\": 不是 0:00 到 23:59 之间的时间\n"
+                 QString("tavisto: %1, line 2, column 开始, value \"25:00\": not a time from 0:00 to 23:59\n"
+                         "tavisto: %1, line 4, column 序号, value \"2\": the same slot as line 3\n"
                          "tavisto: nothing was imported into %2\n")
+                     .arg(dir.filePath("bad.csv"), file));
+        const Run chinese = run({"--import", dir.filePath("bad.csv"), file}, {}, "zh_CN.UTF-8");
+        QCOMPARE(chinese.err,
+                 QString("tavisto: %1，第 2 行，“开始”列，“25:00”：不是 0:00 到 23:59 之间的时间\n"
+                         "tavisto: %1，第 4 行，“序号”列，“2”：与第 3 行的序号相同\n"
+                         "tavisto: 没有向 %2 导入任何定时\n")
                      .arg(dir.filePath("bad.csv"), file));
         QCOMPARE(fileBytes(file), bytes);
         writeFileBytes(dir.filePath("passwd"), "root:x:0:0:root:/root:/bin/bash\n");

@@ -242,7 +242,8 @@ int importTableInto(const QString& csvPath, const QString& path, FindingLanguage
             return kExitFailure;
         }
     }
-    const TableImport imported = importTable(timings, bytes);
+    const TableImport imported = importTable(
+        timings, bytes, language == FindingLanguage::Chinese ? TableWording::Chinese : TableWording::English);
     if (!imported.set) {
         for (const TableFault& fault : imported.faults)
             complain(CommandLineText::tr("%1, line %2, column %3, value \"%4\": %5")
