@@ -128,6 +128,14 @@ CsvText readCsv(const std::string& text)
     return csv;
 }
 
+std::string trimmedCell(const std::string& cell)
+{
+    const std::size_t first = cell.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
+}
+
 std::string writeCsvRow(const std::vector<std::string>& cells)
 {
     std::string text;

@@ -30,6 +30,9 @@ struct CsvText {
 // Quoted cells may hold separators, doubled quotes and line breaks; lines end in LF or CRLF.
 CsvText readCsv(const std::string& text);
 
+// The cell without the blanks and tabs at either end.
+std::string trimmedCell(const std::string& cell);
+
 // The cells joined by commas and ended by CRLF; a cell is quoted only when it holds a comma, a
 // quote, a line break, or blanks at either end.
 std::string writeCsvRow(const std::vector<std::string>& cells);

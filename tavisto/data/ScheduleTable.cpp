@@ -1,5 +1,6 @@
 #include "ScheduleTable.h"
 
+#include "CsvText.h"
 #include "WeekPlan.h"
 
 #include <cctype>
@@ -27,14 +28,6 @@ namespace {
 // The days Monday first, each a character of three bytes in UTF-8.
 const char* const kDayCharacters[kDays] = {"一", "二", "三", "四", "五", "六", "日"};
 
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // Takes `word` off the front (or the back) of `text`, ignoring case and blanks in between.
 bool takeWord(std::string& text, const std::string& word, bool atEnd)
 {
@@ -45,7 +38,7 @@ bool takeWord(std::string& text, const std::string& word, bool atEnd)
         if (std::tolower(static_cast<unsigned char>(text[at + i]))
             != std::tolower(static_cast<unsigned char>(word[i])))
             return false;
-    text = trimmed(atEnd ? text.substr(0, at) : text.substr(word.size()));
+    text = trimmedCell(atEnd ? text.substr(0, at) : text.substr(word.size()));
     return true;
 }
 
@@ -63,7 +56,7 @@ bool allDigits(const std::string& text)
 
 std::optional<int> readNumberCell(const std::string& text, int lo, int hi)
 {
-    const std::string digits = trimmed(text);
+    const std::string digits = trimmedCell(text);
     if (!allDigits(digits))
         return std::nullopt;
     const int value = std::stoi(digits);
@@ -72,7 +65,7 @@ std::optional<int> readNumberCell(const std::string& text, int lo, int hi)
 
 std::optional<int> readTimeCell(const std::string& text)
 {
-    std::string time = trimmed(text);
+    std::string time = trimmedCell(text);
     // 0 none, 1 morning, 2 afternoon.
     int half = 0;
     if (takeWord(time, "上午", false) || takeWord(time, "AM", true) || takeWord(time, "A.M.", true))
@@ -107,7 +100,7 @@ std::optional<int> readTimeCell(const std::string& text)
 
 std::optional<std::uint8_t> readDaysCell(const std::string& text)
 {
-    const std::string days = trimmed(text);
+    const std::string days = trimmedCell(text);
     std::uint8_t bits = 0;
     for (std::size_t i = 0; i < days.size();) {
         if (days[i] == ' ') {
@@ -128,7 +121,7 @@ std::optional<std::uint8_t> readDaysCell(const std::string& text)
 std::optional<std::uint8_t> readZonesCell(const std::string& text)
 {
     std::uint8_t bits = 0;
-    for (char c : trimmed(text)) {
+    for (char c : trimmedCell(text)) {
         if (c == ' ')
             continue;
         if (c < '1' || c > '0' + kZones)

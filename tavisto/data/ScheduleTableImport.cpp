@@ -59,13 +59,6 @@ std::string lowered(const std::string& text)
     return result;
 }
 
-std::string cleanCell(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // Which columns apply to which kind of timing.
 bool appliesTo(TableColumn column, TimingKind kind)
 {
@@ -88,46 +81,45 @@ public:
     { }
 
     // The header: every column known, each once, 程序 and 类型 there.
-    bool readHeader(const CsvRow& header)
+    bool readHeader(const CsvRow& row)
     {
-        for (std::size_t i = 0; i < header.cells.size(); ++i) {
-            const std::string name = cleanCell(header.cells[i]);
-            if (name.empty() && i + 1 == header.cells.size())
+        for (std::size_t i = 0; i < row.cells.size(); ++i) {
+            const std::string name = trimmedCell(row.cells[i]);
+            if (name.empty() && i + 1 == row.cells.size())
                 break;  // a trailing separator
             const auto known =
                 std::find_if(kTableHeaders.begin(), kTableHeaders.end(), [&](const TableHeader& h) {
                     return name == h.chinese || lowered(name) == h.english;
                 });
             if (known == kTableHeaders.end()) {
-                fault(header.line, name, name, FaultReason::UnknownColumn);
+                fault(row.line, name, name, FaultReason::UnknownColumn);
                 continue;
             }
             const int column = int(known - kTableHeaders.begin());
             if (columns_.count(column)) {
-                fault(header.line, name, name, FaultReason::TwiceColumn);
+                fault(row.line, name, name, FaultReason::TwiceColumn);
                 continue;
             }
             columns_[column] = {i, name};
         }
         for (TableColumn needed : {TableColumn::Program, TableColumn::Kind})
-            if (!columns_.count(int(needed))) {
-                fault(header.line, this->header(needed), "", FaultReason::MissingColumn);
-            }
-        width_ = header.cells.size();
+            if (!columns_.count(int(needed)))
+                fault(row.line, header(needed), "", FaultReason::MissingColumn);
+        width_ = row.cells.size();
         return faults_.empty();
     }
 
     void readRow(const CsvRow& row)
     {
         if (std::all_of(row.cells.begin(), row.cells.end(),
-                        [](const std::string& c) { return cleanCell(c).empty(); }))
+                        [](const std::string& c) { return trimmedCell(c).empty(); }))
             return;  // spreadsheets end a sheet with empty rows
+        const std::size_t before = faults_.size();
         for (std::size_t i = width_; i < row.cells.size(); ++i)
-            if (!cleanCell(row.cells[i]).empty())
+            if (!trimmedCell(row.cells[i]).empty())
                 fault(row.line, "", row.cells[i], FaultReason::BeyondHeader);
         line_ = row.line;
         cells_ = &row.cells;
-        const std::size_t before = faults_.size();
         ImportRow read;
         read.line = row.line;
         const std::optional<TimingKind> kind = readTable(read.table);
@@ -270,7 +262,7 @@ private:
     std::string cell(TableColumn column) const
     {
         const std::size_t at = columns_.at(int(column)).first;
-        return at < cells_->size() ? cleanCell((*cells_)[at]) : std::string();
+        return at < cells_->size() ? trimmedCell((*cells_)[at]) : std::string();
     }
     std::string header(TableColumn column) const
     {
