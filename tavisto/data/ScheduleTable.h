@@ -35,6 +35,9 @@ struct TableHeader {
 };
 extern const std::array<TableHeader, kTableColumns> kTableHeaders;
 
+// More than any table of a timing file could be; a larger file is read only this far.
+constexpr std::size_t kLargestTable = 16 << 20;
+
 // The tables written: every program and the random one (0), standard program 1..4 with its music
 // and peripheral timings, or the random program (kRandomProgram).
 constexpr int kAllPrograms = 0;

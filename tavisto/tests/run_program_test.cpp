@@ -346,7 +346,8 @@ private slots:
         QVERIFY(diff.out.contains("- 运行设定：程序3"));
         QVERIFY(diff.out.contains("+ 运行设定：程序1"));
 
-        writeFileBytes(dir.filePath("bad.csv"), "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,2,8:00\n1,音乐,2,9:00\n");
+        writeFileBytes(dir.filePath("bad.csv"),
+                       "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,2,8:00\n1,音乐,2,9:00\n");
         // Every fault told, in the language of the locale.
         const Run refused = run({"--import", dir.filePath("bad.csv"), file});
         QCOMPARE(refused.status, 1);

@@ -117,7 +117,7 @@ private slots:
     }
 
     // A refused import changes nothing and tells every fault: the first ten in the box, all of them
-    // in its details.
+    // in its details. A table that cannot be read is told.
     void refusedImportTellsEveryFault()
     {
         School f;
@@ -139,6 +139,11 @@ private slots:
         QCOMPARE(box.more.split('\n').size(), 12);
         QVERIFY(
             box.more.endsWith(QStringLiteral("第 13 行，“开始”列，“41:00”：不是 0:00 到 23:59 之间的时间")));
+
+        f.dialogs.fileAnswers.enqueue(f.dir.path());  // a folder, not a table
+        f.press(kImportButton);
+        QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("打开文件失败！"));
+        QCOMPARE(f.timings(), before);
     }
 
     // The open schedule against the copy on a card: what only the card has, what only the schedule

@@ -209,16 +209,16 @@ int diffFiles(const QString& first, const QString& second, FindingLanguage langu
 // and locked, the whole image replaced at once. A FILE that is not there yet is a new set.
 int importTableInto(const QString& csvPath, const QString& path, FindingLanguage language)
 {
-    QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        complain(CommandLineText::tr("cannot read %1: %2").arg(csvPath, csv.errorString()));
+    std::vector<std::uint8_t> csv;
+    FileError error = TimingFile::peek(QFile::encodeName(csvPath).toStdString(), kLargestTable, csv);
+    if (error) {
+        complain(CommandLineText::tr("cannot read %1: %2").arg(csvPath, fileFailureReason(error, language)));
         return kExitFailure;
     }
-    const std::string bytes = csv.readAll().toStdString();
+    const std::string bytes(csv.begin(), csv.end());
     const std::string systemPath = QFile::encodeName(path).toStdString();
     TimingDocument document;
     TimingSet timings;
-    FileError error;
     if (QFileInfo(path).exists()) {
         // A file that is no timing file is not overwritten by one.
         TimingSet looked;

@@ -1,6 +1,7 @@
 // The overview's program as a table for spreadsheets, and a table read back as one step.
 #include "TForm1.h"
 
+#include "FileFailureText.h"
 #include "ImportWindow.h"
 #include "ScheduleDiff.h"
 #include "ScheduleTable.h"
@@ -64,13 +65,15 @@ void TForm1::importTableFile()
                              false});
     if (!path)
         return;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::vector<std::uint8_t> bytes;
+    if (const FileError error =
+            TimingFile::peek(QFile::encodeName(*path).toStdString(), kLargestTable, bytes)) {
         dialogs_.message(overview_, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"),
-                         Dialogs::Buttons::Ok, {}, *path + QLatin1Char('\n') + file.errorString());
+                         Dialogs::Buttons::Ok, {},
+                         *path + QLatin1Char('\n') + fileFailureReason(error, FindingLanguage::Chinese));
         return;
     }
-    const TableImport imported = importTable(state_.Timings, file.readAll().toStdString());
+    const TableImport imported = importTable(state_.Timings, std::string(bytes.begin(), bytes.end()));
     if (!imported.set) {
         QStringList all;
         for (const TableFault& fault : imported.faults)
