@@ -43,6 +43,7 @@ CompareWindow::CompareWindow(Dialogs& dialogs, const QString& chosenFile, const 
     row->addWidget(print);
     row->addWidget(close);
     layout->addLayout(row);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QPushButton::clicked, this, &CompareWindow::print);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     resize(680, 460);
