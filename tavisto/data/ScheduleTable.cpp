@@ -3,7 +3,11 @@
 #include "CsvText.h"
 #include "WeekPlan.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace tavisto {
 
@@ -25,8 +29,9 @@ const std::array<TableHeader, kTableColumns> kTableHeaders = {{
 
 namespace {
 
-// The days Monday first, each a character of three bytes in UTF-8.
+// The symbols of the days, Monday first, and of the zones.
 const char* const kDayCharacters[kDays] = {"一", "二", "三", "四", "五", "六", "日"};
+const char* const kZoneDigits[kZones] = {"1", "2", "3", "4", "5", "6"};
 
 // Takes `word` off the front (or the back) of `text`, ignoring case and blanks in between.
 bool takeWord(std::string& text, const std::string& word, bool atEnd)
@@ -40,6 +45,39 @@ bool takeWord(std::string& text, const std::string& word, bool atEnd)
             return false;
     text = trimmedCell(atEnd ? text.substr(0, at) : text.substr(word.size()));
     return true;
+}
+
+// A bit set from its symbols (bit 0 first) in any order, blanks, commas and 、 between them allowed.
+std::optional<std::uint8_t> readBits(const std::string& text, const char* const symbols[], int count)
+{
+    static const std::string kBetween[] = {" ", ",", "，", "、"};
+    std::uint8_t bits = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto between =
+            std::find_if(std::begin(kBetween), std::end(kBetween),
+                         [&](const std::string& mark) { return text.compare(i, mark.size(), mark) == 0; });
+        if (between != std::end(kBetween)) {
+            i += between->size();
+            continue;
+        }
+        int bit = 0;
+        while (bit < count && text.compare(i, std::strlen(symbols[bit]), symbols[bit]) != 0)
+            ++bit;
+        if (bit == count)
+            return std::nullopt;
+        bits = static_cast<std::uint8_t>(bits | 1 << bit);
+        i += std::strlen(symbols[bit]);
+    }
+    return bits;
+}
+
+std::string bitsText(std::uint8_t bits, const char* const symbols[], int count)
+{
+    std::string text;
+    for (int bit = 0; bit < count; ++bit)
+        if (bits & (1 << bit))
+            text += symbols[bit];
+    return text;
 }
 
 bool allDigits(const std::string& text)
@@ -66,12 +104,13 @@ std::optional<int> readNumberCell(const std::string& text, int lo, int hi)
 std::optional<int> readTimeCell(const std::string& text)
 {
     std::string time = trimmedCell(text);
-    // 0 none, 1 morning, 2 afternoon.
+    // 0 none, 1 morning, 2 afternoon: written before the time or after it.
     int half = 0;
-    if (takeWord(time, "上午", false) || takeWord(time, "AM", true) || takeWord(time, "A.M.", true))
-        half = 1;
-    else if (takeWord(time, "下午", false) || takeWord(time, "PM", true) || takeWord(time, "P.M.", true))
-        half = 2;
+    const std::pair<const char*, int> halves[] = {{"上午", 1}, {"A.M.", 1}, {"AM", 1},
+                                                  {"下午", 2}, {"P.M.", 2}, {"PM", 2}};
+    for (const auto& [word, which] : halves)
+        if (!half && (takeWord(time, word, false) || takeWord(time, word, true)))
+            half = which;
     const std::size_t colon = time.find(':');
     if (colon == std::string::npos)
         return std::nullopt;
@@ -100,53 +139,22 @@ std::optional<int> readTimeCell(const std::string& text)
 
 std::optional<std::uint8_t> readDaysCell(const std::string& text)
 {
-    const std::string days = trimmedCell(text);
-    std::uint8_t bits = 0;
-    for (std::size_t i = 0; i < days.size();) {
-        if (days[i] == ' ') {
-            ++i;
-            continue;
-        }
-        int day = 0;
-        while (day < kDays && days.compare(i, 3, kDayCharacters[day]) != 0)
-            ++day;
-        if (day == kDays)
-            return std::nullopt;
-        bits = static_cast<std::uint8_t>(bits | 1 << day);
-        i += 3;
-    }
-    return bits;
+    return readBits(text, kDayCharacters, kDays);
 }
 
 std::optional<std::uint8_t> readZonesCell(const std::string& text)
 {
-    std::uint8_t bits = 0;
-    for (char c : trimmedCell(text)) {
-        if (c == ' ')
-            continue;
-        if (c < '1' || c > '0' + kZones)
-            return std::nullopt;
-        bits = static_cast<std::uint8_t>(bits | 1 << (c - '1'));
-    }
-    return bits;
+    return readBits(text, kZoneDigits, kZones);
 }
 
 std::string daysCell(std::uint8_t days)
 {
-    std::string text;
-    for (int day = 0; day < kDays; ++day)
-        if (days & (1 << day))
-            text += kDayCharacters[day];
-    return text;
+    return bitsText(days, kDayCharacters, kDays);
 }
 
 std::string zonesCell(std::uint8_t zones)
 {
-    std::string text;
-    for (int zone = 0; zone < kZones; ++zone)
-        if (zones & (1 << zone))
-            text += static_cast<char>('1' + zone);
-    return text;
+    return bitsText(zones, kZoneDigits, kZones);
 }
 
 }  // namespace tavisto

@@ -76,10 +76,6 @@
         <translation>无法创建 %1：%2</translation>
     </message>
     <message>
-        <source>%1, line %2, column %3, value &quot;%4&quot;: %5</source>
-        <translation>%1，第 %2 行，“%3”列，“%4”：%5</translation>
-    </message>
-    <message>
         <source>nothing was imported into %1</source>
         <translation>没有向 %1 导入任何定时</translation>
     </message>
@@ -106,6 +102,22 @@
     <message>
         <source>--program goes with --week, --check or --export</source>
         <translation>--program 只能与 --week、--check 或 --export 一起使用</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>，“%1”列</translation>
+    </message>
+    <message>
+        <source>, value &quot;%1&quot;</source>
+        <translation>，“%1”</translation>
+    </message>
+    <message>
+        <source>: %1</source>
+        <translation>：%1</translation>
     </message>
 </context>
 </TS>

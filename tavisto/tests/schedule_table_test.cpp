@@ -103,6 +103,8 @@ private slots:
                                           {"下午2:05:00", "05 14 05"},
                                           {"2:05 pm", "05 14 05"},
                                           {"上午 12:00", "05 00 00"},
+                                          {"2:05:00 下午", "05 14 05"},
+                                          {"PM 2:05", "05 14 05"},
                                           {"12:00 PM", "05 12 00"},
                                           {"23:59", "05 23 59"}})
             row((std::string("time ") + form).c_str(),
@@ -112,6 +114,9 @@ private slots:
             "05 08 30 00 00 00 00 00");
         row("peripheral: the reserved byte of an entry there stays",
             kHeader + "1,外设,2,06:30,07:45,,,,,,,一,1\n", 1, 'p', 2, "02 06 30 07 45 77 01 01");
+        row("days and zones with separators",
+            "程序,类型,序号,开始,星期,分区\n1,音乐,5,8:30,\"一、三, 五\",\"1,2\"\n", 1, 'm', 5,
+            "05 08 30 00 00 00 15 03");
         row("a column left out keeps the entry's field", "程序,类型,序号,星期\n1,音乐,1,日\n", 1, 'm', 1,
             "01 07 30 01 0c 03 40 03");
         row("an empty 序号 takes the lowest free slot",

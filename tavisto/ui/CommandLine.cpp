@@ -245,12 +245,14 @@ int importTableInto(const QString& csvPath, const QString& path, FindingLanguage
     const TableImport imported = importTable(
         timings, bytes, language == FindingLanguage::Chinese ? TableWording::Chinese : TableWording::English);
     if (!imported.set) {
-        for (const TableFault& fault : imported.faults)
-            complain(CommandLineText::tr("%1, line %2, column %3, value \"%4\": %5")
-                         .arg(csvPath)
-                         .arg(fault.line)
-                         .arg(QString::fromStdString(fault.column), QString::fromStdString(fault.value),
-                              QString::fromStdString(fault.reason)));
+        for (const TableFault& fault : imported.faults) {
+            QString text = CommandLineText::tr("%1, line %2").arg(csvPath).arg(fault.line);
+            if (!fault.column.empty())
+                text += CommandLineText::tr(", column %1").arg(QString::fromStdString(fault.column));
+            if (!fault.value.empty())
+                text += CommandLineText::tr(", value \"%1\"").arg(QString::fromStdString(fault.value));
+            complain(text + CommandLineText::tr(": %1").arg(QString::fromStdString(fault.reason)));
+        }
         complain(CommandLineText::tr("nothing was imported into %1").arg(path));
         return kExitFailure;
     }

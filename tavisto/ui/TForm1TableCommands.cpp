@@ -19,12 +19,15 @@ namespace {
 const QString kTableType = QStringLiteral("CSV 表格 (*.csv)");
 constexpr int kFaultsShown = 10;
 
+// "第 2 行，“开始”列，“25:00”：…"; a fault of the whole line or file names no column or value.
 QString faultText(const TableFault& fault)
 {
-    return QStringLiteral("第 %1 行，“%2”列，“%3”：%4")
-        .arg(fault.line)
-        .arg(QString::fromStdString(fault.column), QString::fromStdString(fault.value),
-             QString::fromStdString(fault.reason));
+    QString text = QStringLiteral("第 %1 行").arg(fault.line);
+    if (!fault.column.empty())
+        text += QStringLiteral("，“%1”列").arg(QString::fromStdString(fault.column));
+    if (!fault.value.empty())
+        text += QStringLiteral("，“%1”").arg(QString::fromStdString(fault.value));
+    return text + QStringLiteral("：") + QString::fromStdString(fault.reason);
 }
 
 }  // namespace
