@@ -1,10 +1,12 @@
 // Measures what a user waits for: Tavisto's start-up and peak memory against the bare window,
-// opening the overview of a full music table, and saving a full timing set.
+// opening the overview of a full music table, saving a full timing set, and its table and diff.
 // Run under an X display: xvfb-run -a tavisto_bench (./project.sh bench does this).
 
 #include "StartupComparison.h"
 
 #include "ControlNames.h"
+#include "ScheduleDiff.h"
+#include "ScheduleTable.h"
 #include "ScriptedDialogs.h"
 #include "TForm1Probe.h"
 #include "TForm2.h"
@@ -236,6 +238,42 @@ std::optional<double> timeSave(const QString& directory)
     return median(times);
 }
 
+struct TableTimes {
+    double exported;  // the table of every program
+    double imported;  // that table read back and checked, row by row
+    double diffed;    // against the set with every music timing of program 1 a minute later
+};
+
+// The full set as a table and back, and its difference from a set that plays otherwise.
+std::optional<TableTimes> timeTable()
+{
+    TimingSet set = fullTimingSet();
+    // Every end a valid time, so that the table reads back.
+    for (int program = 1; program <= kProgramCount; ++program)
+        for (int slot = 1; slot <= kProgramSlots; ++slot)
+            set.Buffer.programSlot(program, TimingType::Peripheral, slot)[4] = toBcd(slot % 60);
+    TimingSet later = set;
+    for (int slot = 1; slot <= kProgramSlots; ++slot)
+        later.Buffer.programSlot(1, TimingType::Music, slot)[2] = toBcd((slot + 1) % 60);
+    std::vector<double> exported, imported, diffed;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        const std::string table = exportTable(set);
+        exported.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        const TableImport back = importTable(set, table);
+        imported.push_back(clock.nsecsElapsed() / 1e6);
+        if (!back.set || *back.set != set)
+            return std::nullopt;
+        clock.restart();
+        if (!diffSchedules(set, later).differs)
+            return std::nullopt;
+        diffed.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return TableTimes{median(exported), median(imported), median(diffed)};
+}
+
 int fail(const std::string& what)
 {
     std::fprintf(stderr, "tavisto_bench: %s\n", what.c_str());
@@ -268,6 +306,9 @@ int main(int argc, char* argv[])
     const auto save = timeSave(here);
     if (!save)
         return fail("cannot write a timing file in " + here.toStdString());
+    const auto table = timeTable();
+    if (!table)
+        return fail("the full set's table did not read back to the same set");
 
     std::printf("Tavisto benchmark (medians of several runs; each measurement after the start-up of %d)\n",
                 kRuns);
@@ -288,5 +329,8 @@ int main(int argc, char* argv[])
     std::printf(
         "  save of a full timing set       %.2f ms (18560-byte file, written and flushed to the device)\n",
         *save);
+    std::printf("  table of a full set             exported %.2f ms, imported %.2f ms, --diff %.2f ms (aim < "
+                "10 ms)\n",
+                table->exported, table->imported, table->diffed);
     return 0;
 }

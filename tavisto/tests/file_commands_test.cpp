@@ -282,6 +282,10 @@ void FileCommandsTest::openFileDeletedOrReplaced()
             f.click(kSaveFileButton);
             QCOMPARE(f.dialogs.texts(), QStringList{"文件已被其他程序替换，仍然保存吗？"});
             QCOMPARE(f.dialogs.messages[0].buttons, Dialogs::Buttons::YesNoDefaultNo);
+            // The details tell what saving would change in the file there now.
+            QVERIFY(f.dialogs.messages[0].more.startsWith(
+                QStringLiteral("“- ”只在现在的文件中，“+ ”只在要保存的定时中：\n")));
+            QVERIFY(f.dialogs.messages[0].more.contains(QStringLiteral("\n不播放的定时\n+ 程序1 音乐定时")));
             QCOMPARE(fileBytes(file), freshFile());
             QCOMPARE(f.state().Document.Modified, 1);
             f.dialogs.messages.clear();

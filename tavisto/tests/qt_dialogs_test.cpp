@@ -63,22 +63,26 @@ private slots:
         QTest::addColumn<QStringList>("buttonTexts");
         QTest::addColumn<Dialogs::Answer>("escapeAnswer");
         QTest::addColumn<Dialogs::Answer>("enterAnswer");
+        QTest::addColumn<QString>("more");
         QTest::newRow("confirmation")
             << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNo << QString() << "Confirm"
-            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::Yes;
+            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::Yes << QString();
         QTest::newRow("No by default")
             << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoDefaultNo << QString() << "Confirm"
-            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::No;
-        QTest::newRow("three answers")
-            << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoCancel << QString() << "Confirm"
-            << QStringList{"&No", "&Yes", "Cancel"} << Dialogs::Answer::Cancel << Dialogs::Answer::Yes;
+            << QStringList{"&No", "&Yes"} << Dialogs::Answer::No << Dialogs::Answer::No << QString();
+        QTest::newRow("three answers") << Dialogs::Kind::Confirmation << Dialogs::Buttons::YesNoCancel
+                                       << QString() << "Confirm" << QStringList{"&No", "&Yes", "Cancel"}
+                                       << Dialogs::Answer::Cancel << Dialogs::Answer::Yes << QString();
         QTest::newRow("error") << Dialogs::Kind::Error << Dialogs::Buttons::Ok << QString() << "Error"
-                               << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
+                               << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok
+                               << QString();
         QTest::newRow("warning") << Dialogs::Kind::Warning << Dialogs::Buttons::Ok << QString() << "Warning"
-                                 << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
+                                 << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok
+                                 << "第 2 行，“开始”列\n第 3 行，“分区”列";
         QTest::newRow("titled information")
             << Dialogs::Kind::Information << Dialogs::Buttons::Ok << "MP3自动播放机"
-            << "MP3自动播放机" << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok;
+            << "MP3自动播放机" << QStringList{"OK"} << Dialogs::Answer::Ok << Dialogs::Answer::Ok
+            << QString();
     }
     void messageBox()
     {
@@ -89,11 +93,12 @@ private slots:
         QFETCH(QStringList, buttonTexts);
         QFETCH(Dialogs::Answer, escapeAnswer);
         QFETCH(Dialogs::Answer, enterAnswer);
+        QFETCH(QString, more);
 
         QtDialogs dialogs;
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             QMessageBox* seen = nullptr;
-            QString seenTitle, seenText, seenDetails;
+            QString seenTitle, seenText, seenDetails, seenMore;
             QStringList seenButtons;
             WhenModal answer([&](QWidget* widget) {
                 seen = qobject_cast<QMessageBox*>(widget);
@@ -102,17 +107,22 @@ private slots:
                 seenTitle = seen->windowTitle();
                 seenText = seen->text();
                 seenDetails = seen->informativeText();
+                seenMore = seen->detailedText();
                 seenButtons = ::buttonTexts(seen);
                 QTest::keyClick(seen, key);
                 return true;
             });
             const Dialogs::Answer result = dialogs.message(nullptr, kind, "确认清除本条定时的设置？", buttons,
-                                                           title, "/media/card/a.mtf");
+                                                           title, "/media/card/a.mtf", more);
             QVERIFY(seen);
             QCOMPARE(seenTitle, shownTitle);
             QCOMPARE(seenText, QString("确认清除本条定时的设置？"));
             QCOMPARE(seenDetails, QString("/media/card/a.mtf"));
-            QCOMPARE(seenButtons, buttonTexts);
+            QCOMPARE(seenMore, more);
+            // A long list is shown on asking, with a button of its own.
+            QCOMPARE(seenButtons.size(), buttonTexts.size() + (more.isEmpty() ? 0 : 1));
+            for (const QString& text : buttonTexts)
+                QVERIFY(seenButtons.contains(text));
             QCOMPARE(result, key == Qt::Key_Escape ? escapeAnswer : enterAnswer);
         }
     }

@@ -1,5 +1,8 @@
 // The program itself, started as a user starts it.
 #include "FileChecks.h"
+#include "FullSet.h"
+#include "ScheduleTable.h"
+#include "TimingFileFormat.h"
 
 #include <QFile>
 #include <QProcess>
@@ -304,6 +307,80 @@ private slots:
         }
     }
 
+    // --export then --import gives the very bytes of the file, its unused ones and those beyond the
+    // layout included, also through what a spreadsheet saved; --import takes the file as a save
+    // does, all or nothing, and makes a new set of a file not there; --diff tells by its status.
+    void exportsImportsAndDiffs()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("full.mtf");
+        FileImage image(20000);
+        for (std::size_t i = 0; i < image.size(); ++i)
+            image[i] = std::uint8_t(patternByte(int(i)));
+        encodeTimingFile(fullTimingSet(), image);
+        const QByteArray bytes(reinterpret_cast<const char*>(image.data()), int(image.size()));
+        writeFileBytes(file, bytes);
+        const QString table = dir.filePath("full.csv");
+        // 2: the full set holds a Serial no editor writes, and --export tells it as --print does.
+        QCOMPARE(run({"--export", file}, table).status, 2);
+        QCOMPARE(fileBytes(table), QByteArray::fromStdString(exportTable(fullTimingSet())));
+        for (const QString& csv : {table, QStringLiteral(TAVISTO_TEST_DATA "/full-set-calc-gb18030.csv")}) {
+            const Run imported = run({"--import", csv, file});
+            QCOMPARE(imported.status, 0);
+            QCOMPARE(imported.err, QString());
+            QCOMPARE(fileBytes(file), bytes);
+        }
+        const Run program = run({"--export", file, "--program", "2"});
+        QCOMPARE(program.out.size(), 1 + 2 * 99);
+        for (const QString& line : program.out.mid(1))
+            QVERIFY2(line.startsWith("2,"), qPrintable(line));
+
+        const QString made = dir.filePath("made.mtf");
+        QCOMPARE(run({"--import", table, made}).status, 0);
+        QCOMPARE(fileBytes(made).size(), 18560);
+        const Run same = run({"--diff", file, file});
+        QCOMPARE(same.status, 0);
+        QVERIFY(same.out.isEmpty());
+        const Run diff = run({"--diff", file, made});
+        QCOMPARE(diff.status, 2);
+        QVERIFY(diff.out.contains("- 运行设定：程序3"));
+        QVERIFY(diff.out.contains("+ 运行设定：程序1"));
+
+        writeFileBytes(dir.filePath("bad.csv"),
+                       "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,2,8:00\n1,音乐,2,9:00\n");
+        // Every fault told, in the language of the locale.
+        const Run refused = run({"--import", dir.filePath("bad.csv"), file});
+        QCOMPARE(refused.status, 1);
+        QCOMPARE(refused.err,
+                 QString("tavisto: %1, line 2, column 开始, value \"25:00\": not a time from 0:00 to 23:59\n"
+                         "tavisto: %1, line 4, column 序号, value \"2\": the same slot as line 3\n"
+                         "tavisto: nothing was imported into %2\n")
+                     .arg(dir.filePath("bad.csv"), file));
+        const Run chinese = run({"--import", dir.filePath("bad.csv"), file}, {}, "zh_CN.UTF-8");
+        QCOMPARE(chinese.err,
+                 QString("tavisto: %1，第 2 行，“开始”列，“25:00”：不是 0:00 到 23:59 之间的时间\n"
+                         "tavisto: %1，第 4 行，“序号”列，“2”：与第 3 行的序号相同\n"
+                         "tavisto: 没有向 %2 导入任何定时\n")
+                     .arg(dir.filePath("bad.csv"), file));
+        QCOMPARE(fileBytes(file), bytes);
+        writeFileBytes(dir.filePath("passwd"), "root:x:0:0:root:/root:/bin/bash\n");
+        {
+            const HeldElsewhere editor(file);
+            for (const QStringList& wrong :
+                 {QStringList{"--import", table, file},
+                  QStringList{"--import", table, dir.filePath("passwd")},
+                  QStringList{"--import", dir.filePath("missing.csv"), made}, QStringList{"--import", table},
+                  QStringList{"--diff", file, dir.filePath("missing.mtf")}, QStringList{"--diff", file},
+                  QStringList{"--export", file, made}, QStringList{"--diff", file, made, "--program", "1"}}) {
+                const Run failed = run(wrong);
+                QVERIFY2(failed.status == 1, qPrintable(wrong.join(' ')));
+                QVERIFY2(failed.err.startsWith("tavisto: "), qPrintable(failed.err));
+            }
+        }
+        QCOMPARE(fileBytes(file), bytes);
+        QCOMPARE(fileBytes(dir.filePath("passwd")), QByteArray("root:x:0:0:root:/root:/bin/bash\n"));
+    }
+
     // The program's own words on the command line and Qt's are in one language: Chinese under a
     // Chinese locale (no two English words in a row), English under any other (no Chinese character).
     void speaksOneLanguage_data()
@@ -320,8 +397,9 @@ private slots:
         QTemporaryDir dir;
         const QString help = run({"--help"}, {}, locale).out.join('\n');
         QStringList errors;
-        for (const QStringList& wrong : {QStringList{"--print", dir.path()}, QStringList{"--colour"},
-                                         QStringList{"--week", "a.mtf", "b.mtf"}}) {
+        for (const QStringList& wrong :
+             {QStringList{"--print", dir.path()}, QStringList{"--colour"},
+              QStringList{"--week", "a.mtf", "b.mtf"}, QStringList{"--diff", "a.mtf"}}) {
             const Run failed = run(wrong, {}, locale);
             QVERIFY2(failed.err.startsWith("tavisto: "), qPrintable(failed.err));
             errors << failed.err;

@@ -95,6 +95,21 @@ inline constexpr char kSeriesButton[] = "SeriesButton";        // 批量添加
 inline constexpr char kCopyToButton[] = "CopyButton";          // 复制到…
 inline constexpr char kShiftButton[] = "ShiftButton";          // 平移时间
 inline constexpr char kDaysZonesButton[] = "DaysZonesButton";  // 星期与分区
+inline constexpr char kExportButton[] = "ExportButton";        // 导出…
+inline constexpr char kImportButton[] = "ImportButton";        // 导入…
+inline constexpr char kCompareButton[] = "CompareButton";      // 比较…
+
+// What an import of a table will change
+inline constexpr char kImportWindow[] = "ImportWindow";
+inline constexpr char kImportDiffList[] = "ImportDiffList";
+inline constexpr char kImportConfirmButton[] = "ImportConfirmButton";  // 导入
+inline constexpr char kImportCancelButton[] = "ImportCancelButton";    // 取消
+
+// The open schedule compared with a file
+inline constexpr char kCompareWindow[] = "CompareWindow";
+inline constexpr char kCompareDiffList[] = "CompareDiffList";
+inline constexpr char kComparePrintButton[] = "ComparePrintButton";  // 打印
+inline constexpr char kCompareCloseButton[] = "CompareCloseButton";  // 关闭
 
 // The overview's bulk dialogs
 inline constexpr char kSeriesDialog[] = "SeriesDialog";

@@ -28,9 +28,11 @@ public:
 
     // Yes or OK is the default button, but in YesNoDefaultNo; Escape answers Cancel (Yes/No/Cancel),
     // No (Yes/No) or OK. An empty title stands for the kind's standard one: "Confirm", "Error",
-    // "Warning". `details` is the box's informative text below `text`.
+    // "Warning". `details` is the box's informative text below `text`; `more`, when given, is
+    // shown on asking (a long list: what two schedules differ in, every fault of an import).
     virtual Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
-                           const QString& title = {}, const QString& details = {}) = 0;
+                           const QString& title = {}, const QString& details = {},
+                           const QString& more = {}) = 0;
     // Nothing when the user cancels.
     virtual std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                             const QString& preset) = 0;

@@ -37,11 +37,12 @@ QString standardTitle(Dialogs::Kind kind)
 }  // namespace
 
 Dialogs::Answer QtDialogs::message(QWidget* parent, Kind kind, const QString& text, Buttons buttons,
-                                   const QString& title, const QString& details)
+                                   const QString& title, const QString& details, const QString& more)
 {
     QMessageBox box(iconOf(kind), title.isEmpty() ? standardTitle(kind) : title, text, QMessageBox::NoButton,
                     parent);
     box.setInformativeText(details);
+    box.setDetailedText(more);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

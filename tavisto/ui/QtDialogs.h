@@ -9,7 +9,7 @@ namespace tavisto {
 class QtDialogs final : public Dialogs {
 public:
     Answer message(QWidget* parent, Kind kind, const QString& text, Buttons buttons, const QString& title,
-                   const QString& details) override;
+                   const QString& details, const QString& more) override;
     std::optional<QString> inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& preset) override;
     std::optional<QString> fileDialog(QWidget* parent, const FileRequest& request) override;

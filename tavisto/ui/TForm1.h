@@ -139,6 +139,14 @@ private:
     void shiftSelected(int minutes);
     void setDaysZones(BitChange days, BitChange zones);
 
+    // The schedule as a table, and compared with a file (TForm1TableCommands.cpp)
+    void exportProgramTable();  // 导出…: the overview's program
+    void importTableFile();     // 导入…: a CSV file, once its changes are confirmed
+    void compareWithFile();     // 比较…, in TForm1FileCommands.cpp
+    QString proposedTablePath() const;
+    // The detailed text of the question before saving over a file another program put there.
+    QString replacedFileDifference() const;
+
     // Navigation and status bar
     void showSlotNo();
     void ReStateBar();

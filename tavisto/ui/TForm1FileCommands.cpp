@@ -1,6 +1,8 @@
 // New, open and save of timing files, and the question about unsaved changes.
 #include "TForm1.h"
 
+#include "CompareWindow.h"
+#include "DiffView.h"
 #include "FileFailureText.h"
 #include "FindingText.h"
 #include "TForm2.h"
@@ -55,7 +57,10 @@ bool TForm1::SaveBuftoFile(const QString& path)
 {
     FileError error = state_.Document.save(state_.Timings);
     if (error.kind == FileError::Kind::Replaced) {
-        if (!confirm(QStringLiteral("文件已被其他程序替换，仍然保存吗？"), Dialogs::Buttons::YesNoDefaultNo))
+        if (dialogs_.message(this, Dialogs::Kind::Confirmation,
+                             QStringLiteral("文件已被其他程序替换，仍然保存吗？"),
+                             Dialogs::Buttons::YesNoDefaultNo, {}, {}, replacedFileDifference())
+            != Dialogs::Answer::Yes)
             return false;
         error = state_.Document.save(state_.Timings, true);
     }
@@ -213,6 +218,39 @@ void TForm1::Button4Click()
 {
     if (storeShownTiming())
         saveSet();
+}
+
+QString TForm1::replacedFileDifference() const
+{
+    TimingSet there;
+    std::vector<TimingFileFinding> findings;
+    if (TimingDocument::peek(state_.Document.FileName, there, findings))
+        return {};
+    return QStringLiteral("“- ”只在现在的文件中，“+ ”只在要保存的定时中：\n")
+        + diffLines(diffSchedules(there, state_.Timings)).join(QLatin1Char('\n'));
+}
+
+void TForm1::compareWithFile()
+{
+    const std::optional<QString> path = dialogs_.fileDialog(overview_,
+                                                            {QStringLiteral("选择要比较的定时文件"),
+                                                             {kFileType, QStringLiteral("所有文件 (*)")},
+                                                             QStringLiteral("mtf"),
+                                                             proposedPath(lastOpenPath_),
+                                                             false});
+    if (!path)
+        return;
+    TimingSet other;
+    std::vector<TimingFileFinding> findings;
+    if (const FileError error = TimingDocument::peek(systemPath(*path), other, findings)) {
+        dialogs_.message(overview_, Dialogs::Kind::Error, QStringLiteral("打开文件失败！"),
+                         Dialogs::Buttons::Ok, {},
+                         *path + QLatin1Char('\n') + fileFailureReason(error, FindingLanguage::Chinese));
+        return;
+    }
+    auto* window =
+        new CompareWindow(dialogs_, *path, fileNameShown(), diffSchedules(other, state_.Timings), overview_);
+    window->show();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -30,6 +30,9 @@ void TForm1::Button11Click()
         showSlotNo();
     });
     connect(overview_, &TForm2::weekPlanRequested, this, &TForm1::showWeekPlan);
+    connect(overview_, &TForm2::exportRequested, this, &TForm1::exportProgramTable);
+    connect(overview_, &TForm2::importRequested, this, &TForm1::importTableFile);
+    connect(overview_, &TForm2::compareRequested, this, &TForm1::compareWithFile);
     connect(overview_, &TForm2::closed, this, [this] {
         overview_ = nullptr;
         setEnabled(true);

@@ -34,8 +34,8 @@ constexpr QRect kPanel(16, 0, 769, 537);
 constexpr int kHeaderHeight = 24;
 constexpr int kButtonTops[] = {552, 585};
 constexpr QSize kButtonSize(75, 25);
-constexpr int kButtonLefts[2][6] = {{216, 336, 510, 600},  // 周计划 beside 返回
-                                    {16, 96, 216, 296, 376, 456}};
+constexpr int kButtonLefts[2][9] = {{216, 336, 510, 600},  // 周计划 beside 返回
+                                    {16, 96, 216, 296, 376, 456, 536, 616, 696}};
 constexpr QSize kSmallestSize(320, 200);
 const QKeySequence kWeekPlanKey(Qt::CTRL | Qt::Key_L);
 
@@ -304,7 +304,16 @@ void TForm2::addBulkTools()
     copy->setToolTip(QStringLiteral("把选中的定时复制到其他星期或分区"));
     shift->setToolTip(QStringLiteral("把选中的定时提前或推后若干分钟"));
     daysZones->setToolTip(QStringLiteral("为选中的定时加上或去掉星期和分区"));
-    buttons_[1] = {undo_, redo_, series, copy, shift, daysZones};
+    auto* exportTable = addButton(this, kExportButton, QStringLiteral("导出…"), 1, 6);
+    auto* importTable = addButton(this, kImportButton, QStringLiteral("导入…"), 1, 7);
+    auto* compare = addButton(this, kCompareButton, QStringLiteral("比较…"), 1, 8);
+    exportTable->setToolTip(QStringLiteral("把本程序的定时存为电子表格（CSV）"));
+    importTable->setToolTip(QStringLiteral("从电子表格（CSV）读入定时，先显示将有的变化"));
+    compare->setToolTip(QStringLiteral("与另一个定时文件（例如卡上的）比较播放的内容"));
+    buttons_[1] = {undo_, redo_, series, copy, shift, daysZones, exportTable, importTable, compare};
+    connect(exportTable, &QPushButton::clicked, this, &TForm2::exportRequested);
+    connect(importTable, &QPushButton::clicked, this, &TForm2::importRequested);
+    connect(compare, &QPushButton::clicked, this, &TForm2::compareRequested);
     connect(undo_, &QPushButton::clicked, this, &TForm2::undoRequested);
     connect(redo_, &QPushButton::clicked, this, &TForm2::redoRequested);
     connect(series, &QPushButton::clicked, this, &TForm2::openSeries);

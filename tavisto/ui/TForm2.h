@@ -57,6 +57,11 @@ signals:
     void daysZonesRequested(tavisto::BitChange days, tavisto::BitChange zones);
     // The editor is to show the timing in `row`; the window closes right after this signal.
     void editTimingRequested(int row);
+    // 导出…, 导入… and 比较…: the table of the program as a CSV file, a CSV file read back, the
+    // schedule compared with a file.
+    void exportRequested();
+    void importRequested();
+    void compareRequested();
     // 周计划: the week plan is to be shown over this window.
     void weekPlanRequested();
     // Sent on every close: 返回, 编辑定时 or the title bar's close box.

@@ -18,6 +18,7 @@ public:
         QString text;
         Buttons buttons;
         QString details;
+        QString more;
     };
     struct Input {
         QString caption, prompt, preset;
@@ -35,9 +36,9 @@ public:
     std::function<void()> duringMessage;          // runs while a box is "open"
 
     Answer message(QWidget*, Kind kind, const QString& text, Buttons buttons, const QString& title,
-                   const QString& details) override
+                   const QString& details, const QString& more) override
     {
-        messages.append({kind, title, text, buttons, details});
+        messages.append({kind, title, text, buttons, details, more});
         if (duringMessage)
             duringMessage();
         if (!answers.isEmpty())
