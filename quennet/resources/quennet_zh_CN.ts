@@ -63,5 +63,17 @@
         <source>%1 is incomplete: %2 bytes instead of %3</source>
         <translation>%1 不完整：只有 %2 字节，应有 %3 字节</translation>
     </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>With --print, --week or --check: the data file to read instead of the one on drive C:, of any name, for example a copy of the player&apos;s card.</source>
+        <translation>与 --print、--week 或 --check 一起使用：读取这个数据文件，而不是 C: 盘上的那个；文件名不限，例如从播放机的卡上复制的文件。</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[文件]</translation>
+    </message>
 </context>
 </TS>

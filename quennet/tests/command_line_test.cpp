@@ -100,6 +100,12 @@ private slots:
         QVERIFY(QDir().mkpath(card + "/DSDATA") && QFile::rename(path, card + "/DSDATA/UserDS.KQD"));
         QCOMPARE(run({"--print", "--drive-c", card}), 0);
         QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
+        // A copy of any name, named on the command line, is read as the drive's file is.
+        const QString copy = home_.path() + "/周一备份.bin";
+        QVERIFY(QFile::copy(card + "/DSDATA/UserDS.KQD", copy));
+        QCOMPARE(run({"--print", copy, "--drive-c", home_.path() + "/none-needed"}), 1);  // still a mistake
+        QCOMPARE(run({"--print", copy}), 0);
+        QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
 
         // A listing that does not arrive whole is no success: not on a full disk, not when its
         // reader went away (which must not end the program unheard).
@@ -119,21 +125,34 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("output");
-        QTest::newRow("print") << QStringList{
-            "--print"} << " 定时程序第 2 套,定时信息检查\n1\t07:30\t音乐\t曲目01-02-03,随机10-20\t1\t12\n";
-        QTest::newRow("week") << QStringList{"--week"}
-                              << "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
-        QTest::newRow("check") << QStringList{"--check"} << QString();
-        QTest::newRow("check of a lost program") << QStringList{"--check", "--program", "4"} << QString();
+        QTest::addColumn<QString>("file");  // the copy named on the command line; empty: the drive's
+        const QString print =
+            " 定时程序第 2 套,定时信息检查\n1\t07:30\t音乐\t曲目01-02-03,随机10-20\t1\t12\n";
+        const QString week = "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
+        for (const QString& file : {QString(), QString("userds-copy.kqd")}) {
+            const QString copy = file.isEmpty() ? QString() : " of a copy";
+            QTest::newRow(qPrintable("print" + copy)) << QStringList{"--print"} << print << file;
+            QTest::newRow(qPrintable("week" + copy)) << QStringList{"--week"} << week << file;
+            QTest::newRow(qPrintable("check" + copy)) << QStringList{"--check"} << QString() << file;
+            QTest::newRow(qPrintable("check of a lost program" + copy))
+                << QStringList{"--check", "--program", "4"} << QString() << file;
+        }
     }
     void cutShortFileIsReported()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, output);
+        QFETCH(QString, file);
         QByteArray bytes = emptyFile(1);
         putEntry(bytes, 1, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
         putEntry(bytes, 3, 1, timingEntry(1, 6, 0, 1, 2, 3, 10, 20, 0x01, 0x01));
-        const QString path = writeDataFile(drive_, bytes.left(8804));
+        QString path = home_.path() + "/" + file;
+        if (file.isEmpty()) {
+            path = writeDataFile(drive_, bytes.left(8804));
+        } else {
+            writeAll(path, bytes.left(8804));
+            arguments << path;
+        }
         QCOMPARE(run(arguments), 2);
         QCOMPARE(QString::fromUtf8(out_), output);
         QCOMPARE(QString::fromUtf8(err_),
@@ -169,6 +188,17 @@ private slots:
         QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
         QCOMPARE(run({"--drive-c", missing}), 1);
         QCOMPARE(err_, QString("quennet: " + missing + " is not a folder\n").toUtf8());
+
+        // A file named on the command line gets the same rules: a link is no data file to trust.
+        writeDataFile(drive_, emptyFile(0));
+        const QString link = home_.path() + "/link.kqd";
+        QVERIFY(QFile::link(missing, link));
+        for (const char* report : {"--print", "--week", "--check"}) {
+            QCOMPARE(run({report, link}, {}, "zh_CN.UTF-8"), 1);
+            QCOMPARE(QString::fromUtf8(err_), "quennet: 无法读取 " + link + "：这不是普通文件\n");
+        }
+        QCOMPARE(run({"--print", link, "extra"}), 1);
+        QCOMPARE(err_, QByteArray("quennet: unexpected argument 'extra'\n"));
     }
 
     // The run program's week and check, or another program's; status 2 only for a clash or a

@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <csignal>
@@ -25,6 +26,7 @@ struct CommandLine {
     enum class Report { None, Print, Week, Check };
 
     QString driveFolder;  // the folder that stands for drive C:
+    QString file;         // the data file named on the command line; empty for the drive's
     Report report = Report::None;
     int program = -1;  // --program N as 0..3; -1 for the one the player runs
 };
@@ -83,6 +85,11 @@ void addOptions(QCommandLineParser& parser)
                       CommandLineText::tr("With --week or --check: show program <n> (1 to 4) instead of the "
                                           "one the player runs."),
                       QStringLiteral("n")});
+    parser.addPositionalArgument(
+        CommandLineText::tr("file"),
+        CommandLineText::tr("With --print, --week or --check: the data file to read instead of the one on "
+                            "drive C:, of any name, for example a copy of the player's card."),
+        CommandLineText::tr("[file]"));
     parser.addOption({kDriveOption,
                       CommandLineText::tr("Use <folder> as drive C: (default: %1).")
                           .arg(QDir::toNativeSeparators(defaultDriveFolder())),
@@ -126,12 +133,6 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
     QCommandLineParser parser;
     addOptions(parser);
     parser.process(app);
-    // The program edits one fixed file; a file named here would silently not be the one edited.
-    if (!parser.positionalArguments().isEmpty()) {
-        complain(
-            CommandLineText::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
-        return std::nullopt;
-    }
 
     CommandLine options;
     options.driveFolder = parser.isSet(kDriveOption) ? parser.value(kDriveOption) : defaultDriveFolder();
@@ -162,6 +163,14 @@ std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
         }
         options.program = program - 1;
     }
+    // The window edits one fixed file; a file named for it would silently not be the one edited.
+    const QStringList files = parser.positionalArguments();
+    const int allowed = options.report == CommandLine::Report::None ? 0 : 1;
+    if (files.size() > allowed) {
+        complain(CommandLineText::tr("unexpected argument '%1'").arg(files.at(allowed)));
+        return std::nullopt;
+    }
+    options.file = files.value(0);
     return options;
 }
 
@@ -181,11 +190,18 @@ int writeOut(const QByteArray& text)
     return kExitFailure;
 }
 
+// The data file at `file`, or the drive's when it is empty: every option that reads or writes a data
+// file finds it here, so that a file named on the command line gets the same rules as the drive's.
+DataFile dataFile(const QString& driveFolder, const QString& file)
+{
+    return file.isEmpty() ? DataFile(driveFolder.toStdString())
+                          : DataFile::atPath(QFile::encodeName(file).toStdString());
+}
+
 // A file that cannot be read is reported on standard error; nothing when it could not. So is a
 // file cut short, whose programs past its end are missing from the listing.
-std::optional<DataFile::Listing> readListing(const QString& driveFolder)
+std::optional<DataFile::Listing> readListing(const DataFile& file)
 {
-    const DataFile file(driveFolder.toStdString());
     DataFile::Listing listing = file.listAllTimings();
     const QString path = QString::fromLocal8Bit(file.filePath().c_str());
     if (listing.failure.kind != FileError::Kind::None) {
@@ -207,9 +223,9 @@ int statusAfter(const DataFile::Listing& listing, int written)
     return written == kExitOk && isCutShort(listing) ? kExitFindings : written;
 }
 
-int printTimings(const QString& driveFolder)
+int printTimings(const CommandLine& options)
 {
-    const std::optional<DataFile::Listing> listing = readListing(driveFolder);
+    const std::optional<DataFile::Listing> listing = readListing(dataFile(options.driveFolder, options.file));
     if (!listing)
         return kExitFailure;
     QByteArray text;
@@ -227,7 +243,7 @@ int printTimings(const QString& driveFolder)
 
 int writeWeek(const CommandLine& options, bool findings)
 {
-    const std::optional<DataFile::Listing> listing = readListing(options.driveFolder);
+    const std::optional<DataFile::Listing> listing = readListing(dataFile(options.driveFolder, options.file));
     if (!listing)
         return kExitFailure;
     const int program = options.program >= 0 ? options.program : listing->runProgram;
@@ -251,7 +267,7 @@ int writeReport(const CommandLine& options)
     switch (options.report) {
     case CommandLine::Report::Week: return writeWeek(options, false);
     case CommandLine::Report::Check: return writeWeek(options, true);
-    default: return printTimings(options.driveFolder);
+    default: return printTimings(options);
     }
 }
 }  // namespace

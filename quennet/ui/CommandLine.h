@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: [--drive-c FOLDER], --print, --week, --check [--program N], --help, --version.
+// The program's command line: [--drive-c FOLDER], --print, --week, --check [--program N] [FILE], --help, --version.
 #include <QString>
 #include <optional>
 
