@@ -271,6 +271,28 @@ DataFile::Listing DataFile::listAllTimings() const
     return listing;
 }
 
+DataFile::Listing DataFile::listImage(const std::vector<std::uint8_t>& bytes)
+{
+    Listing listing;
+    listing.length = long(bytes.size());
+    DataFileHeader header;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), header.bytes.size()), header.bytes.begin());
+    if (bytes.size() < header.bytes.size() || !header.isValid()) {
+        listing.failure = {FileError::Kind::NotDataFile, {}};
+        return listing;
+    }
+    listing.runProgram = header.programIndex();
+    for (int program = 0; program < kProgramCount; ++program) {
+        ProgramTable table;
+        const long offset = programOffset(program);
+        const long size = std::min<long>(long(sizeof table.entries), listing.length - offset);
+        if (size > 0)
+            std::memcpy(static_cast<void*>(table.entries.data()), bytes.data() + offset, std::size_t(size));
+        listing.programs[std::size_t(program)] = table.validEntries();
+    }
+    return listing;
+}
+
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
     ProgramTable table;

@@ -115,6 +115,8 @@ public:
         long length = kDataFileSize;  // the file's length: shorter, it lacks the end of the tables
     };
     Listing listAllTimings() const;
+    // The same of a file's bytes, such as an import's result.
+    static Listing listImage(const std::vector<std::uint8_t>& bytes);
 
     // The entry shown for a position without a timing.
     static TimingEntry defaultEntry(int position);
