@@ -77,7 +77,8 @@ struct TableImport {
 // Reads the table `bytes` (UTF-8 with or without the byte-order mark, or GB18030; commas,
 // semicolons or tabs; columns by their Chinese or English header, in any order) against the data
 // file `image`. In each program the table names, its rows become the timings (a row without 序号
-// takes the lowest free position) and every other timing is deleted as 删除本条 deletes it; a
+// is a new timing at the lowest position no row names) and every other timing is deleted as 删除本条
+// deletes it; a
 // row that reads as the timing at its position keeps all its bytes, and a changed one keeps those
 // no column names. Everything else in the image is kept.
 TableImport importTable(const std::vector<std::uint8_t>& image, const std::string& bytes);

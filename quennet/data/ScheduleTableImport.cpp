@@ -137,8 +137,9 @@ public:
 private:
     struct Pending {
         const CsvRow* row;
-        int program = -1;   // -1 when it could not be read
-        int position = -1;  // 0: the lowest free position; -1 when it could not be read
+        int program = -1;    // -1 when it could not be read
+        int position = -1;   // 0: the lowest free position; -1 when it could not be read
+        bool named = false;  // by its 序号: the timing there is the one the row edits
     };
 
     void fault(int line, std::string column, std::string value, std::string reason)
@@ -214,9 +215,10 @@ private:
             pending.position = 0;
         } else if (position) {
             const auto [at, added] = taken_.try_emplace({pending.program, *position}, row.line);
-            if (added)
+            if (added) {
                 pending.position = *position;
-            else
+                pending.named = true;
+            } else
                 fault(row, TableColumn::Slot, "第 " + std::to_string(at->second) + " 行已用了这个序号");
         }
         return pending;
@@ -324,7 +326,8 @@ private:
     {
         const CsvRow& row = *pending.row;
         const TimingEntry& slot = tables_[std::size_t(pending.program)].at(pending.position);
-        const bool existing = slot.EntryNo == pending.position;
+        // A row without 序号 is a new timing, whatever the free position held.
+        const bool existing = pending.named && slot.EntryNo == pending.position;
         if (existing && unchanged(row, tableRow(pending.program, slot)))
             return slot;
         const std::optional<RowKind> kind = readKind(cell(row, TableColumn::Kind));
