@@ -311,11 +311,11 @@ private slots:
             if (file == "new") {
                 const std::vector<std::uint8_t> empty = DataFile::emptyImage(0);
                 before = QByteArray(reinterpret_cast<const char*>(empty.data()), kDataFileSize);
-            } else
+            } else {
                 writeAll(path, trouble == "short" ? before.left(9000) : before);
-            if (trouble == "link") {
-                QVERIFY(QFile::rename(path, path + ".real") && QFile::link(path + ".real", path));
             }
+            if (trouble == "link")
+                QVERIFY(QFile::rename(path, path + ".real") && QFile::link(path + ".real", path));
         }
         std::optional<HeldElsewhere> editor;
         if (trouble == "held")

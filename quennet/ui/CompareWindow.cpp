@@ -33,7 +33,7 @@ bool printLines(QPrinter& printer, const QString& heading, const QStringList& li
     const int perPage = qMax(1, int(printout.body().height() / line) - headingLines);
     const int pages = qMax(1, int((lines.size() + perPage - 1) / perPage));
     const double tab =
-        QFontMetricsF(font, printout.device()).horizontalAdvance(QStringLiteral("星期一至星期五 "));
+        QFontMetricsF(font, printout.device()).horizontalAdvance(QStringLiteral("次日00:00  "));
     return printout.print(pages, [&](QPainter& painter, int page) {
         painter.setFont(font);
         QRectF body = printout.body();

@@ -23,8 +23,8 @@ QPlainTextEdit* differenceView(QWidget* parent, const ScheduleDiff& diff, const 
     view->setObjectName(QString::fromLatin1(kDifferenceText));
     view->setReadOnly(true);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Wide enough for a day and a time, so that the columns line up.
-    view->setTabStopDistance(view->fontMetrics().horizontalAdvance(QStringLiteral("星期一至星期五 ")));
+    // As wide as the widest time, so that most columns line up.
+    view->setTabStopDistance(view->fontMetrics().horizontalAdvance(QStringLiteral("次日00:00  ")));
     view->setPlainText(differenceText(diff, same));
     return view;
 }
