@@ -152,9 +152,9 @@ bool opensWindow(int argc, char* argv[], QString& driveFolder)
 }
 
 // Reads the options of the running application. --help, --version and an unknown option print
-// their text and end the program; an argument that is no option, a --drive-c folder that does
-// not exist, or a --program that is not 1..4 or goes without --week or --check, is reported on
-// standard error and gives nothing.
+// their text and end the program; an argument more than the option takes (a FILE, --diff's two), a
+// --drive-c folder that does not exist, or a --program that is not 1..4 or goes without --week,
+// --check or --export, is reported on standard error and gives nothing.
 std::optional<CommandLine> readCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
@@ -403,6 +403,11 @@ int importTimings(const CommandLine& options)
     const std::optional<std::string> table = readTable(options.table);
     DataFile file = dataFile(options.driveFolder, options.file);
     const QString path = QString::fromLocal8Bit(file.filePath().c_str());
+    const auto cannotWrite = [&path](const FileError& error) {
+        complain(
+            CommandLineText::tr("cannot write %1: %2").arg(path, fileFailureReason(error, failureLanguage)));
+        return kExitFailure;
+    };
     std::optional<std::vector<std::uint8_t>> image = table ? currentImage(file) : std::nullopt;
     if (!image)
         return kExitFailure;
@@ -410,14 +415,11 @@ int importTimings(const CommandLine& options)
     TableImport imported = importTable(*image, *table);
     if (!imported.refused()) {
         const DataFile::OpenResult opened = file.OpenDataFile(storedProgram(*image));
-        FileError error = opened.error;
-        if (opened.opened())
-            error = file.readImage(*image);
-        if (error.failed()) {
-            complain(CommandLineText::tr("cannot write %1: %2")
-                         .arg(path, fileFailureReason(error, failureLanguage)));
-            return kExitFailure;
-        }
+        if (!opened.opened())
+            return cannotWrite(opened.error);
+        const FileError error = file.readImage(*image);
+        if (error.failed())
+            return cannotWrite(error);
         imported = importTable(*image, *table);
     }
     if (imported.refused()) {
@@ -434,12 +436,7 @@ int importTimings(const CommandLine& options)
     const DataFile::CloseResult closed = file.SaveProgramIndex(storedProgram(imported.image));
     if (!error.failed())
         error = closed.error;
-    if (error.failed()) {
-        complain(
-            CommandLineText::tr("cannot write %1: %2").arg(path, fileFailureReason(error, failureLanguage)));
-        return kExitFailure;
-    }
-    return kExitOk;
+    return error.failed() ? cannotWrite(error) : kExitOk;
 }
 
 // --print (every program that has timings, under the check list's title, one line per timing

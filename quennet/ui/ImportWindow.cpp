@@ -20,7 +20,7 @@ ImportWindow::ImportWindow(QWidget* parent, const QString& table, const Schedule
     setFont(dialogFont(10));
     auto* layout = new QVBoxLayout(this);
     auto* intro =
-        new QLabel(QStringLiteral("导入 %1 后，播放机的运行将有以下变化（“- ”将不再播放，“+ ”将播放）：")
+        new QLabel(QStringLiteral("导入 %1 后，播放机的运行将有以下变化（“- ”将去掉，“+ ”将加上）：")
                        .arg(QFileInfo(table).fileName()),
                    this);
     intro->setWordWrap(true);
