@@ -20,7 +20,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace quennet {
 
@@ -344,7 +343,7 @@ std::optional<std::string> readTable(const QString& path)
     if (!failure)
         return bytes;
     complain(CommandLineText::tr("cannot read %1: %2")
-                 .arg(path, fileFailureReason(FileError::system(std::strerror(failure)), failureLanguage)));
+                 .arg(path, fileFailureReason(FileError::fromErrno(failure), failureLanguage)));
     return std::nullopt;
 }
 
