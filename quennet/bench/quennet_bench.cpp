@@ -1,7 +1,8 @@
 // Measures what a user waits for: Quennet's start-up and peak memory against the bare window,
 // with a data file whose first program holds 99 timings, as on a player in use; and the check of
 // a program of 99 timings on every day and in every zone, and its week plan until it is on the screen;
-// and the check list's tools on a full program, from 确定 until the list is drawn again.
+// and the check list's tools on a full program, from 确定 until the list is drawn again; and the
+// export, import and difference of a full set as a table.
 // Run under an X display: xvfb-run -a quennet_bench (./project.sh bench does this).
 
 #include "StartupComparison.h"
@@ -9,6 +10,8 @@
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
+#include "ScheduleDiff.h"
+#include "ScheduleTable.h"
 #include "ScriptedDialogs.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
@@ -137,6 +140,39 @@ ToolTimes measureTools()
     return times;
 }
 
+struct TableTimes {
+    std::vector<double> exported, imported, diffed;
+};
+
+// The full set (four programs of every kind) exported as the table and imported back into the
+// file, and set against itself with one timing a minute later and another run program.
+TableTimes measureTable()
+{
+    const QByteArray full = fullSchedule();
+    const std::vector<std::uint8_t> image(full.begin(), full.end());
+    const DataFile::Listing listing = DataFile::listImage(image);
+    DataFile::Listing other = listing;
+    other.programs[3].front().Minute = std::uint8_t((other.programs[3].front().Minute + 1) % 60);
+    other.runProgram = 0;
+    TableTimes times;
+    std::size_t checked = 0;
+    for (int run = 0; run < kCheckRuns; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const std::string table = exportTable(listing.programs);
+        times.exported.push_back(millisecondsSince(timer));
+        timer.restart();
+        checked += importTable(image, table).image.size();
+        times.imported.push_back(millisecondsSince(timer));
+        timer.restart();
+        checked += diffSchedules(listing, other).lines.size();
+        times.diffed.push_back(millisecondsSince(timer));
+    }
+    if (checked == 0)
+        std::fprintf(stderr, "quennet_bench: the table came back empty\n");
+    return times;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -197,6 +233,7 @@ int main(int argc, char* argv[])
     }
 
     const ToolTimes tools = measureTools();
+    const TableTimes table = measureTable();
 
     std::printf("  check of 99 timings             %.2f ms, %zu findings (aim < 5 ms)\n", median(checks),
                 findings);
@@ -212,5 +249,8 @@ int main(int argc, char* argv[])
     printTool("undo of the series", tools.undoSeries);
     printTool("shift of 99 timings", tools.shift);
     printTool("undo of the shift", tools.undoShift);
+    std::printf("  table of the full set           export %.2f ms, import %.2f ms, difference %.2f ms "
+                "(aim < 10 ms each)\n",
+                median(table.exported), median(table.imported), median(table.diffed));
     return 0;
 }

@@ -53,9 +53,26 @@ DataFile::DataFile(std::string driveFolder, FileAccess& access)
     : driveFolder_(std::move(driveFolder)), access_(access)
 { }
 
+DataFile DataFile::atPath(std::string path, FileAccess& access)
+{
+    DataFile file({}, access);
+    file.path_ = std::move(path);
+    return file;
+}
+
 std::string DataFile::filePath() const
 {
-    return held_ ? heldPath_ : hostPath(access_, driveFolder_, kFileName);
+    if (held_)
+        return heldPath_;
+    return path_.empty() ? hostPath(access_, driveFolder_, kFileName) : path_;
+}
+
+std::string DataFile::folderPath() const
+{
+    if (path_.empty())
+        return hostPath(access_, driveFolder_, kDirectoryName);
+    const std::size_t slash = path_.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path_.substr(0, slash);
 }
 
 TimingEntry DataFile::defaultEntry(int position)
@@ -117,10 +134,11 @@ DataFile::OpenResult DataFile::OpenDataFile(int programIndex)
 {
     held_.reset();
     history_.clear();
-    const std::string folderPath = hostPath(access_, driveFolder_, kDirectoryName);
+    const std::string folderPath = this->folderPath();
     FileError error;
     FileError ignored;  // a folder that could not be made is missing below
-    access_.makeFolders(folderPath, ignored);
+    if (path_.empty())
+        access_.makeFolders(folderPath, ignored);
 
     // The folder is taken once: every file below is found in it, whatever becomes of its path.
     const std::string path = filePath();
@@ -253,6 +271,28 @@ DataFile::Listing DataFile::listAllTimings() const
     return listing;
 }
 
+DataFile::Listing DataFile::listImage(const std::vector<std::uint8_t>& bytes)
+{
+    Listing listing;
+    listing.length = long(bytes.size());
+    DataFileHeader header;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), header.bytes.size()), header.bytes.begin());
+    if (bytes.size() < header.bytes.size() || !header.isValid()) {
+        listing.failure = {FileError::Kind::NotDataFile, {}};
+        return listing;
+    }
+    listing.runProgram = header.programIndex();
+    for (int program = 0; program < kProgramCount; ++program) {
+        ProgramTable table;
+        const long offset = programOffset(program);
+        const long size = std::min<long>(long(sizeof table.entries), listing.length - offset);
+        if (size > 0)
+            std::memcpy(static_cast<void*>(table.entries.data()), bytes.data() + offset, std::size_t(size));
+        listing.programs[std::size_t(program)] = table.validEntries();
+    }
+    return listing;
+}
+
 std::optional<std::vector<TimingEntry>> DataFile::ListTimings(int programIndex)
 {
     ProgramTable table;
@@ -364,16 +404,18 @@ FileError DataFile::redo()
     return {};
 }
 
-FileError DataFile::replaceProgram(int programIndex, const std::vector<TimingEntry>& entries,
-                                   std::string name)
+FileError DataFile::replacePrograms(const std::map<int, std::vector<TimingEntry>>& programs, std::string name)
 {
-    ProgramTable table;
-    const FileError error = readProgram(programIndex, table);
-    if (error.failed())
-        return error;
     ScheduleStep step;
     step.name = std::move(name);
-    step.entries = replaceEntries(table, programIndex, entries);
+    for (const auto& [program, entries] : programs) {
+        ProgramTable table;
+        const FileError error = readProgram(program, table);
+        if (error.failed())
+            return error;
+        const std::vector<EntryChange> changes = replaceEntries(table, program, entries);
+        step.entries.insert(step.entries.end(), changes.begin(), changes.end());
+    }
     return apply(std::move(step));
 }
 

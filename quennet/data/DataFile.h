@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,9 @@ public:
 
     // driveFolder is the folder that stands for drive C:.
     explicit DataFile(std::string driveFolder, FileAccess& access = systemFileAccess());
+    // A data file of any name at path, such as a copy taken off the player's card; its folder
+    // must exist.
+    static DataFile atPath(std::string path, FileAccess& access = systemFileAccess());
 
     // The data file's real path on this machine.
     std::string filePath() const;
@@ -97,10 +101,10 @@ public:
     FileError undo();
     FileError redo();
     void setStepListener(StepListener listener) { listener_ = std::move(listener); }
-    // One step, named `name`, that makes `entries` the program's timings, each at the position its
-    // EntryNo names, and deletes every other timing of the program: an import of a whole program
-    // is undone as one.
-    FileError replaceProgram(int programIndex, const std::vector<TimingEntry>& entries, std::string name);
+    // One step, named `name`, that makes each program's `entries` its timings, each at the position
+    // its EntryNo names, and deletes every other timing of those programs: an import is undone as
+    // one.
+    FileError replacePrograms(const std::map<int, std::vector<TimingEntry>>& programs, std::string name);
 
     // Every program's valid timings, read without taking the file from a program that holds
     // it; nothing is created or written.
@@ -111,6 +115,8 @@ public:
         long length = kDataFileSize;  // the file's length: shorter, it lacks the end of the tables
     };
     Listing listAllTimings() const;
+    // The same of a file's bytes, such as an import's result.
+    static Listing listImage(const std::vector<std::uint8_t>& bytes);
 
     // The entry shown for a position without a timing.
     static TimingEntry defaultEntry(int position);
@@ -122,6 +128,8 @@ public:
     static std::vector<std::uint8_t> emptyImage(int programIndex);
 
 private:
+    // The folder the file lives in.
+    std::string folderPath() const;
     template<class Work>
     FileError withFile(FileAccess::Mode mode, Work work);
     void hold(std::unique_ptr<HeldFile> file, const std::string& path);
@@ -131,6 +139,7 @@ private:
     FileError writeStep(const ScheduleStep& step, bool forward);
 
     std::string driveFolder_;
+    std::string path_;  // the file named by atPath; empty for the drive's
     FileAccess& access_;
     std::unique_ptr<HeldFile> held_;
     std::string heldPath_;

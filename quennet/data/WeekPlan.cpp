@@ -13,15 +13,6 @@ bool isTime(int hour, int minute)
     return hour < 24 && minute < 60;
 }
 
-EventKind eventKind(const TimingEntry& entry)
-{
-    switch (kindOf(entry)) {
-    case TimingKind::Radio: return EventKind::Radio;
-    case TimingKind::Peripheral: return EventKind::Peripheral;
-    default: return isRecording(entry) ? EventKind::Recording : EventKind::Music;
-    }
-}
-
 // The fields the player reads for this kind; the hidden ones of a span are not looked at.
 std::optional<UnusableReason> unusableReason(const TimingEntry& entry)
 {
@@ -46,6 +37,15 @@ std::optional<UnusableReason> unusableReason(const TimingEntry& entry)
     return std::nullopt;
 }
 }  // namespace
+
+EventKind eventKind(const TimingEntry& entry)
+{
+    switch (kindOf(entry)) {
+    case TimingKind::Radio: return EventKind::Radio;
+    case TimingKind::Peripheral: return EventKind::Peripheral;
+    default: return isRecording(entry) ? EventKind::Recording : EventKind::Music;
+    }
+}
 
 std::vector<DayPart> dayParts(const WeekEvent& event)
 {

@@ -29,6 +29,7 @@ struct TimingRef {
 };
 
 enum class EventKind : std::uint8_t { Music, Recording, Radio, Peripheral };
+EventKind eventKind(const TimingEntry& entry);
 
 struct WeekEvent {
     int day = 0;             // 0 Monday .. 6 Sunday

@@ -48,20 +48,64 @@
         <translation>将这一周的冲突、永不播放的定时和提示写到标准输出，然后退出：有冲突或永不播放的定时时退出状态为 2。</translation>
     </message>
     <message>
-        <source>With --week or --check: show program &lt;n&gt; (1 to 4) instead of the one the player runs.</source>
-        <translation>与 --week 或 --check 一起使用：显示程序 &lt;n&gt;（1 到 4），而不是播放机运行的程序。</translation>
-    </message>
-    <message>
         <source>--program takes a program number from 1 to 4, not &quot;%1&quot;</source>
         <translation>--program 只接受 1 到 4 的程序号，而不是“%1”</translation>
     </message>
     <message>
-        <source>--program goes with --week or --check</source>
-        <translation>--program 须与 --week 或 --check 一起使用</translation>
-    </message>
-    <message>
         <source>%1 is incomplete: %2 bytes instead of %3</source>
         <translation>%1 不完整：只有 %2 字节，应有 %3 字节</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[文件]</translation>
+    </message>
+    <message>
+        <source>Write the timings as a table for a spreadsheet (CSV: UTF-8, commas) to standard output and exit. The data file is only read.</source>
+        <translation>将定时以电子表格用的表格（CSV：UTF-8，逗号分隔）写到标准输出，然后退出。数据文件只读不写。</translation>
+    </message>
+    <message>
+        <source>Read the table &lt;csv&gt; into the data file and exit: in each program the table names, its rows become the timings. Nothing is changed when a row is wrong; every wrong row is reported. Status 1 when nothing was imported.</source>
+        <translation>将表格 &lt;csv&gt; 导入数据文件，然后退出：表格中出现的每个程序，其定时由表格的行取代。只要有一行有错就什么也不改，并报告每一个错行。未导入时退出状态为 1。</translation>
+    </message>
+    <message>
+        <source>Compare what the player does with two data files, given as two arguments: lines only the first has start with &quot;- &quot;, lines only the second has with &quot;+ &quot;. Status 0 when nothing differs, 2 when something does.</source>
+        <translation>比较播放机在两个数据文件（两个参数）下的运行：只有第一个文件有的行以“- ”开头，只有第二个文件有的行以“+ ”开头。没有差别时退出状态为 0，有差别时为 2。</translation>
+    </message>
+    <message>
+        <source>With --week, --check or --export: program &lt;n&gt; (1 to 4) instead of the one the player runs (all four for --export).</source>
+        <translation>与 --week、--check 或 --export 一起使用：程序 &lt;n&gt;（1 到 4），而不是播放机运行的程序（--export 默认为全部四个）。</translation>
+    </message>
+    <message>
+        <source>With --print, --week, --check, --export or --import: the data file to use instead of the one on drive C:, of any name, for example a copy of the player&apos;s card.</source>
+        <translation>与 --print、--week、--check、--export 或 --import 一起使用：使用这个数据文件，而不是 C: 盘上的那个；文件名不限，例如从播放机的卡上复制的文件。</translation>
+    </message>
+    <message>
+        <source>--program goes with --week, --check or --export</source>
+        <translation>--program 须与 --week、--check 或 --export 一起使用</translation>
+    </message>
+    <message>
+        <source>--diff compares two data files</source>
+        <translation>--diff 需要两个数据文件</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3, &quot;%4&quot;: %5</source>
+        <translation>%1，第 %2 行，%3 列，“%4”：%5</translation>
+    </message>
+    <message>
+        <source>nothing was imported: %1 is unchanged</source>
+        <translation>没有导入任何内容：%1 没有改变</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 </TS>

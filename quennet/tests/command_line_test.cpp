@@ -1,5 +1,7 @@
 // The real program on its command line, with neither a display nor a platform plugin.
+#include "DataFile.h"
 #include "FileFixtures.h"
+#include "ScheduleTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,10 +12,16 @@
 
 #include <cerrno>
 #include <csignal>
+#include <optional>
 #include <unistd.h>
 
 using namespace quennet;
 using namespace quennet::testing;
+
+// The table --export writes of program 2's one timing below, with its header.
+const QString kTableHeader =
+    "\uFEFF程序,序号,类型,开始,结束,曲目1,曲目2,曲目3,随机从,随机到,电台,星期,分区\r\n";
+const QString kTableRow = "2,1,音乐,07:30,,1,2,3,10,20,,一,12\r\n";
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -100,6 +108,12 @@ private slots:
         QVERIFY(QDir().mkpath(card + "/DSDATA") && QFile::rename(path, card + "/DSDATA/UserDS.KQD"));
         QCOMPARE(run({"--print", "--drive-c", card}), 0);
         QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
+        // A copy of any name, named on the command line, is read as the drive's file is.
+        const QString copy = home_.path() + "/周一备份.bin";
+        QVERIFY(QFile::copy(card + "/DSDATA/UserDS.KQD", copy));
+        QCOMPARE(run({"--print", copy, "--drive-c", home_.path() + "/none-needed"}), 1);  // still a mistake
+        QCOMPARE(run({"--print", copy}), 0);
+        QCOMPARE(QString::fromUtf8(out_).split('\n'), expected);
 
         // A listing that does not arrive whole is no success: not on a full disk, not when its
         // reader went away (which must not end the program unheard).
@@ -119,21 +133,36 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("output");
-        QTest::newRow("print") << QStringList{
-            "--print"} << " 定时程序第 2 套,定时信息检查\n1\t07:30\t音乐\t曲目01-02-03,随机10-20\t1\t12\n";
-        QTest::newRow("week") << QStringList{"--week"}
-                              << "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
-        QTest::newRow("check") << QStringList{"--check"} << QString();
-        QTest::newRow("check of a lost program") << QStringList{"--check", "--program", "4"} << QString();
+        QTest::addColumn<QString>("file");  // the copy named on the command line; empty: the drive's
+        const QString print =
+            " 定时程序第 2 套,定时信息检查\n1\t07:30\t音乐\t曲目01-02-03,随机10-20\t1\t12\n";
+        const QString week = "星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\t程序2 第 01 条\n";
+        for (const QString& file : {QString(), QString("userds-copy.kqd")}) {
+            const QString copy = file.isEmpty() ? QString() : " of a copy";
+            QTest::newRow(qPrintable("print" + copy)) << QStringList{"--print"} << print << file;
+            QTest::newRow(qPrintable("week" + copy)) << QStringList{"--week"} << week << file;
+            QTest::newRow(qPrintable("check" + copy)) << QStringList{"--check"} << QString() << file;
+            QTest::newRow(qPrintable("check of a lost program" + copy))
+                << QStringList{"--check", "--program", "4"} << QString() << file;
+            QTest::newRow(qPrintable("export" + copy))
+                << QStringList{"--export"} << kTableHeader + kTableRow << file;
+        }
     }
     void cutShortFileIsReported()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, output);
+        QFETCH(QString, file);
         QByteArray bytes = emptyFile(1);
         putEntry(bytes, 1, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
         putEntry(bytes, 3, 1, timingEntry(1, 6, 0, 1, 2, 3, 10, 20, 0x01, 0x01));
-        const QString path = writeDataFile(drive_, bytes.left(8804));
+        QString path = home_.path() + "/" + file;
+        if (file.isEmpty()) {
+            path = writeDataFile(drive_, bytes.left(8804));
+        } else {
+            writeAll(path, bytes.left(8804));
+            arguments << path;
+        }
         QCOMPARE(run(arguments), 2);
         QCOMPARE(QString::fromUtf8(out_), output);
         QCOMPARE(QString::fromUtf8(err_),
@@ -169,6 +198,17 @@ private slots:
         QVERIFY(err_.contains((home_.path() + "/none").toUtf8()) && out_.isEmpty());
         QCOMPARE(run({"--drive-c", missing}), 1);
         QCOMPARE(err_, QString("quennet: " + missing + " is not a folder\n").toUtf8());
+
+        // A file named on the command line gets the same rules: a link is no data file to trust.
+        writeDataFile(drive_, emptyFile(0));
+        const QString link = home_.path() + "/link.kqd";
+        QVERIFY(QFile::link(missing, link));
+        for (const char* report : {"--print", "--week", "--check"}) {
+            QCOMPARE(run({report, link}, {}, "zh_CN.UTF-8"), 1);
+            QCOMPARE(QString::fromUtf8(err_), "quennet: 无法读取 " + link + "：这不是普通文件\n");
+        }
+        QCOMPARE(run({"--print", link, "extra"}), 1);
+        QCOMPARE(err_, QByteArray("quennet: unexpected argument 'extra'\n"));
     }
 
     // The run program's week and check, or another program's; status 2 only for a clash or a
@@ -188,6 +228,13 @@ private slots:
             << QStringList{"--check", "--program", "4"} << 2
             << "冲突\t星期日\t06:00\t1\t程序4 第 01 条 / 程序4 第 02 条\t音乐定时在同一分钟开始\n"
                "提示\t\t\t\t程序4\t有 2 条定时，播放机运行程序2，这些定时保留但不播放\n";
+        QTest::newRow("export of every program") << QStringList{"--export"} << 0
+                                                 << kTableHeader + kTableRow
+                + "4,1,音乐,06:00,,1,2,3,10,20,,日,1\r\n4,2,音乐,06:00,,7,2,3,10,20,,日,1\r\n";
+        QTest::newRow("export of a program")
+            << QStringList{"--export", "--program", "2"} << 0 << kTableHeader + kTableRow;
+        QTest::newRow("export of an empty program")
+            << QStringList{"--export", "--program", "3"} << 0 << kTableHeader;
         QTest::newRow("no such program") << QStringList{"--week", "--program", "5"} << 1 << QString();
         QTest::newRow("a program without a report") << QStringList{"--program", "2"} << 1 << QString();
     }
@@ -206,6 +253,116 @@ private slots:
         QCOMPARE(QString::fromUtf8(out_), output);
         QCOMPARE(err_.isEmpty(), status != 1);
         QCOMPARE(readAll(path), bytes);
+    }
+
+    // An import goes through the file session the window uses, or changes nothing: every bad row is
+    // reported, and so is a file that cannot be written; a file that is not there becomes a new set.
+    void importThroughTheSession_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QString>("file");  // "drive" for the drive's; "new" for one not made yet
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("errors");
+        const QByteArray good = "程序,序号,类型,开始,结束,星期,分区\n2,5,外设,8:00 AM,下午 1:30,一二,1\n";
+        const QByteArray bad = "程序,类型,开始,结束\n1,外设,25:00,13:00\n1,闹钟,8:00,\n";
+        QTest::newRow("into the drive's file") << good << "drive"
+                                               << "" << 0 << "";
+        QTest::newRow("into a copy") << good << "copy.kqd"
+                                     << "" << 0 << "";
+        QTest::newRow("into a new set") << good << "new"
+                                        << "" << 0 << "";
+        const QString refused =
+            "quennet: %table, line 2, column 开始, \"25:00\": 不是 0:00 到 23:59 之间的时间\n"
+            "quennet: %table, line 3, column 类型, \"闹钟\": 只能是 音乐、录音、收音 或 外设\n"
+            "quennet: nothing was imported: %file is unchanged\n";
+        QTest::newRow("refused") << bad << "copy.kqd"
+                                 << "" << 1 << refused;
+        QTest::newRow("refused, no new set") << bad << "new"
+                                             << "" << 1 << refused;
+        QTest::newRow("held by another program")
+            << good << "drive"
+            << "held" << 1 << "quennet: cannot read %file: another program is using this file\n";
+        QTest::newRow("a link") << good << "copy.kqd"
+                                << "link" << 1 << "quennet: cannot read %file: not a regular file\n";
+        QTest::newRow("cut short") << good << "copy.kqd"
+                                   << "short" << 1
+                                   << "quennet: %file is incomplete: 9000 bytes instead of 16896\n";
+        QTest::newRow("no table") << QByteArray() << "drive"
+                                  << "" << 1 << "quennet: cannot read %table: " + reasonOf(ENOENT) + "\n";
+    }
+    void importThroughTheSession()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(QString, file);
+        QFETCH(QString, trouble);
+        QFETCH(int, status);
+        QFETCH(QString, errors);
+        QByteArray before = emptyFile(1);
+        putEntry(before, 1, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
+        const QString tablePath = home_.path() + "/plan.csv";
+        if (!table.isEmpty())
+            writeAll(tablePath, table);
+        QStringList arguments{"--import", tablePath};
+        QString path = writeDataFile(drive_, before);
+        if (file != "drive") {
+            path = home_.path() + "/" + file;
+            arguments << path;
+            if (file == "new") {
+                const std::vector<std::uint8_t> empty = DataFile::emptyImage(0);
+                before = QByteArray(reinterpret_cast<const char*>(empty.data()), kDataFileSize);
+            } else {
+                writeAll(path, trouble == "short" ? before.left(9000) : before);
+            }
+            if (trouble == "link")
+                QVERIFY(QFile::rename(path, path + ".real") && QFile::link(path + ".real", path));
+        }
+        std::optional<HeldElsewhere> editor;
+        if (trouble == "held")
+            editor.emplace(path);
+        QCOMPARE(run(arguments), status);
+        QCOMPARE(QString::fromUtf8(err_),
+                 QString(errors).replace("%table", tablePath).replace("%file", path));
+        QCOMPARE(out_, QByteArray());
+        const TableImport imported = importTable({before.begin(), before.end()}, table.toStdString());
+        if (status == 0)
+            QCOMPARE(readAll(path),
+                     QByteArray(reinterpret_cast<const char*>(imported.image.data()), kDataFileSize));
+        else if (file == "new")
+            QVERIFY(!QFileInfo::exists(path));
+        else if (trouble != "link")
+            QCOMPARE(readAll(path), trouble == "short" ? before.left(9000) : before);
+        QVERIFY(QDir(QFileInfo(path).path()).entryList({".*.??????"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // Two data files of any name: 0 when the player would do the same, 2 and the lines when not,
+    // 1 when one cannot be read.
+    void diffOfTwoFiles()
+    {
+        QByteArray a = emptyFile(0);
+        putEntry(a, 0, 1, timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
+        QByteArray b = a;
+        putEntry(b, 0, 1, deletedEntry());
+        putEntry(b, 0, 2, timingEntry(2, 7, 30, 1, 2, 3, 10, 20, 0x02, 0x03));
+        const QString pathA = home_.path() + "/a.kqd";
+        const QString pathB = home_.path() + "/卡上的.kqd";
+        writeAll(pathA, a);
+        writeAll(pathB, b);
+        QCOMPARE(run({"--diff", pathA, pathB}), 0);
+        QCOMPARE(out_, QByteArray());
+        putEntry(b, 0, 2, timingEntry(2, 7, 35, 1, 2, 3, 10, 20, 0x02, 0x03));
+        b[101] = 3;
+        writeAll(pathB, b);
+        QCOMPARE(run({"--diff", pathA, pathB}), 2);
+        QCOMPARE(QString::fromUtf8(out_),
+                 QString("- 程序1\t星期一\t07:30\t\t1,2\t音乐 01-02-03 随机10-20\n"
+                         "+ 程序1\t星期一\t07:35\t\t1,2\t音乐 01-02-03 随机10-20\n"
+                         "- 运行程序\t程序1\n+ 运行程序\t程序4\n"));
+        QCOMPARE(readAll(pathB), b);
+        QCOMPARE(run({"--diff", pathA, home_.path() + "/none.kqd"}), 1);
+        QCOMPARE(out_, QByteArray());
+        QCOMPARE(run({"--diff", pathA}), 1);
+        QCOMPARE(err_, QByteArray("quennet: --diff compares two data files\n"));
     }
 
     // The program's own words on the command line and Qt's are in one language: Chinese under a

@@ -103,6 +103,9 @@ inline constexpr char kCopyButton[] = "CopyButton";               // 复制到�
 inline constexpr char kShiftButton[] = "ShiftButton";             // 平移时间
 inline constexpr char kDaysZonesButton[] = "DaysZonesButton";     // 星期与分区
 inline constexpr char kDeleteSelectionButton[] = "DeleteButton";  // 删除
+inline constexpr char kExportButton[] = "ExportButton";           // 导出…
+inline constexpr char kImportButton[] = "ImportButton";           // 导入…
+inline constexpr char kCompareButton[] = "CompareButton";         // 比较…
 inline constexpr char kSeriesDialog[] = "SeriesDialog";
 inline constexpr char kSeriesTimes[] = "SeriesTimes";
 inline constexpr char kSeriesOk[] = "SeriesOk";
@@ -124,5 +127,12 @@ inline constexpr char kDaysZonesOk[] = "DaysZonesOk";
 inline constexpr char kWeekProgram[] = "WeekProgram";  // the program shown
 inline constexpr char kWeekZoom[] = "WeekZoom";
 inline constexpr char kFindingList[] = "FindingList";
+
+// The windows that show how two schedules differ.
+inline constexpr char kImportWindow[] = "ImportWindow";
+inline constexpr char kCompareWindow[] = "CompareWindow";
+inline constexpr char kDifferenceText[] = "DifferenceText";          // the lines, in both windows
+inline constexpr char kImportOkButton[] = "ImportOkButton";          // 导入
+inline constexpr char kComparePrintButton[] = "ComparePrintButton";  // 打印…
 
 }  // namespace quennet

@@ -31,6 +31,12 @@ public:
     virtual void showAbout(QWidget* parent) = 0;
     // The print dialog; true when the user chose to print (the printer is then set up).
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
+    // The file dialogs: the chosen path, empty when the user cancelled. Saving proposes `proposed`
+    // and asks before it replaces a file; opening starts in `folder`. `filter` as Qt writes them.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                 const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
 };
 
 }  // namespace quennet

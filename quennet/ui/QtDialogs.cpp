@@ -4,6 +4,7 @@
 #include "AppTexts.h"
 #include "TimingCheckList.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 
@@ -47,6 +48,20 @@ bool QtDialogs::printDialog(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, proposed, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 }  // namespace quennet

@@ -13,6 +13,10 @@ public:
                        const std::function<void()>& showWeekPlan) override;
     void showAbout(QWidget* parent) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
 };
 
 }  // namespace quennet

@@ -2,25 +2,34 @@
 
 #include "CheckListPrint.h"
 #include "CheckListTexts.h"
+#include "CompareWindow.h"
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "DialogUnits.h"
 #include "Dialogs.h"
 #include "FileMessages.h"
 #include "Fonts.h"
+#include "ImportWindow.h"
 #include "PrintPages.h"
 #include "RoomyRows.h"
+#include "ScheduleDiff.h"
+#include "ScheduleTable.h"
 #include "SeriesTimes.h"
 #include "ToolDialogs.h"
 #include "UndoKeys.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
@@ -36,6 +45,37 @@ const char kLeavesDayMessage[] = "平移后下列定时的开始时间将不在 
 const char kBadTimeMessage[] = "无法识别的时间：%1";
 const char kNoTimeMessage[] = "请输入至少一个时间，例如 08:00 或 08:00-12:00/45。";
 const char kIntegerMessage[] = "请键入一个整数。";
+const char kTableFilter[] = "CSV 表格 (*.csv *.txt);;所有文件 (*)";
+const char kDataFileFilter[] = "定时数据文件 (*.kqd *.KQD);;所有文件 (*)";
+const char kTableWriteFailed[] = "%1 无法写入,没有导出!";
+const char kTableReadFailed[] = "%1 无法读取,没有导入!";
+const char kImportRefused[] = "%1 没有导入：有 %2 处错误，定时没有任何改动。";
+const char kMoreFaults[] = "……另有 %1 处错误";
+constexpr int kFaultsShown = 20;  // a box that still fits on the screen
+
+// Spreadsheets and other people's files live in the documents folder, not on the player's card.
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// "第 3 行，开始 “25:00”：不是 0:00 到 23:59 之间的时间", a line each.
+QString faultLines(const std::vector<TableFault>& faults)
+{
+    QStringList lines;
+    for (std::size_t i = 0; i < faults.size() && i < std::size_t(kFaultsShown); ++i) {
+        const TableFault& fault = faults[i];
+        const QString reason = QString::fromStdString(fault.reason);
+        lines.append(fault.column.empty() ? QStringLiteral("第 %1 行：%2").arg(fault.line).arg(reason)
+                                          : QStringLiteral("第 %1 行，%2 “%3”：%4")
+                                                .arg(fault.line)
+                                                .arg(QString::fromStdString(fault.column),
+                                                     QString::fromStdString(fault.value), reason));
+    }
+    if (faults.size() > std::size_t(kFaultsShown))
+        lines.append(QString::fromUtf8(kMoreFaults).arg(faults.size() - std::size_t(kFaultsShown)));
+    return lines.join(QLatin1Char('\n'));
+}
 }  // namespace
 
 TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIndex, QWidget* parent)
@@ -92,6 +132,13 @@ TimingCheckList::TimingCheckList(DataFile& file, Dialogs& dialogs, int programIn
                                &TimingCheckList::daysZonesClick),
                        addTool(QStringLiteral("删除"), du.rect(276, 169, 50, 14), kDeleteSelectionButton,
                                &TimingCheckList::deleteClick)};
+    addTool(QStringLiteral("导出…"), du.rect(96, 151, 38, 14), kExportButton, &TimingCheckList::exportClick)
+        ->setToolTip(QStringLiteral("把本套定时存为电子表格可以打开的 CSV 表格"));
+    addTool(QStringLiteral("导入…"), du.rect(137, 151, 38, 14), kImportButton, &TimingCheckList::importClick)
+        ->setToolTip(QStringLiteral("用 CSV 表格中的定时取代表格中各套程序的定时；可以撤销"));
+    addTool(QStringLiteral("比较…"), du.rect(178, 151, 38, 14), kCompareButton,
+            &TimingCheckList::compareClick)
+        ->setToolTip(QStringLiteral("与另一个数据文件（例如卡上的）比较播放机的运行"));
     selectionTools_.back()->setShortcut(QKeySequence::Delete);
     selectionTools_.front()->setToolTip(QStringLiteral("以最上面一条所选定时为样板，在多个时间各添加一条"));
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &TimingCheckList::updateTools);
@@ -326,6 +373,89 @@ void TimingCheckList::deleteClick()
     if (!selection.empty())
         editProgram([&](const ProgramTable& table) { return deleteTimings(table, programIndex_, selection); },
                     "删除 %1 条定时");
+}
+
+void TimingCheckList::exportClick()
+{
+    const QString proposed = documentsFolder() + QLatin1Char('/') + QFileInfo(filePath_).completeBaseName()
+        + QLatin1Char('-') + table_ + QStringLiteral(".csv");
+    const QString path =
+        dialogs_.saveFileName(this, QStringLiteral("导出定时"), proposed, QString::fromUtf8(kTableFilter));
+    if (path.isEmpty())
+        return;
+    const DataFile::Listing listing = file_.listAllTimings();
+    if (listing.failure.failed()) {
+        dialogs_.message(this, readFailedMessage(filePath_), Dialogs::Icon::Warning,
+                         reasonOf(listing.failure));
+        return;
+    }
+    const QByteArray bytes = QByteArray::fromStdString(exportTable(listing.programs, programIndex_));
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        dialogs_.message(this, QString::fromUtf8(kTableWriteFailed).arg(path), Dialogs::Icon::Warning,
+                         out.errorString());
+}
+
+// The table is read and checked whole first; the window then shows what will change, and only 导入
+// writes, as one step.
+void TimingCheckList::importClick()
+{
+    const QString path = dialogs_.openFileName(this, QStringLiteral("导入定时"), documentsFolder(),
+                                               QString::fromUtf8(kTableFilter));
+    if (path.isEmpty())
+        return;
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        dialogs_.message(this, QString::fromUtf8(kTableReadFailed).arg(path), Dialogs::Icon::Warning,
+                         in.errorString());
+        return;
+    }
+    const QByteArray bytes = in.readAll();
+    std::vector<std::uint8_t> image;
+    const FileError error = file_.readImage(image);
+    if (error.failed()) {
+        dialogs_.message(this, readFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(error));
+        return;
+    }
+    const TableImport imported = importTable(image, bytes.toStdString());
+    if (imported.refused()) {
+        dialogs_.message(this, QString::fromUtf8(kImportRefused).arg(path).arg(imported.faults.size()),
+                         Dialogs::Icon::Warning, faultLines(imported.faults));
+        return;
+    }
+    auto* window = new ImportWindow(
+        this, path, diffSchedules(DataFile::listImage(image), DataFile::listImage(imported.image)));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::accepted, this, [this, programs = imported.programs] {
+        std::size_t count = 0;
+        for (const auto& program : programs)
+            count += program.second.size();
+        const FileError failure =
+            file_.replacePrograms(programs, QStringLiteral("导入 %1 条定时").arg(count).toStdString());
+        if (failure.failed())
+            dialogs_.message(this, writeFailedMessage(filePath_), Dialogs::Icon::Warning, reasonOf(failure));
+        reload({});
+    });
+    window->open();
+}
+
+void TimingCheckList::compareClick()
+{
+    const QString path = dialogs_.openFileName(this, QStringLiteral("比较定时"), documentsFolder(),
+                                               QString::fromUtf8(kDataFileFilter));
+    if (path.isEmpty())
+        return;
+    const DataFile::Listing open = file_.listAllTimings();
+    const DataFile::Listing other = DataFile::atPath(QFile::encodeName(path).toStdString()).listAllTimings();
+    for (const auto& [listing, name] : {std::pair(&open, filePath_), std::pair(&other, path)}) {
+        if (listing->failure.failed()) {
+            dialogs_.message(this, unreadableMessage(listing->failure, name), Dialogs::Icon::Warning);
+            return;
+        }
+    }
+    auto* window = new CompareWindow(this, dialogs_, filePath_, path, diffSchedules(open, other));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 const TimingEntry& TimingCheckList::entryAt(int position) const

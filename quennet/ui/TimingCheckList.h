@@ -1,6 +1,8 @@
 #pragma once
 // Every stored timing of one program as a table of text, and the tools that edit several of them at
 // once: each is one step of the file's history, which 撤销 and 重做 walk. Ctrl+P prints the table.
+// The program goes out to a spreadsheet and comes back from one (导出…, 导入…), and 比较… sets the
+// whole schedule against another data file.
 // It keeps the editor waiting, never the week plan beside it.
 #include "BulkEdits.h"
 #include "WeekPlan.h"
@@ -50,6 +52,9 @@ private:
     void shiftClick();                        // 平移时间
     void daysZonesClick();                    // 星期与分区
     void deleteClick();                       // 删除, Delete
+    void exportClick();                       // 导出…
+    void importClick();                       // 导入…
+    void compareClick();                      // 比较…
 
     DataFile& file_;
     Dialogs& dialogs_;

@@ -33,6 +33,11 @@ quennet::TimingEntry deletedEntry();
 // emptyFile(program) with make(n) at positions 1..count of that program.
 QByteArray timingsFile(int program, int count, quennet::TimingEntry (*make)(int) = musicEntry);
 
+// Every program holds timings of each kind in turn (music, recording, radio, peripheral) at varied
+// times, days and zones, with the bytes the editor keeps but shows nowhere (byte 3, the hidden tracks
+// of a span); programs 2 and 4 have a gap every ten positions; a maker's line, a slot beyond 99.
+QByteArray fullSchedule();
+
 void putEntry(QByteArray& file, int program, int position, const quennet::TimingEntry& entry);
 quennet::TimingEntry entryAt(const QByteArray& file, int program, int position);
 QByteArray bytesOf(const quennet::TimingEntry& entry);
@@ -138,6 +143,44 @@ inline QByteArray timingsFile(int program, int count, quennet::TimingEntry (*mak
     QByteArray bytes = emptyFile(program);
     for (int n = 1; n <= count; ++n)
         putEntry(bytes, program, n, make(n));
+    return bytes;
+}
+
+inline QByteArray fullSchedule()
+{
+    QByteArray bytes = emptyFile(2);
+    bytes.replace(0, 7, "Quennet");
+    for (int program = 0; program < quennet::kProgramCount; ++program) {
+        for (int position = 1; position <= quennet::kMaxTimings; ++position) {
+            const int n = program * 100 + position;
+            const int hour = n % 24;
+            const int minute = n * 7 % 60;
+            const int days = n % 127 + 1;
+            const int zones = n % 16;
+            quennet::TimingEntry entry;
+            switch (n % 4) {
+            case 0:
+                entry = timingEntry(position, hour, minute, n % 95, n % 100, n * 3 % 100, n % 50, n % 40 + 10,
+                                    days, zones);
+                break;
+            case 1:
+                entry = timingEntry(position, hour, minute, 95 + n % 5, n % 100, 0, 0, 0, days, zones);
+                break;
+            case 2:
+                entry = timingEntry(position, hour, minute, n % 100, n % 7, n % 5, (hour + 1) % 24, minute,
+                                    days, zones, 1);
+                break;
+            default:
+                entry = timingEntry(position, hour, minute, quennet::kPeripheralTrack, n % 9, 0, hour,
+                                    (minute + 5) % 60, days, zones);
+            }
+            entry.Reserved3 = n % 3 == 0 ? 0x33 : 0;
+            if (program % 2 == 1 && position % 10 == 0)
+                entry = deletedEntry();
+            putEntry(bytes, program, position, entry);
+        }
+    }
+    putEntry(bytes, 0, 100, musicEntry(100));
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 namespace quennet::testing {
 
@@ -26,6 +27,9 @@ public:
     QString printTo;            // the print dialog prints into this PDF file; empty: it is cancelled
     QString proposedPrintFile;  // the file the last print dialog proposed for printing to a file
     bool openWindows = false;   // the check list opens for real, modally
+    QString saveTo;             // what the save dialog chooses; empty: it is cancelled
+    QString openFrom;           // what the open dialog chooses; empty: it is cancelled
+    QStringList proposedFiles;  // what each save dialog proposed, and the folder of each open dialog
 
     void message(QWidget*, const QString& text, Icon icon, const QString& informative) override
     {
@@ -59,6 +63,16 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);
         return !printTo.isEmpty();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& proposed, const QString&) override
+    {
+        proposedFiles.append(proposed);
+        return saveTo;
+    }
+    QString openFileName(QWidget*, const QString&, const QString& folder, const QString&) override
+    {
+        proposedFiles.append(folder);
+        return openFrom;
     }
 };
 

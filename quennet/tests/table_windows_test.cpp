@@ -1,0 +1,175 @@
+// The check list's 导出…, 导入… and 比较… driven through the real widgets, the data file checked byte
+// by byte.
+#include "ControlNames.h"
+#include "Controls.h"
+#include "DataFile.h"
+#include "FileFixtures.h"
+#include "ScheduleDiff.h"
+#include "ScheduleTable.h"
+#include "ScriptedDialogs.h"
+#include "TimingCheckList.h"
+#include "TimingEditor.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace quennet;
+using namespace quennet::testing;
+
+namespace {
+std::vector<std::uint8_t> imageOf(const QByteArray& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+QByteArray bytesOf(const std::vector<std::uint8_t>& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+}
+
+QString linesOf(const ScheduleDiff& diff)
+{
+    QStringList lines;
+    for (const std::string& line : diff.lines)
+        lines << QString::fromStdString(line);
+    return lines.join('\n');
+}
+}  // namespace
+
+class TableWindowsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir drive_;
+    QString path_;
+    QByteArray original_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<DataFile> file_;
+    std::unique_ptr<TimingEditor> editor_;
+    TimingCheckList* list_ = nullptr;
+
+    template<class T = QWidget>
+    T* find(const char* id) const
+    {
+        return control<T>(editor_.get(), id);
+    }
+    // The window named id while it is open, else nothing.
+    QWidget* opened(const char* id) const { return editor_->findChild<QWidget*>(QString::fromLatin1(id)); }
+    void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }
+    int rows() const { return find<QTreeWidget>(kTimingList)->topLevelItemCount(); }
+    QString shownLines(const char* window) const
+    {
+        return control<QPlainTextEdit>(find(window), kDifferenceText)->toPlainText();
+    }
+
+private slots:
+    void init()
+    {
+        list_ = nullptr;
+        editor_.reset();
+        dialogs_ = ScriptedDialogs();
+        original_ = fullSchedule();
+        path_ = writeDataFile(drive_.path(), original_);
+        file_ = std::make_unique<DataFile>(drive_.path().toStdString());
+        editor_ = std::make_unique<TimingEditor>(*file_, dialogs_);
+        editor_->show();
+        click(kOpenCloseButton);
+        dialogs_.messages.clear();  // 定时文件打开成功
+        list_ = new TimingCheckList(*file_, dialogs_, 0, editor_.get());
+        list_->show();
+        QVERIFY(QTest::qWaitForWindowActive(list_));
+    }
+    void cleanup() { QFile::remove(drive_.filePath("table.csv")); }
+
+    // 导出… writes the window's program as the table, proposed outside the player's card.
+    void exportWritesTheProgram()
+    {
+        dialogs_.saveTo = drive_.filePath("table.csv");
+        click(kExportButton);
+        QVERIFY(dialogs_.proposedFiles.last().endsWith("/userds-程序1.csv"));
+        QVERIFY(!dialogs_.proposedFiles.last().startsWith(drive_.path()));
+        QCOMPARE(readAll(dialogs_.saveTo),
+                 QByteArray::fromStdString(exportTable(DataFile::listImage(imageOf(original_)).programs, 0)));
+        dialogs_.saveTo = drive_.filePath("none/table.csv");
+        click(kExportButton);
+        QCOMPARE(dialogs_.messages.last().text, dialogs_.saveTo + " 无法写入,没有导出!");
+    }
+
+    // 导入… shows what will change before anything is written: 取消 leaves the file as it is, 导入
+    // writes the import as one step, which 撤销 takes back whole. A refused table names every bad
+    // row and opens nothing.
+    void importShowsTheChangeFirst()
+    {
+        const QByteArray table =
+            "程序,序号,类型,开始,结束,曲目1,星期,分区\n1,1,音乐,8:00,,5,一,1\n3,,外设,9:00,9:30,,日,4\n";
+        writeAll(drive_.filePath("table.csv"), table);
+        dialogs_.openFrom = drive_.filePath("table.csv");
+        const TableImport expected = importTable(imageOf(original_), table.toStdString());
+        QVERIFY(!expected.refused());
+
+        click(kImportButton);
+        QTRY_VERIFY(opened(kImportWindow) && opened(kImportWindow)->isVisible());
+        QCOMPARE(shownLines(kImportWindow),
+                 linesOf(diffSchedules(DataFile::listImage(imageOf(original_)),
+                                       DataFile::listImage(expected.image))));
+        QVERIFY(shownLines(kImportWindow).contains("+ 程序1\t星期一\t08:00\t\t1\t音乐 05-01-00 随机00-00"));
+        find<QDialog>(kImportWindow)->reject();
+        QTRY_VERIFY(!opened(kImportWindow));
+        QCOMPARE(readAll(path_), original_);
+
+        click(kImportButton);
+        QTRY_VERIFY(opened(kImportWindow));
+        click(kImportOkButton);
+        QTRY_VERIFY(!opened(kImportWindow));
+        QCOMPARE(readAll(path_), bytesOf(expected.image));
+        QCOMPARE(rows(), 1);
+        QCOMPARE(find(kUndoButton)->toolTip(), QString("撤销：导入 2 条定时"));
+        click(kUndoButton);
+        QCOMPARE(readAll(path_), original_);
+        QCOMPARE(rows(), 99);
+
+        writeAll(drive_.filePath("table.csv"), "程序,类型,开始,曲目1\n7,音乐,8:00,1\n1,音乐,8:61,1\n");
+        click(kImportButton);
+        QVERIFY(!opened(kImportWindow));
+        QCOMPARE(dialogs_.messages.last().text,
+                 drive_.filePath("table.csv") + " 没有导入：有 2 处错误，定时没有任何改动。");
+        QCOMPARE(
+            dialogs_.messages.last().informative,
+            QString("第 2 行，程序 “7”：只能是 1 到 4\n第 3 行，开始 “8:61”：不是 0:00 到 23:59 之间的时间"));
+        QCOMPARE(readAll(path_), original_);
+    }
+
+    // 比较… sets the open schedule against a chosen file in the lines of --diff, and prints them.
+    void compareShowsAndPrints()
+    {
+        QByteArray card = original_;
+        putEntry(card, 2, 1, deletedEntry());
+        card[101] = 0;
+        writeAll(drive_.filePath("card.kqd"), card);
+        dialogs_.openFrom = drive_.filePath("card.kqd");
+        click(kCompareButton);
+        QTRY_VERIFY(opened(kCompareWindow) && opened(kCompareWindow)->isVisible());
+        const ScheduleDiff diff =
+            diffSchedules(DataFile::listImage(imageOf(original_)), DataFile::listImage(imageOf(card)));
+        QVERIFY(diff.differs());
+        QCOMPARE(shownLines(kCompareWindow), linesOf(diff));
+        QVERIFY(shownLines(kCompareWindow).endsWith("- 运行程序\t程序3\n+ 运行程序\t程序1"));
+
+        dialogs_.printTo = drive_.filePath("compare.pdf");
+        click(kComparePrintButton);
+        QVERIFY(readAll(dialogs_.printTo).startsWith("%PDF"));
+        QVERIFY(dialogs_.messages.isEmpty());
+        find<QDialog>(kCompareWindow)->reject();
+        QTRY_VERIFY(!opened(kCompareWindow));
+
+        dialogs_.openFrom = drive_.filePath("none.kqd");
+        click(kCompareButton);
+        QVERIFY(!opened(kCompareWindow));
+        QVERIFY(dialogs_.messages.last().text.startsWith(dialogs_.openFrom + " 定时文件无法读取("));
+    }
+};
+
+QTEST_MAIN(TableWindowsTest)
+#include "table_windows_test.moc"
