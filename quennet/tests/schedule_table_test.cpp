@@ -231,20 +231,19 @@ private slots:
         }
     }
 
-    // The full set as a spreadsheet saved it again (LibreOffice Calc, headless, from
-    // full-export.csv: "csv:Text - txt - csv (StarCalc):44,34,76,1" for UTF-8, "…:44,34,85,1" for
-    // GB18030): every text quoted, times as "01:07:00 AM", no mark, LF; it imports to the same bytes.
+    // The full set as a spreadsheet saved it again (tests/data/README.md says how): every text
+    // quoted, times as "01:07:00 AM", no mark, LF; it imports to the same bytes.
     void spreadsheetRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("table");
-        QTest::newRow("as exported") << testData("full-export.csv");
-        QTest::newRow("LibreOffice, UTF-8") << testData("full-libreoffice-utf8.csv");
-        QTest::newRow("LibreOffice, GB18030") << testData("full-libreoffice-gb18030.csv");
+        QTest::newRow("as exported") << testData("full-set.csv");
+        QTest::newRow("LibreOffice, UTF-8") << testData("full-set-calc-utf8.csv");
+        QTest::newRow("LibreOffice, GB18030") << testData("full-set-calc-gb18030.csv");
     }
     void spreadsheetRoundTrip()
     {
         QFETCH(QByteArray, table);
-        QCOMPARE(exported(fullSchedule()), testData("full-export.csv"));
+        QCOMPARE(exported(fullSchedule()), testData("full-set.csv"));
         QVERIFY(!table.isEmpty());
         const TableImport imported = importInto(fullSchedule(), table);
         QCOMPARE(faultTexts(imported), QStringList());
