@@ -10,7 +10,7 @@
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
 
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,12 +30,13 @@ QByteArray bytesOf(const std::vector<std::uint8_t>& image)
     return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
 }
 
-QString linesOf(const ScheduleDiff& diff)
+// The lines as the windows show them, their tabs as gaps.
+QStringList linesOf(const ScheduleDiff& diff)
 {
     QStringList lines;
     for (const std::string& line : diff.lines)
-        lines << QString::fromStdString(line);
-    return lines.join('\n');
+        lines << QString::fromStdString(line).replace('\t', "  ");
+    return lines;
 }
 }  // namespace
 
@@ -59,9 +60,13 @@ class TableWindowsTest : public QObject {
     QWidget* opened(const char* id) const { return editor_->findChild<QWidget*>(QString::fromLatin1(id)); }
     void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }
     int rows() const { return find<QTreeWidget>(kTimingList)->topLevelItemCount(); }
-    QString shownLines(const char* window) const
+    QStringList shownLines(const char* window, const char* list) const
     {
-        return control<QPlainTextEdit>(find(window), kDifferenceText)->toPlainText();
+        QStringList lines;
+        const auto* shown = control<QListWidget>(find(window), list);
+        for (int i = 0; i < shown->count(); ++i)
+            lines << shown->item(i)->text();
+        return lines;
     }
 
 private slots:
@@ -111,17 +116,18 @@ private slots:
 
         click(kImportButton);
         QTRY_VERIFY(opened(kImportWindow) && opened(kImportWindow)->isVisible());
-        QCOMPARE(shownLines(kImportWindow),
+        QCOMPARE(shownLines(kImportWindow, kImportDiffList),
                  linesOf(diffSchedules(DataFile::listImage(imageOf(original_)),
                                        DataFile::listImage(expected.image))));
-        QVERIFY(shownLines(kImportWindow).contains("+ 程序1\t星期一\t08:00\t\t1\t音乐 05-01-00 随机00-00"));
+        QVERIFY(shownLines(kImportWindow, kImportDiffList)
+                    .contains("+ 程序1  星期一  08:00    1  音乐 05-01-00 随机00-00"));
         find<QDialog>(kImportWindow)->reject();
         QTRY_VERIFY(!opened(kImportWindow));
         QCOMPARE(readAll(path_), original_);
 
         click(kImportButton);
         QTRY_VERIFY(opened(kImportWindow));
-        click(kImportOkButton);
+        click(kImportConfirmButton);
         QTRY_VERIFY(!opened(kImportWindow));
         QCOMPARE(readAll(path_), bytesOf(expected.image));
         QCOMPARE(rows(), 1);
@@ -130,14 +136,20 @@ private slots:
         QCOMPARE(readAll(path_), original_);
         QCOMPARE(rows(), 99);
 
-        writeAll(drive_.filePath("table.csv"), "程序,类型,开始,曲目1\n7,音乐,8:00,1\n1,音乐,8:61,1\n");
+        // The first ten faults in the box, every one in its details.
+        QByteArray bad = "程序,类型,开始,曲目1\n7,音乐,8:00,1\n";
+        for (int i = 0; i < 11; ++i)
+            bad += "1,音乐,8:" + QByteArray::number(60 + i) + ",1\n";
+        writeAll(drive_.filePath("table.csv"), bad);
         click(kImportButton);
         QVERIFY(!opened(kImportWindow));
-        QCOMPARE(dialogs_.messages.last().text,
-                 drive_.filePath("table.csv") + " 没有导入：有 2 处错误，定时没有任何改动。");
-        QCOMPARE(
-            dialogs_.messages.last().informative,
-            QString("第 2 行，程序 “7”：只能是 1 到 4\n第 3 行，开始 “8:61”：不是 0:00 到 23:59 之间的时间"));
+        const ScriptedDialogs::Shown& box = dialogs_.messages.last();
+        QCOMPARE(box.text, QString("表格中有 12 处错误，没有导入任何定时。"));
+        QCOMPARE(box.informative.split('\n').size(), 11);
+        QCOMPARE(box.informative.split('\n').first(), QString("第 2 行，“程序”列，“7”：只能是 1 到 4"));
+        QCOMPARE(box.informative.split('\n').last(), QString("……"));
+        QCOMPARE(box.more.split('\n').size(), 12);
+        QVERIFY(box.more.endsWith("第 13 行，“开始”列，“8:70”：不是 0:00 到 23:59 之间的时间"));
         QCOMPARE(readAll(path_), original_);
     }
 
@@ -151,17 +163,19 @@ private slots:
         dialogs_.openFrom = drive_.filePath("card.kqd");
         click(kCompareButton);
         QTRY_VERIFY(opened(kCompareWindow) && opened(kCompareWindow)->isVisible());
+        // "- " is the chosen file, "+ " the open schedule.
         const ScheduleDiff diff =
-            diffSchedules(DataFile::listImage(imageOf(original_)), DataFile::listImage(imageOf(card)));
+            diffSchedules(DataFile::listImage(imageOf(card)), DataFile::listImage(imageOf(original_)));
         QVERIFY(diff.differs());
-        QCOMPARE(shownLines(kCompareWindow), linesOf(diff));
-        QVERIFY(shownLines(kCompareWindow).endsWith("- 运行程序\t程序3\n+ 运行程序\t程序1"));
+        QCOMPARE(shownLines(kCompareWindow, kCompareDiffList), linesOf(diff));
+        QCOMPARE(shownLines(kCompareWindow, kCompareDiffList).mid(diff.lines.size() - 2),
+                 QStringList({"- 运行程序  程序1", "+ 运行程序  程序3"}));
 
         dialogs_.printTo = drive_.filePath("compare.pdf");
         click(kComparePrintButton);
         QVERIFY(readAll(dialogs_.printTo).startsWith("%PDF"));
         QVERIFY(dialogs_.messages.isEmpty());
-        find<QDialog>(kCompareWindow)->reject();
+        click(kCompareCloseButton);
         QTRY_VERIFY(!opened(kCompareWindow));
 
         dialogs_.openFrom = drive_.filePath("none.kqd");

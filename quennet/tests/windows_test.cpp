@@ -245,7 +245,7 @@ private slots:
                 QCOMPARE(box->button(QMessageBox::Ok)->text(), QString("确定"));
             },
             QMessageBox::Ok);
-        dialogs.message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning, {});
+        dialogs.message(nullptr, "“请填入一个在0和23之间的整数。”", Dialogs::Icon::Warning, {}, {});
 
         whenBoxOpens(
             [](QMessageBox* box) {

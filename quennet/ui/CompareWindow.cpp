@@ -2,26 +2,24 @@
 
 #include "ControlNames.h"
 #include "Dialogs.h"
-#include "DifferenceView.h"
+#include "DiffView.h"
 #include "Fonts.h"
 #include "PrintPages.h"
 
-#include <QDateTime>
-#include <QDialogButtonBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace quennet {
 
 namespace {
-const char kTitle[] = "比较定时";
 const char kPrintFailedMessage[] = "比较结果无法打印,请检查打印机或文件!";
-const char kSameMessage[] = "两个文件中播放机的运行完全相同。";
 
 // The lines under the heading, as many on a page as it holds; tabs as wide gaps.
 bool printLines(QPrinter& printer, const QString& heading, const QStringList& lines)
@@ -51,44 +49,49 @@ bool printLines(QPrinter& printer, const QString& heading, const QStringList& li
 }
 }  // namespace
 
-CompareWindow::CompareWindow(QWidget* parent, Dialogs& dialogs, const QString& openPath,
-                             const QString& otherPath, const ScheduleDiff& diff)
+CompareWindow::CompareWindow(Dialogs& dialogs, const QString& chosenFile, const QString& openName,
+                             const ScheduleDiff& diff, QWidget* parent)
     : QDialog(parent),
       dialogs_(dialogs),
-      openPath_(openPath),
-      heading_(QStringLiteral("“- ”只在 %1 中（打开的文件）\n“+ ”只在 %2 中").arg(openPath, otherPath)),
-      text_(differenceText(diff, QString::fromUtf8(kSameMessage)))
+      chosenFile_(chosenFile),
+      openName_(openName),
+      lines_(diffLines(diff))
 {
-    setObjectName(QString::fromLatin1(kCompareWindow));
-    setWindowTitle(QString::fromUtf8(kTitle));
+    setObjectName(QLatin1String(kCompareWindow));
+    setWindowTitle(QStringLiteral("比较－%1 与 %2").arg(QFileInfo(chosenFile).fileName(), openName));
+    setAttribute(Qt::WA_DeleteOnClose);
     setFont(dialogFont(10));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(heading_, this);
-    intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(intro);
-    layout->addWidget(differenceView(this, diff, QString::fromUtf8(kSameMessage)));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
-    QPushButton* print = buttons->addButton(QStringLiteral("打印…"), QDialogButtonBox::ActionRole);
-    print->setObjectName(QString::fromLatin1(kComparePrintButton));
+    layout->addWidget(
+        new QLabel(QStringLiteral("“- ”只在 %1 中，“+ ”只在正在编辑的定时中：").arg(chosenFile), this));
+    layout->addWidget(createDiffList(this, kCompareDiffList, diff));
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* print = new QPushButton(QStringLiteral("打印…"), this);
+    print->setObjectName(QLatin1String(kComparePrintButton));
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QLatin1String(kCompareCloseButton));
+    row->addWidget(print);
+    row->addWidget(close);
+    layout->addLayout(row);
+    print->setShortcut(QKeySequence::Print);
     print->setToolTip(QStringLiteral("打印比较结果（Ctrl+P）"));
     connect(print, &QPushButton::clicked, this, &CompareWindow::print);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &CompareWindow::print);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 24);
 }
 
 void CompareWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    PrintPages::prepare(printer, QString::fromUtf8(kTitle), openPath_, QStringLiteral("比较"));
+    PrintPages::prepare(printer, windowTitle(), openName_, QStringLiteral("比较"));
     if (!dialogs_.printDialog(this, printer))
         return;
-    const QString heading = QString::fromUtf8(kTitle) + QStringLiteral("    ")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QLatin1Char('\n')
-        + heading_;
-    if (!printLines(printer, heading, text_.split(QLatin1Char('\n'))))
+    // The lines under the window's title, the two files and today's date.
+    const QString heading = windowTitle() + QLatin1Char('\n')
+        + QStringLiteral("“- ”只在 %1 中，“+ ”只在 %2 中").arg(chosenFile_, openName_) + QLatin1Char('\n')
+        + QDate::currentDate().toString(Qt::ISODate);
+    if (!printLines(printer, heading, lines_))
         dialogs_.message(this, QString::fromUtf8(kPrintFailedMessage), Dialogs::Icon::Warning);
 }
 

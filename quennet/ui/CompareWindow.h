@@ -1,6 +1,6 @@
 #pragma once
-// The open schedule against another data file, such as the copy on the player's card, in the lines
-// of `quennet --diff`; Ctrl+P prints them.
+// The difference between a chosen data file (the copy on the player's card, say) and the open
+// schedule, as --diff gives it, printable.
 #include "ScheduleDiff.h"
 
 #include <QDialog>
@@ -12,16 +12,17 @@ class Dialogs;
 class CompareWindow : public QDialog {
     Q_OBJECT
 public:
-    CompareWindow(QWidget* parent, Dialogs& dialogs, const QString& openPath, const QString& otherPath,
-                  const ScheduleDiff& diff);
+    // "- " lines are only in `chosenFile`, "+ " lines only in the open schedule, `openName`.
+    CompareWindow(Dialogs& dialogs, const QString& chosenFile, const QString& openName,
+                  const ScheduleDiff& diff, QWidget* parent);
 
 private:
     void print();
 
     Dialogs& dialogs_;
-    QString openPath_;
-    QString heading_;  // which side is which
-    QString text_;
+    QString chosenFile_;
+    QString openName_;
+    QStringList lines_;
 };
 
 }  // namespace quennet

@@ -128,11 +128,16 @@ inline constexpr char kWeekProgram[] = "WeekProgram";  // the program shown
 inline constexpr char kWeekZoom[] = "WeekZoom";
 inline constexpr char kFindingList[] = "FindingList";
 
-// The windows that show how two schedules differ.
+// What an import of a table will change
 inline constexpr char kImportWindow[] = "ImportWindow";
+inline constexpr char kImportDiffList[] = "ImportDiffList";
+inline constexpr char kImportConfirmButton[] = "ImportConfirmButton";  // 导入
+inline constexpr char kImportCancelButton[] = "ImportCancelButton";    // 取消
+
+// The open schedule compared with a file
 inline constexpr char kCompareWindow[] = "CompareWindow";
-inline constexpr char kDifferenceText[] = "DifferenceText";          // the lines, in both windows
-inline constexpr char kImportOkButton[] = "ImportOkButton";          // 导入
+inline constexpr char kCompareDiffList[] = "CompareDiffList";
 inline constexpr char kComparePrintButton[] = "ComparePrintButton";  // 打印…
+inline constexpr char kCompareCloseButton[] = "CompareCloseButton";  // 关闭
 
 }  // namespace quennet

@@ -18,9 +18,10 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // A box titled with the program's name and one OK button; `informative` goes below the text.
-    virtual void message(QWidget* parent, const QString& text, Icon icon,
-                         const QString& informative = {}) = 0;
+    // A box titled with the program's name and one OK button; `informative` goes below the text;
+    // `more`, when given, is the text its details button shows.
+    virtual void message(QWidget* parent, const QString& text, Icon icon, const QString& informative = {},
+                         const QString& more = {}) = 0;
     // A Yes/No question titled with the program's name; true on Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
     // A Yes/No question under `title`, No the default; true on Yes.

@@ -1,36 +1,36 @@
 #include "ImportWindow.h"
 
 #include "ControlNames.h"
-#include "DifferenceView.h"
+#include "DiffView.h"
 #include "Fonts.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quennet {
 
-ImportWindow::ImportWindow(QWidget* parent, const QString& table, const ScheduleDiff& diff) : QDialog(parent)
+ImportWindow::ImportWindow(const QString& tableName, const ScheduleDiff& diff, QWidget* parent)
+    : QDialog(parent)
 {
-    setObjectName(QString::fromLatin1(kImportWindow));
-    setWindowTitle(QStringLiteral("导入定时"));
+    setObjectName(QLatin1String(kImportWindow));
+    setWindowTitle(QStringLiteral("导入定时表格－") + tableName);
+    setAttribute(Qt::WA_DeleteOnClose);
     setFont(dialogFont(10));
     auto* layout = new QVBoxLayout(this);
-    auto* intro =
-        new QLabel(QStringLiteral("导入 %1 后，播放机的运行将有以下变化（“- ”将去掉，“+ ”将加上）：")
-                       .arg(QFileInfo(table).fileName()),
-                   this);
-    intro->setWordWrap(true);
-    layout->addWidget(intro);
-    layout->addWidget(differenceView(this, diff, QStringLiteral("播放机的运行没有变化。")));
+    layout->addWidget(new QLabel(
+        diff.differs() ? QStringLiteral("导入后，播放机将这样改变（“- ”去掉，“+ ”加上）：")
+                       : QStringLiteral("导入后播放的内容不变，只有定时的序号或不播放的内容改变。"),
+        this));
+    layout->addWidget(createDiffList(this, kImportDiffList, diff));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("导入"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QString::fromLatin1(kImportOkButton));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* import = buttons->addButton(QStringLiteral("导入"), QDialogButtonBox::AcceptRole);
+    import->setObjectName(QLatin1String(kImportConfirmButton));
+    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QLatin1String(kImportCancelButton));
+    import->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -1,6 +1,6 @@
 #pragma once
-// What an import will change, shown before anything is written: 导入 goes ahead (the caller does
-// the import on accepted()), 取消 leaves the schedule as it is.
+// What an import of a table will change, before it is done: 导入 does it, 取消 leaves the
+// schedule as it is.
 #include "ScheduleDiff.h"
 
 #include <QDialog>
@@ -10,8 +10,8 @@ namespace quennet {
 class ImportWindow : public QDialog {
     Q_OBJECT
 public:
-    // `table` is the file read; `diff` the schedule now against the schedule after the import.
-    ImportWindow(QWidget* parent, const QString& table, const ScheduleDiff& diff);
+    // `tableName`: the file the table was read from. accept() is 导入.
+    ImportWindow(const QString& tableName, const ScheduleDiff& diff, QWidget* parent);
 };
 
 }  // namespace quennet

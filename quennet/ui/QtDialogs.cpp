@@ -10,11 +10,13 @@
 
 namespace quennet {
 
-void QtDialogs::message(QWidget* parent, const QString& text, Icon icon, const QString& informative)
+void QtDialogs::message(QWidget* parent, const QString& text, Icon icon, const QString& informative,
+                        const QString& more)
 {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, kProgramName, text,
                     QMessageBox::Ok, parent);
     box.setInformativeText(informative);
+    box.setDetailedText(more);
     box.exec();
 }
 

@@ -6,7 +6,8 @@ namespace quennet {
 
 class QtDialogs final : public Dialogs {
 public:
-    void message(QWidget* parent, const QString& text, Icon icon, const QString& informative) override;
+    void message(QWidget* parent, const QString& text, Icon icon, const QString& informative,
+                 const QString& more) override;
     bool confirm(QWidget* parent, const QString& text) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     void showCheckList(QWidget* parent, DataFile& file, int programIndex,

@@ -49,9 +49,8 @@ const char kTableFilter[] = "CSV 表格 (*.csv *.txt);;所有文件 (*)";
 const char kDataFileFilter[] = "定时数据文件 (*.kqd *.KQD);;所有文件 (*)";
 const char kTableWriteFailed[] = "%1 无法写入,没有导出!";
 const char kTableReadFailed[] = "%1 无法读取,没有导入!";
-const char kImportRefused[] = "%1 没有导入：有 %2 处错误，定时没有任何改动。";
-const char kMoreFaults[] = "……另有 %1 处错误";
-constexpr int kFaultsShown = 20;  // a box that still fits on the screen
+const char kImportRefused[] = "表格中有 %1 处错误，没有导入任何定时。";
+constexpr int kFaultsShown = 10;  // in the box; its details hold them all
 
 // Spreadsheets and other people's files live in the documents folder, not on the player's card.
 QString documentsFolder()
@@ -59,22 +58,15 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-// "第 3 行，开始 “25:00”：不是 0:00 到 23:59 之间的时间", a line each.
-QString faultLines(const std::vector<TableFault>& faults)
+// "第 2 行，“开始”列，“25:00”：…"; a fault of the whole line or file names no column or value.
+QString faultText(const TableFault& fault)
 {
-    QStringList lines;
-    for (std::size_t i = 0; i < faults.size() && i < std::size_t(kFaultsShown); ++i) {
-        const TableFault& fault = faults[i];
-        const QString reason = QString::fromStdString(fault.reason);
-        lines.append(fault.column.empty() ? QStringLiteral("第 %1 行：%2").arg(fault.line).arg(reason)
-                                          : QStringLiteral("第 %1 行，%2 “%3”：%4")
-                                                .arg(fault.line)
-                                                .arg(QString::fromStdString(fault.column),
-                                                     QString::fromStdString(fault.value), reason));
-    }
-    if (faults.size() > std::size_t(kFaultsShown))
-        lines.append(QString::fromUtf8(kMoreFaults).arg(faults.size() - std::size_t(kFaultsShown)));
-    return lines.join(QLatin1Char('\n'));
+    QString text = QStringLiteral("第 %1 行").arg(fault.line);
+    if (!fault.column.empty())
+        text += QStringLiteral("，“%1”列").arg(QString::fromStdString(fault.column));
+    if (!fault.value.empty())
+        text += QStringLiteral("，“%1”").arg(QString::fromStdString(fault.value));
+    return text + QStringLiteral("：") + QString::fromStdString(fault.reason);
 }
 }  // namespace
 
@@ -419,13 +411,19 @@ void TimingCheckList::importClick()
     }
     const TableImport imported = importTable(image, bytes.toStdString());
     if (imported.refused()) {
-        dialogs_.message(this, QString::fromUtf8(kImportRefused).arg(path).arg(imported.faults.size()),
-                         Dialogs::Icon::Warning, faultLines(imported.faults));
+        QStringList all;
+        for (const TableFault& fault : imported.faults)
+            all << faultText(fault);
+        QStringList shown = all.mid(0, kFaultsShown);
+        if (all.size() > kFaultsShown)
+            shown << QStringLiteral("……");
+        dialogs_.message(this, QString::fromUtf8(kImportRefused).arg(all.size()), Dialogs::Icon::Warning,
+                         shown.join(QLatin1Char('\n')), all.join(QLatin1Char('\n')));
         return;
     }
     auto* window = new ImportWindow(
-        this, path, diffSchedules(DataFile::listImage(image), DataFile::listImage(imported.image)));
-    window->setAttribute(Qt::WA_DeleteOnClose);
+        QFileInfo(path).fileName(),
+        diffSchedules(DataFile::listImage(image), DataFile::listImage(imported.image)), this);
     connect(window, &QDialog::accepted, this, [this, programs = imported.programs] {
         std::size_t count = 0;
         for (const auto& program : programs)
@@ -453,8 +451,7 @@ void TimingCheckList::compareClick()
             return;
         }
     }
-    auto* window = new CompareWindow(this, dialogs_, filePath_, path, diffSchedules(open, other));
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto* window = new CompareWindow(dialogs_, path, filePath_, diffSchedules(other, open), this);
     window->open();
 }
 

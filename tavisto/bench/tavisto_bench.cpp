@@ -267,7 +267,7 @@ std::optional<TableTimes> timeTable()
         if (!back.set || *back.set != set)
             return std::nullopt;
         clock.restart();
-        if (!diffSchedules(set, later).differs)
+        if (!diffSchedules(set, later).differs())
             return std::nullopt;
         diffed.push_back(clock.nsecsElapsed() / 1e6);
     }

@@ -74,9 +74,9 @@ PlacedLine silentLine(const TimingRef& timing, const CP& cp, FindingReason reaso
             {}};
 }
 
-// The lines of one part that only one side has, under its heading: by place, and at one place
-// those of `a` first.
-void addPart(const std::string& heading, std::vector<PlacedLine> a, std::vector<PlacedLine> b,
+// The lines of one part that only one side has, each after its sign and `prefix`: by place, and at
+// one place those of `a` first.
+void addPart(const std::string& prefix, std::vector<PlacedLine> a, std::vector<PlacedLine> b,
              std::vector<std::string>& out)
 {
     std::sort(a.begin(), a.end());
@@ -90,21 +90,18 @@ void addPart(const std::string& heading, std::vector<PlacedLine> a, std::vector<
     std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(side));
     for (PlacedLine& line : side)
         only.push_back({std::move(line), '+'});
-    if (only.empty())
-        return;
     std::stable_sort(only.begin(), only.end(), [](const auto& x, const auto& y) {
         return std::tuple(x.first.place[0], x.first.place[1], x.first.place[2], x.second == '+')
             < std::tuple(y.first.place[0], y.first.place[1], y.first.place[2], y.second == '+');
     });
-    out.push_back(heading);
     for (const auto& [line, sign] : only)
-        out.push_back(std::string(1, sign) + " " + line.shown());
+        out.push_back(std::string(1, sign) + " " + prefix + line.shown());
 }
 
 std::vector<PlacedLine> settingLines(const TimingSet& set)
 {
-    return {{{0}, "运行设定：程序" + std::to_string(set.RunProgram), {}},
-            {{1}, std::string("随机播放：") + (set.RandomEnabled == 1 ? "开启" : "关闭"), {}}};
+    return {{{0}, "运行设定\t程序" + std::to_string(set.RunProgram), {}},
+            {{1}, std::string("随机播放\t") + (set.RandomEnabled == 1 ? "开启" : "关闭"), {}}};
 }
 
 // Programs 1..4, the random program, the settings, and the timings that never play.
@@ -146,14 +143,13 @@ ScheduleDiff diffSchedules(const TimingSet& a, const TimingSet& b)
     const SetLines first = linesOf(a);
     const SetLines second = linesOf(b);
     ScheduleDiff diff;
+    // A week line says its program; a setting and a timing that never plays say what they are.
     for (int part = 0; part < kParts; ++part) {
-        const std::string heading = part < kProgramCount ? "程序" + std::to_string(part + 1)
-            : part == kRandomPart                        ? "随机程序"
-            : part == kSettingsPart                      ? "设定"
-                                                         : "不播放的定时";
-        addPart(heading, first[std::size_t(part)], second[std::size_t(part)], diff.lines);
+        const std::string prefix = part < kProgramCount ? "程序" + std::to_string(part + 1) + "\t"
+            : part == kRandomPart                       ? "随机程序\t"
+                                                        : "";
+        addPart(prefix, first[std::size_t(part)], second[std::size_t(part)], diff.lines);
     }
-    diff.differs = !diff.lines.empty();
     return diff;
 }
 

@@ -10,11 +10,13 @@
 namespace tavisto {
 
 struct ScheduleDiff {
-    // Under a heading per part ("程序1" .. "程序4", "随机程序", "设定", "不播放的定时"), the lines
-    // only `a` has ("- ") and only `b` has ("+ "), in the order of the week. A week line is one of
-    // --week without the timing's name: a timing moved to another slot plays the same.
+    // "- " for what only `a` has, "+ " for what only `b` has: per program its week's lines (the
+    // --week lines without the timing's name, a slot that may move without changing what plays,
+    // after the program: "程序1", "随机程序"), then the settings ("运行设定\t程序1"), then the
+    // timings that never play (after their table), each part in the order of the week.
     std::vector<std::string> lines;
-    bool differs = false;
+
+    bool differs() const { return !lines.empty(); }
 };
 
 ScheduleDiff diffSchedules(const TimingSet& a, const TimingSet& b);

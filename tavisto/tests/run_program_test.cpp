@@ -343,8 +343,8 @@ private slots:
         QVERIFY(same.out.isEmpty());
         const Run diff = run({"--diff", file, made});
         QCOMPARE(diff.status, 2);
-        QVERIFY(diff.out.contains("- 运行设定：程序3"));
-        QVERIFY(diff.out.contains("+ 运行设定：程序1"));
+        QVERIFY(diff.out.contains("- 运行设定\t程序3"));
+        QVERIFY(diff.out.contains("+ 运行设定\t程序1"));
 
         writeFileBytes(dir.filePath("bad.csv"),
                        "程序,类型,序号,开始\n1,音乐,1,25:00\n1,音乐,2,8:00\n1,音乐,2,9:00\n");

@@ -202,7 +202,7 @@ int diffFiles(const QString& first, const QString& second, FindingLanguage langu
         lines << QString::fromStdString(line);
     if (!writeLines(lines))
         return kExitFailure;
-    return diff.differs ? kExitFindings : kExitOk;
+    return diff.differs() ? kExitFindings : kExitOk;
 }
 
 // --import: the table read into FILE through the same steps as a save in the window: the file held

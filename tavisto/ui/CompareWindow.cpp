@@ -36,14 +36,15 @@ CompareWindow::CompareWindow(Dialogs& dialogs, const QString& chosenFile, const 
     layout->addWidget(createDiffList(this, kCompareDiffList, diff));
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* print = new QPushButton(QStringLiteral("打印"), this);
+    auto* print = new QPushButton(QStringLiteral("打印…"), this);
     print->setObjectName(QLatin1String(kComparePrintButton));
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
     close->setObjectName(QLatin1String(kCompareCloseButton));
     row->addWidget(print);
     row->addWidget(close);
     layout->addLayout(row);
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setShortcut(QKeySequence::Print);
+    print->setToolTip(QStringLiteral("打印比较结果（Ctrl+P）"));
     connect(print, &QPushButton::clicked, this, &CompareWindow::print);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     resize(680, 460);

@@ -108,7 +108,7 @@ inline constexpr char kImportCancelButton[] = "ImportCancelButton";    // 取消
 // The open schedule compared with a file
 inline constexpr char kCompareWindow[] = "CompareWindow";
 inline constexpr char kCompareDiffList[] = "CompareDiffList";
-inline constexpr char kComparePrintButton[] = "ComparePrintButton";  // 打印
+inline constexpr char kComparePrintButton[] = "ComparePrintButton";  // 打印…
 inline constexpr char kCompareCloseButton[] = "CompareCloseButton";  // 关闭
 
 // The overview's bulk dialogs

@@ -8,7 +8,7 @@ namespace tavisto {
 
 QStringList diffLines(const ScheduleDiff& diff)
 {
-    if (!diff.differs)
+    if (!diff.differs())
         return {QStringLiteral("播放的内容相同")};
     QStringList lines;
     for (const std::string& line : diff.lines)
@@ -29,11 +29,6 @@ QListWidget* createDiffList(QWidget* parent, const char* objectName, const Sched
             item->setForeground(QColor(0xB0, 0x20, 0x20));
         else if (line.startsWith(QLatin1String("+ ")))
             item->setForeground(QColor(0x10, 0x80, 0x30));
-        else if (diff.differs) {
-            QFont heading = item->font();
-            heading.setBold(true);
-            item->setFont(heading);
-        }
     }
     return list;
 }

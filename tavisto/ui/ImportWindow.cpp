@@ -18,10 +18,10 @@ ImportWindow::ImportWindow(const QString& tableName, const ScheduleDiff& diff, Q
     setWindowTitle(QStringLiteral("导入定时表格－") + tableName);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(diff.differs ? QStringLiteral("导入后，播放机将这样改变（“- ”去掉，“+ ”加上）：")
-                                : QStringLiteral("导入后播放的内容不变，只有定时的序号或不播放的内容改变。"),
-                   this));
+    layout->addWidget(new QLabel(
+        diff.differs() ? QStringLiteral("导入后，播放机将这样改变（“- ”去掉，“+ ”加上）：")
+                       : QStringLiteral("导入后播放的内容不变，只有定时的序号或不播放的内容改变。"),
+        this));
     layout->addWidget(createDiffList(this, kImportDiffList, diff));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* import = buttons->addButton(QStringLiteral("导入"), QDialogButtonBox::AcceptRole);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace tavisto {
 
@@ -32,14 +33,15 @@ QString faultText(const TableFault& fault)
 
 }  // namespace
 
-// Beside the schedule, named after it and the program: "TWTIMING-程序1.csv".
+// In the documents folder, never beside a schedule that may be the player's card, named after the
+// schedule and the program: "TWTIMING-程序1.csv".
 QString TForm1::proposedTablePath() const
 {
     const QString program =
         state_.randomProgram() ? QStringLiteral("随机程序") : QStringLiteral("程序%1").arg(state_.EditObject);
-    const QFileInfo schedule(fileNameShown());
-    const QDir folder = state_.Document.NewFile == 1 ? QDir::home() : schedule.absoluteDir();
-    return folder.filePath(schedule.completeBaseName() + QLatin1Char('-') + program + QStringLiteral(".csv"));
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return folder.filePath(QFileInfo(fileNameShown()).completeBaseName() + QLatin1Char('-') + program
+                           + QStringLiteral(".csv"));
 }
 
 void TForm1::exportProgramTable()

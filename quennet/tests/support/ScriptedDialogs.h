@@ -16,6 +16,7 @@ public:
         QString text;
         Icon icon;
         QString informative;
+        QString more;
     };
     QList<Shown> messages;
     QList<QString> questions;
@@ -31,9 +32,10 @@ public:
     QString openFrom;           // what the open dialog chooses; empty: it is cancelled
     QStringList proposedFiles;  // what each save dialog proposed, and the folder of each open dialog
 
-    void message(QWidget*, const QString& text, Icon icon, const QString& informative) override
+    void message(QWidget*, const QString& text, Icon icon, const QString& informative,
+                 const QString& more) override
     {
-        messages.append({text, icon, informative});
+        messages.append({text, icon, informative, more});
     }
     bool confirm(QWidget*, const QString& text) override
     {
