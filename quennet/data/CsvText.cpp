@@ -96,17 +96,17 @@ bool isBlank(const CsvRow& row)
 
 std::optional<std::string> decodeCsv(const std::string& bytes)
 {
-    const std::size_t mark = std::strlen(kUtf8Mark);
-    if (bytes.compare(0, mark, kUtf8Mark) == 0)
+    const std::size_t mark = std::strlen(kUtf8Bom);
+    if (bytes.compare(0, mark, kUtf8Bom) == 0)
         return isUtf8(bytes.substr(mark)) ? std::optional<std::string>(bytes.substr(mark)) : std::nullopt;
     if (isUtf8(bytes))
         return bytes;
     return fromGb18030(bytes);
 }
 
-CsvTable readCsv(const std::string& text)
+CsvText readCsv(const std::string& text)
 {
-    CsvTable table;
+    CsvText table;
     table.separator = separatorOf(text);
     int line = 1;
     CsvRow row{line, {std::string()}};
@@ -149,7 +149,7 @@ CsvTable readCsv(const std::string& text)
     return table;
 }
 
-std::string trimCell(const std::string& cell)
+std::string trimmedCell(const std::string& cell)
 {
     const std::size_t first = cell.find_first_not_of(" \t");
     if (first == std::string::npos)

@@ -3,11 +3,11 @@
 #include "CsvText.h"
 
 #include <cctype>
-#include <cstdio>
+#include <cstring>
 
 namespace quennet {
 
-const std::array<ColumnNames, kTableColumnCount> kTableColumns{{
+const std::array<TableHeader, kTableColumnCount> kTableHeaders{{
     {"程序", "program"},
     {"序号", "slot"},
     {"类型", "kind"},
@@ -33,13 +33,6 @@ constexpr int bitOfDay(int day)
     return day == 6 ? 0 : day + 1;
 }
 
-std::string clock(int hour, int minute)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
-}
-
 // Removes `affix` from the front or the back of text; true when it was there.
 bool strip(std::string& text, const std::string& affix)
 {
@@ -54,75 +47,9 @@ bool strip(std::string& text, const std::string& affix)
     return false;
 }
 
-// "8", "08": one or two digits.
-std::optional<int> twoDigits(const std::string& text, bool exactlyTwo)
+// Digits only, leading zeros or not.
+std::optional<int> digits(const std::string& text)
 {
-    if (text.empty() || text.size() > 2 || (exactlyTwo && text.size() != 2))
-        return std::nullopt;
-    return readNumber(text);
-}
-}  // namespace
-
-std::vector<std::string> tableRow(int program, const TimingEntry& entry)
-{
-    std::vector<std::string> cells(kTableColumnCount);
-    const auto set = [&cells](TableColumn column, std::string text) { cells[int(column)] = std::move(text); };
-    set(TableColumn::Program, std::to_string(program + 1));
-    set(TableColumn::Slot, std::to_string(entry.EntryNo));
-    set(TableColumn::Start, clock(entry.Hour, entry.Minute));
-    switch (kindOf(entry)) {
-    case TimingKind::Music:
-        set(TableColumn::Kind, isRecording(entry) ? "录音" : "音乐");
-        set(TableColumn::Track1, std::to_string(entry.MainTrack));
-        set(TableColumn::Track2, std::to_string(entry.SecondTrack));
-        set(TableColumn::Track3, std::to_string(entry.ThirdTrack));
-        set(TableColumn::RandomFrom, std::to_string(entry.RangeFromOrEndHour));
-        set(TableColumn::RandomTo, std::to_string(entry.RangeToOrEndMinute));
-        break;
-    case TimingKind::Radio:
-        set(TableColumn::Kind, "收音");
-        set(TableColumn::Station, std::to_string(entry.MainTrack));
-        set(TableColumn::End, clock(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute));
-        break;
-    case TimingKind::Peripheral:
-        set(TableColumn::Kind, "外设");
-        set(TableColumn::End, clock(entry.RangeFromOrEndHour, entry.RangeToOrEndMinute));
-        break;
-    }
-    std::string days;
-    for (int day = 0; day < 7; ++day) {
-        if (entry.DayBits & (1 << bitOfDay(day)))
-            days += kDayCharacters[day];
-    }
-    set(TableColumn::Days, days);
-    std::string zones;
-    for (int zone = 0; zone < 4; ++zone) {
-        if (entry.ZoneBits & (1 << zone))
-            zones += char('1' + zone);
-    }
-    set(TableColumn::Zones, zones);
-    return cells;
-}
-
-std::string exportTable(const std::array<std::vector<TimingEntry>, kProgramCount>& programs,
-                        std::optional<int> program)
-{
-    std::vector<std::string> header;
-    for (const ColumnNames& names : kTableColumns)
-        header.push_back(names.chinese);
-    std::string bytes = kUtf8Mark + writeCsvRow(header);
-    for (int p = 0; p < kProgramCount; ++p) {
-        if (program && *program != p)
-            continue;
-        for (const TimingEntry& entry : programs[std::size_t(p)])
-            bytes += writeCsvRow(tableRow(p, entry));
-    }
-    return bytes;
-}
-
-std::optional<int> readNumber(const std::string& cell)
-{
-    const std::string text = trimCell(cell);
     if (text.empty() || text.size() > 9)
         return std::nullopt;
     int value = 0;
@@ -134,9 +61,24 @@ std::optional<int> readNumber(const std::string& cell)
     return value;
 }
 
-std::optional<int> readTime(const std::string& cell)
+// "8", "08": one or two digits.
+std::optional<int> twoDigits(const std::string& text, bool exactlyTwo)
 {
-    std::string text = trimCell(cell);
+    if (text.empty() || text.size() > 2 || (exactlyTwo && text.size() != 2))
+        return std::nullopt;
+    return digits(text);
+}
+}  // namespace
+
+std::optional<int> readNumberCell(const std::string& text, int lo, int hi)
+{
+    const std::optional<int> value = digits(trimmedCell(text));
+    return value && *value >= lo && *value <= hi ? value : std::nullopt;
+}
+
+std::optional<int> readTimeCell(const std::string& cell)
+{
+    std::string text = trimmedCell(cell);
     for (std::size_t at = text.find("："); at != std::string::npos; at = text.find("："))
         text.replace(at, std::string("：").size(), ":");
     for (char& c : text)
@@ -146,7 +88,7 @@ std::optional<int> readTime(const std::string& cell)
         afternoon = false;
     else if (strip(text, "下午") || strip(text, "PM") || strip(text, "P.M."))
         afternoon = true;
-    text = trimCell(text);
+    text = trimmedCell(text);
 
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
@@ -170,31 +112,51 @@ std::optional<int> readTime(const std::string& cell)
     return h * 60 + *minute;
 }
 
-std::optional<std::uint8_t> readDays(const std::string& cell)
+std::optional<std::uint8_t> readDaysCell(const std::string& cell)
 {
-    std::string text = trimCell(cell);
+    std::string text = trimmedCell(cell);
     std::uint8_t bits = 0;
     while (!text.empty()) {
         int day = 0;
-        while (day < 7 && text.compare(0, std::string(kDayCharacters[day]).size(), kDayCharacters[day]) != 0)
+        while (day < 7 && text.compare(0, std::strlen(kDayCharacters[day]), kDayCharacters[day]) != 0)
             ++day;
         if (day == 7)
             return std::nullopt;
         bits |= std::uint8_t(1 << bitOfDay(day));
-        text.erase(0, std::string(kDayCharacters[day]).size());
+        text.erase(0, std::strlen(kDayCharacters[day]));
     }
     return bits;
 }
 
-std::optional<std::uint8_t> readZones(const std::string& cell)
+std::optional<std::uint8_t> readZonesCell(const std::string& cell)
 {
     std::uint8_t bits = 0;
-    for (const char c : trimCell(cell)) {
+    for (const char c : trimmedCell(cell)) {
         if (c < '1' || c > '4')
             return std::nullopt;
         bits |= std::uint8_t(1 << (c - '1'));
     }
     return bits;
+}
+
+std::string daysCell(std::uint8_t days)
+{
+    std::string text;
+    for (int day = 0; day < 7; ++day) {
+        if (days & (1 << bitOfDay(day)))
+            text += kDayCharacters[day];
+    }
+    return text;
+}
+
+std::string zonesCell(std::uint8_t zones)
+{
+    std::string text;
+    for (int zone = 0; zone < 4; ++zone) {
+        if (zones & (1 << zone))
+            text += char('1' + zone);
+    }
+    return text;
 }
 
 }  // namespace quennet

@@ -1,7 +1,6 @@
 #pragma once
-// The schedule as a table that spreadsheets open and save: a header row, then one row per timing
-// in the editor's words. Export writes it; import reads it back into a new image of the data file
-// or says, row by row, why it will not.
+// The schedule as a table for spreadsheets, one row per timing under a header row in the editor's
+// words: written out, and read back all or nothing.
 #include "DataFileLayout.h"
 #include "TimingEntry.h"
 
@@ -14,7 +13,7 @@
 
 namespace quennet {
 
-// The columns in the table's order.
+// The columns in the order they are written.
 enum class TableColumn : std::uint8_t {
     Program,  // 1..4
     Slot,     // the position 1..99, so that gaps survive
@@ -32,55 +31,62 @@ enum class TableColumn : std::uint8_t {
 };
 constexpr int kTableColumnCount = int(TableColumn::Zones) + 1;
 
-struct ColumnNames {
-    const char* chinese;  // what export writes
-    const char* english;  // accepted on import too
+struct TableHeader {
+    const char* chinese;  // written, and read
+    const char* english;  // read too, in any case
 };
-extern const std::array<ColumnNames, kTableColumnCount> kTableColumns;
+extern const std::array<TableHeader, kTableColumnCount> kTableHeaders;
 
 // The cells of one timing, in the columns' order. Numbers are plain ("7", never "07", which a
 // spreadsheet would take apart), times "07:30"; a column the kind does not use stays empty.
 std::vector<std::string> tableRow(int program, const TimingEntry& entry);
 
-// The header and a row per timing of `programs`, or of `program` (0..3) alone: UTF-8 with a
-// byte-order mark, commas, CRLF.
+// UTF-8 with a byte-order mark, commas and CRLF: the header, then a row per timing of `programs`,
+// or of `program` (0..3) alone.
 std::string exportTable(const std::array<std::vector<TimingEntry>, kProgramCount>& programs,
                         std::optional<int> program = std::nullopt);
 
-// The cell readers; surrounding blanks are no part of a value.
-// Digits only, leading zeros or not.
-std::optional<int> readNumber(const std::string& cell);
-// "8:30", "08:30:00", "8:30:00 AM", "下午 2:05" ... as the minute of the day; hours 0..23 (1..12
-// with AM, PM, 上午 or 下午), minutes 0..59, seconds 00 only: nothing else is taken for a time.
-std::optional<int> readTime(const std::string& cell);
-// Characters of 一二三四五六日 as DayBits (bit 0 Sunday).
-std::optional<std::uint8_t> readDays(const std::string& cell);
-// Digits 1..4 as ZoneBits.
-std::optional<std::uint8_t> readZones(const std::string& cell);
-
-// One reason an import was refused: where, as the file has it, and why.
+// Why one cell, or the file, cannot be imported. `line` is the file's line (1 the header);
+// `column` the header as the file writes it, empty for the whole row or file.
 struct TableFault {
-    int line;            // 1-based line of the file
-    std::string column;  // the column's header as the file writes it; empty for the whole row or file
-    std::string value;   // the cell
+    int line;
+    std::string column;
+    std::string value;
     std::string reason;
 };
 
+// The words of a fault's reason: the window's, or English for the command line.
+enum class TableWording { Chinese, English };
+
 struct TableImport {
-    std::vector<TableFault> faults;                    // every bad row; when any, nothing is imported
+    std::vector<TableFault> faults;                    // refused: every fault, in file order
     std::map<int, std::vector<TimingEntry>> programs;  // the timings of each program the table names
     std::vector<std::uint8_t> image;                   // the file with those programs replaced
 
     bool refused() const { return !faults.empty(); }
 };
 
-// Reads the table `bytes` (UTF-8 with or without the byte-order mark, or GB18030; commas,
-// semicolons or tabs; columns by their Chinese or English header, in any order) against the data
-// file `image`. In each program the table names, its rows become the timings (a row without 序号
-// is a new timing at the lowest position no row names) and every other timing is deleted as 删除本条
-// deletes it; a
-// row that reads as the timing at its position keeps all its bytes, and a changed one keeps those
-// no column names. Everything else in the image is kept.
-TableImport importTable(const std::vector<std::uint8_t>& image, const std::string& bytes);
+// Reads the table `bytes` against the data file `image`. In each program the table names, its rows
+// become the timings (a row without 序号 is a new timing at the lowest position no row names) and
+// every other timing is deleted as 删除本条 deletes it; a row that reads as the timing at its
+// position keeps all its bytes, and a changed one keeps those no column names. Everything else in
+// the image is kept. `image` is never changed.
+TableImport importTable(const std::vector<std::uint8_t>& image, const std::string& bytes,
+                        TableWording wording = TableWording::Chinese);
+
+// The cell readers; surrounding blanks are no part of a value. A time is a minute of the day from
+// "8:30", "08:30:00", "8:30:00 AM", "下午 2:05" and the like (seconds only as 00); hours 0..23
+// (1..12 with AM/PM), minutes 0..59: nothing else is taken for a time.
+std::optional<int> readTimeCell(const std::string& text);
+// Decimal digits, leading zeros allowed, within lo..hi.
+std::optional<int> readNumberCell(const std::string& text, int lo, int hi);
+// Characters of 一二三四五六日 in any order, as DayBits (bit 0 Sunday).
+std::optional<std::uint8_t> readDaysCell(const std::string& text);
+// Digits 1..4 as ZoneBits.
+std::optional<std::uint8_t> readZonesCell(const std::string& text);
+
+// The cells as they are written.
+std::string daysCell(std::uint8_t days);
+std::string zonesCell(std::uint8_t zones);
 
 }  // namespace quennet

@@ -3,6 +3,7 @@
 #include "CsvText.h"
 #include "ProgramTable.h"
 #include "ScheduleTable.h"
+#include "ScheduleTableFaults.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +12,7 @@
 namespace quennet {
 
 namespace {
+// In the order of FaultReason::NotOfMusic ..
 enum class RowKind { Music, Recording, Radio, Peripheral };
 
 struct KindWord {
@@ -24,12 +26,6 @@ constexpr KindWord kKindWords[] = {
     {"收音定时", RowKind::Radio},  {"FM收音", RowKind::Radio},        {"radio", RowKind::Radio},
     {"外设", RowKind::Peripheral}, {"外设设定", RowKind::Peripheral}, {"peripheral", RowKind::Peripheral},
 };
-
-const char* kindName(RowKind kind)
-{
-    const char* const names[] = {"音乐", "录音", "收音", "外设"};
-    return names[int(kind)];
-}
 
 RowKind rowKindOf(const TimingEntry& entry)
 {
@@ -98,7 +94,8 @@ TimingEntry newEntry(int position)
 
 class TableReader {
 public:
-    explicit TableReader(const std::vector<std::uint8_t>& image) : image_(image)
+    TableReader(const std::vector<std::uint8_t>& image, TableWording wording)
+        : image_(image), wording_(wording)
     {
         for (int program = 0; program < kProgramCount; ++program) {
             const long offset = programOffset(program);
@@ -113,12 +110,12 @@ public:
     {
         const std::optional<std::string> text = decodeCsv(bytes);
         if (!text)
-            return refuse(1, "", "", "文件不是 UTF-8 或 GB18030 文本");
-        const CsvTable table = readCsv(*text);
+            return refuse(1, FaultReason::NotText);
+        const CsvText table = readCsv(*text);
         if (table.unclosedQuote)
-            fault(table.unclosedQuote, "", "", "引号没有结束");
+            fault(table.unclosedQuote, "", "", FaultReason::OpenQuote);
         if (table.rows.empty())
-            return refuse(1, "", "", "没有表头");
+            return refuse(1, FaultReason::NoHeader);
         if (!readHeader(table.rows.front()))
             return finish();
         std::vector<Pending> rows;
@@ -142,30 +139,33 @@ private:
         bool named = false;  // by its 序号: the timing there is the one the row edits
     };
 
-    void fault(int line, std::string column, std::string value, std::string reason)
+    void fault(int line, std::string column, std::string value, FaultReason reason, int number = 0)
     {
-        result_.faults.push_back({line, std::move(column), std::move(value), std::move(reason)});
+        result_.faults.push_back(
+            {line, std::move(column), std::move(value), faultWords(reason, wording_, number)});
     }
-    TableImport refuse(int line, std::string column, std::string value, std::string reason)
+    TableImport refuse(int line, FaultReason reason)
     {
-        fault(line, std::move(column), std::move(value), std::move(reason));
+        fault(line, "", "", reason);
         return finish();
     }
-    void fault(const CsvRow& row, TableColumn column, const std::string& reason)
+    void fault(const CsvRow& row, TableColumn column, FaultReason reason, int number = 0)
     {
-        fault(row.line, nameOf(column), cell(row, column), reason);
+        fault(row.line, nameOf(column), cell(row, column), reason, number);
     }
 
+    // The header as the file writes it; one the file lacks in the fault's words.
     std::string nameOf(TableColumn column) const
     {
         const std::string& name = columns_.names[std::size_t(column)];
-        return name.empty() ? kTableColumns[std::size_t(column)].chinese : name;
+        const TableHeader& named = kTableHeaders[std::size_t(column)];
+        return !name.empty() ? name : wording_ == TableWording::Chinese ? named.chinese : named.english;
     }
     bool has(TableColumn column) const { return columns_.at[std::size_t(column)] >= 0; }
     std::string cell(const CsvRow& row, TableColumn column) const
     {
         const int at = columns_.at[std::size_t(column)];
-        return at >= 0 && std::size_t(at) < row.cells.size() ? trimCell(row.cells[std::size_t(at)])
+        return at >= 0 && std::size_t(at) < row.cells.size() ? trimmedCell(row.cells[std::size_t(at)])
                                                              : std::string();
     }
 
@@ -174,17 +174,17 @@ private:
         columns_.at.fill(-1);
         const std::size_t before = result_.faults.size();
         for (std::size_t i = 0; i < header.cells.size(); ++i) {
-            const std::string name = trimCell(header.cells[i]);
+            const std::string name = trimmedCell(header.cells[i]);
             if (name.empty())
                 continue;  // a spreadsheet's trailing empty column; a cell below it is a fault
             int column = 0;
-            while (column < kTableColumnCount && name != kTableColumns[std::size_t(column)].chinese
-                   && lowerCase(name) != kTableColumns[std::size_t(column)].english)
+            while (column < kTableColumnCount && name != kTableHeaders[std::size_t(column)].chinese
+                   && lowerCase(name) != kTableHeaders[std::size_t(column)].english)
                 ++column;
             if (column == kTableColumnCount) {
-                fault(header.line, name, "", "不认识这一列");
+                fault(header.line, name, "", FaultReason::UnknownColumn);
             } else if (columns_.at[std::size_t(column)] >= 0) {
-                fault(header.line, name, "", "这一列出现了两次");
+                fault(header.line, name, "", FaultReason::TwiceColumn);
             } else {
                 columns_.at[std::size_t(column)] = int(i);
                 columns_.names[std::size_t(column)] = name;
@@ -192,7 +192,7 @@ private:
         }
         for (const TableColumn needed : {TableColumn::Program, TableColumn::Kind, TableColumn::Start}) {
             if (!has(needed))
-                fault(header.line, nameOf(needed), "", "缺少这一列");
+                fault(header.line, nameOf(needed), "", FaultReason::MissingColumn);
         }
         return result_.faults.size() == before;
     }
@@ -203,15 +203,20 @@ private:
         Pending pending{&row};
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
             const bool named = std::find(columns_.at.begin(), columns_.at.end(), int(i)) != columns_.at.end();
-            if (!named && !trimCell(row.cells[i]).empty())
-                fault(row.line, "", trimCell(row.cells[i]), "这一格不在任何一列之下");
+            if (!named && !trimmedCell(row.cells[i]).empty())
+                fault(row.line, "", trimmedCell(row.cells[i]), FaultReason::BeyondHeader);
         }
-        const std::optional<int> program = number(row, TableColumn::Program, 1, kProgramCount, true);
-        const std::optional<int> position = number(row, TableColumn::Slot, 1, kMaxTimings, false);
+        const std::optional<int> program = readNumberCell(cell(row, TableColumn::Program), 1, kProgramCount);
+        if (!program)
+            fault(row, TableColumn::Program, FaultReason::BadProgram);
+        const bool slotGiven = !cell(row, TableColumn::Slot).empty();
+        const std::optional<int> position = readNumberCell(cell(row, TableColumn::Slot), 1, kMaxTimings);
+        if (slotGiven && !position)
+            fault(row, TableColumn::Slot, FaultReason::BadSlot, kMaxTimings);
         if (!program)
             return pending;
         pending.program = *program - 1;
-        if (cell(row, TableColumn::Slot).empty()) {
+        if (!slotGiven) {
             pending.position = 0;
         } else if (position) {
             const auto [at, added] = taken_.try_emplace({pending.program, *position}, row.line);
@@ -219,7 +224,7 @@ private:
                 pending.position = *position;
                 pending.named = true;
             } else
-                fault(row, TableColumn::Slot, "第 " + std::to_string(at->second) + " 行已用了这个序号");
+                fault(row, TableColumn::Slot, FaultReason::SlotTaken, at->second);
         }
         return pending;
     }
@@ -236,44 +241,27 @@ private:
                 ++position;
             if (position > kMaxTimings) {
                 row.position = -1;
-                fault(row.row->line, has(TableColumn::Slot) ? nameOf(TableColumn::Slot) : std::string(), "",
-                      "程序" + std::to_string(row.program + 1) + " 最多只能有 99 条定时");
+                fault(row.row->line, nameOf(TableColumn::Slot), "", FaultReason::TableFull, kMaxTimings);
             } else {
                 row.position = position++;
             }
         }
     }
 
-    // The cell as a number low..high; nothing, and a fault, when it is not one. An empty cell is a
-    // fault only where a value is needed.
-    std::optional<int> number(const CsvRow& row, TableColumn column, int low, int high, bool needed)
-    {
-        const std::string text = cell(row, column);
-        if (text.empty()) {
-            if (needed)
-                fault(row, column, "不能为空");
-            return std::nullopt;
-        }
-        const std::optional<int> value = readNumber(text);
-        if (!value)
-            fault(row, column, "不是数字");
-        else if (*value < low || *value > high)
-            fault(row, column, "只能是 " + std::to_string(low) + " 到 " + std::to_string(high));
-        return value && *value >= low && *value <= high ? value : std::nullopt;
-    }
-
-    // A time into two bytes; an empty cell keeps them when `keep`, else is a fault.
+    // A time into two bytes. Without the column the timing keeps its time when `keep`; an empty
+    // cell is no time.
     bool time(const CsvRow& row, TableColumn column, bool keep, std::uint8_t& hour, std::uint8_t& minute)
     {
         const std::string text = cell(row, column);
         if (text.empty()) {
-            if (!keep)
-                fault(row, column, "不能为空");
-            return keep;
+            const bool kept = keep && !has(column);
+            if (!kept)
+                fault(row, column, FaultReason::NoTime);
+            return kept;
         }
-        const std::optional<int> value = readTime(text);
+        const std::optional<int> value = readTimeCell(text);
         if (!value) {
-            fault(row, column, "不是 0:00 到 23:59 之间的时间");
+            fault(row, column, FaultReason::BadTime);
             return false;
         }
         hour = std::uint8_t(*value / 60);
@@ -281,33 +269,37 @@ private:
         return true;
     }
 
-    // A track or station into its byte; an empty cell keeps it when `keep`, else is a fault
-    // (`needed`) or 0.
+    // A track or station into its byte. Without the column the timing keeps it when `keep`; an
+    // empty cell is 0, or a fault where a value is `needed`.
     bool track(const CsvRow& row, TableColumn column, bool keep, bool needed, std::uint8_t& byte)
     {
+        const bool station = column == TableColumn::Station;
         if (cell(row, column).empty()) {
-            if (!keep && needed)
-                fault(row, column, "不能为空");
-            if (!keep)
+            const bool kept = keep && !has(column);
+            if (!kept && needed)
+                fault(row, column, station ? FaultReason::NoStation : FaultReason::NoTrack);
+            if (!kept)
                 byte = 0;
-            return keep || !needed;
+            return kept || !needed;
         }
-        const std::optional<int> value = number(row, column, 0, 99, false);
+        const std::optional<int> value = readNumberCell(cell(row, column), 0, 99);
         if (value)
             byte = std::uint8_t(*value);
+        else
+            fault(row, column, station ? FaultReason::BadStation : FaultReason::BadTrack);
         return value.has_value();
     }
 
-    // The bits of days or zones; without the column the timing keeps its own.
+    // The bits of days or zones; without the column the timing keeps its own, an empty cell is none.
     bool bits(const CsvRow& row, TableColumn column, std::uint8_t& byte)
     {
         if (!has(column))
             return true;
         const bool days = column == TableColumn::Days;
         const std::optional<std::uint8_t> value =
-            days ? readDays(cell(row, column)) : readZones(cell(row, column));
+            days ? readDaysCell(cell(row, column)) : readZonesCell(cell(row, column));
         if (!value)
-            fault(row, column, days ? "只能由 一二三四五六日 组成" : "只能由 1 到 4 组成");
+            fault(row, column, days ? FaultReason::BadDays : FaultReason::BadZones);
         else
             byte = *value;
         return value.has_value();
@@ -332,14 +324,13 @@ private:
             return slot;
         const std::optional<RowKind> kind = readKind(cell(row, TableColumn::Kind));
         if (!kind) {
-            fault(row, TableColumn::Kind,
-                  cell(row, TableColumn::Kind).empty() ? "不能为空" : "只能是 音乐、录音、收音 或 外设");
+            fault(row, TableColumn::Kind, FaultReason::BadKind);
             return std::nullopt;
         }
         bool good = true;
         for (int column = 0; column < kTableColumnCount; ++column) {
             if (!uses(*kind, TableColumn(column)) && !cell(row, TableColumn(column)).empty()) {
-                fault(row, TableColumn(column), std::string(kindName(*kind)) + "定时没有这一项");
+                fault(row, TableColumn(column), FaultReason(int(FaultReason::NotOfMusic) + int(*kind)));
                 good = false;
             }
         }
@@ -358,8 +349,8 @@ private:
             good &= track(row, TableColumn::RandomTo, keep, false, entry.RangeToOrEndMinute);
             if (good && (entry.MainTrack >= 95) != (*kind == RowKind::Recording)) {
                 fault(row, TableColumn::Track1,
-                      *kind == RowKind::Recording ? "录音的曲目1只能是 95 到 99"
-                                                  : "曲目 95 到 99 是录音，类型应为录音");
+                      *kind == RowKind::Recording ? FaultReason::NotRecordingTrack
+                                                  : FaultReason::RecordingTrack);
                 good = false;
             }
         } else {
@@ -395,6 +386,7 @@ private:
     }
 
     const std::vector<std::uint8_t>& image_;
+    TableWording wording_;
     std::array<ProgramTable, kProgramCount> tables_{};
     Columns columns_;
     std::map<std::pair<int, int>, int> taken_;  // (program, position) -> the line that names it
@@ -402,9 +394,10 @@ private:
 };
 }  // namespace
 
-TableImport importTable(const std::vector<std::uint8_t>& image, const std::string& bytes)
+TableImport importTable(const std::vector<std::uint8_t>& image, const std::string& bytes,
+                        TableWording wording)
 {
-    return TableReader(image).read(bytes);
+    return TableReader(image, wording).read(bytes);
 }
 
 }  // namespace quennet

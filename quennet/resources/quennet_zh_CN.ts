@@ -92,12 +92,20 @@
         <translation>--diff 需要两个数据文件</translation>
     </message>
     <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1，第 %2 行：%3</translation>
+        <source>%1, line %2</source>
+        <translation>%1，第 %2 行</translation>
     </message>
     <message>
-        <source>%1, line %2, column %3, &quot;%4&quot;: %5</source>
-        <translation>%1，第 %2 行，%3 列，“%4”：%5</translation>
+        <source>, column %1</source>
+        <translation>，“%1”列</translation>
+    </message>
+    <message>
+        <source>, value &quot;%1&quot;</source>
+        <translation>，“%1”</translation>
+    </message>
+    <message>
+        <source>: %1</source>
+        <translation>：%1</translation>
     </message>
     <message>
         <source>nothing was imported: %1 is unchanged</source>

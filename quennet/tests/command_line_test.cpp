@@ -273,8 +273,9 @@ private slots:
         QTest::newRow("into a new set") << good << "new"
                                         << "" << 0 << "";
         const QString refused =
-            "quennet: %table, line 2, column 开始, \"25:00\": 不是 0:00 到 23:59 之间的时间\n"
-            "quennet: %table, line 3, column 类型, \"闹钟\": 只能是 音乐、录音、收音 或 外设\n"
+            "quennet: %table, line 2, column 开始, value \"25:00\": not a time from 0:00 to 23:59\n"
+            "quennet: %table, line 3, column 类型, value \"闹钟\": the kind must be 音乐, 录音, 收音 or "
+            "外设\n"
             "quennet: nothing was imported: %file is unchanged\n";
         QTest::newRow("refused") << bad << "copy.kqd"
                                  << "" << 1 << refused;

@@ -63,7 +63,7 @@ private slots:
         QTest::addColumn<QByteArray>("entry");
         const QByteArray music = bytesOf(timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x05));
         QTest::newRow("UTF-8 with the mark, commas")
-            << QByteArray(kUtf8Mark) + kHeader + "1,1,音乐,07:30,,1,2,3,10,20,,一二三四五,13\r\n"
+            << QByteArray(kUtf8Bom) + kHeader + "1,1,音乐,07:30,,1,2,3,10,20,,一二三四五,13\r\n"
             << music;
         QTest::newRow("UTF-8 without the mark, semicolons, English headers in another order")
             << QByteArray("zones;days;kind;start;program;slot;track1;track2;track3;random_from;random_to\n"
@@ -115,15 +115,16 @@ private slots:
         const auto row = [](const char* name, const QByteArray& rows, const QStringList& faults) {
             QTest::newRow(name) << kHeader + rows << faults;
         };
-        row("program out of range", "5,1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|程序|5|只能是 1 到 4"});
-        row("program missing", ",1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|程序||不能为空"});
-        row("slot out of range", "1,100,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|序号|100|只能是 1 到 99"});
-        row("slot no number", "1,x1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|序号|x1|不是数字"});
+        row("program out of range", "5,1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|程序|5|程序应为 1 到 4"});
+        row("program missing", ",1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|程序||程序应为 1 到 4"});
+        row("slot out of range", "1,100,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|序号|100|序号应为 1 到 99"});
+        row("slot no number", "1,x1,音乐,07:30,,1,2,3,0,0,,一,1\n", {"2|序号|x1|序号应为 1 到 99"});
         row("slot taken twice",
             "1,3,音乐,07:30,,1,2,3,0,0,,一,1\n2,3,外设,8:00,9:00,,,,,,,一,1\n1,03,外设,8:00,9:00,,,,,,,一,"
             "1\n",
-            {"4|序号|03|第 2 行已用了这个序号"});
-        row("unknown kind", "1,1,闹钟,07:30,,,,,,,,一,1\n", {"2|类型|闹钟|只能是 音乐、录音、收音 或 外设"});
+            {"4|序号|03|与第 2 行的序号相同"});
+        row("unknown kind", "1,1,闹钟,07:30,,,,,,,,一,1\n",
+            {"2|类型|闹钟|类型应为“音乐”、“录音”、“收音”或“外设”"});
         row("hour 24", "1,1,音乐,24:00,,1,2,3,0,0,,一,1\n", {"2|开始|24:00|不是 0:00 到 23:59 之间的时间"});
         row("minute 60", "1,1,音乐,7:60,,1,2,3,0,0,,一,1\n", {"2|开始|7:60|不是 0:00 到 23:59 之间的时间"});
         row("seconds", "1,1,音乐,7:30:15,,1,2,3,0,0,,一,1\n",
@@ -132,36 +133,39 @@ private slots:
             {"2|开始|13:00 PM|不是 0:00 到 23:59 之间的时间"});
         row("a date", "1,1,音乐,2001-12-03,,1,2,3,0,0,,一,1\n",
             {"2|开始|2001-12-03|不是 0:00 到 23:59 之间的时间"});
-        row("start of a new timing missing", "1,7,音乐,,,1,2,3,0,0,,一,1\n", {"2|开始||不能为空"});
+        row("start of a new timing missing", "1,7,音乐,,,1,2,3,0,0,,一,1\n", {"2|开始||缺少时间"});
+        // An empty cell is no value, in a timing already there too; only a column left out keeps one.
+        row("start of a timing there emptied", "1,1,音乐,,,1,2,3,0,0,,一,1\n", {"2|开始||缺少时间"});
         row("a span without its end and station", "1,1,收音,06:00,,,,,,,,一,1\n",
-            {"2|结束||不能为空", "2|电台||不能为空"});
-        row("track above 99", "1,1,音乐,07:30,,1,100,3,0,0,,一,1\n", {"2|曲目2|100|只能是 0 到 99"});
+            {"2|结束||缺少时间", "2|电台||缺少电台"});
+        row("track above 99", "1,1,音乐,07:30,,1,100,3,0,0,,一,1\n", {"2|曲目2|100|曲目号应为 0 到 99"});
         row("recording under music", "1,1,音乐,07:30,,97,2,3,0,0,,一,1\n",
-            {"2|曲目1|97|曲目 95 到 99 是录音，类型应为录音"});
+            {"2|曲目1|97|曲目 95 到 99 是录音，类型应为“录音”"});
         row("music under recording", "1,1,录音,07:30,,12,2,3,0,0,,一,1\n",
-            {"2|曲目1|12|录音的曲目1只能是 95 到 99"});
+            {"2|曲目1|12|录音的曲目1应为 95 到 99"});
         row("a column the kind has not",
             "1,1,外设,07:30,08:00,,,,,,5,一,1\n1,2,音乐,07:30,08:00,1,2,3,0,0,,一,1\n",
             {"2|电台|5|外设定时没有这一项", "3|结束|08:00|音乐定时没有这一项"});
-        row("days", "1,1,音乐,07:30,,1,2,3,0,0,,一八,1\n", {"2|星期|一八|只能由 一二三四五六日 组成"});
-        row("zones", "1,1,音乐,07:30,,1,2,3,0,0,,一,15\n", {"2|分区|15|只能由 1 到 4 组成"});
-        row("a cell under no column", "1,1,音乐,07:30,,1,2,3,0,0,,一,1,x\n", {"2||x|这一格不在任何一列之下"});
+        row("days", "1,1,音乐,07:30,,1,2,3,0,0,,一八,1\n", {"2|星期|一八|星期只能由“一二三四五六日”组成"});
+        row("zones", "1,1,音乐,07:30,,1,2,3,0,0,,一,15\n", {"2|分区|15|分区只能是 1 到 4 的数字"});
+        row("a cell under no column", "1,1,音乐,07:30,,1,2,3,0,0,,一,1,x\n", {"2||x|标题行没有这一列"});
         QByteArray hundred;
         for (int n = 0; n < 100; ++n)
             hundred += "2,,外设,07:30,08:00,,,,,,,一,1\n";
-        row("more timings than a program holds", hundred, {"101|序号||程序2 最多只能有 99 条定时"});
+        row("more timings than a program holds", hundred,
+            {"101|序号||一个程序最多 99 条定时，这一行已没有空位"});
         row("every bad row",
             "1,1,音乐,07:30,,1,2,3,0,0,,一,1\n9,1,音乐,07:30,,1,2,3,0,0,,一,1\n1,2,音乐,25:00,,1,2,3,0,0,,一,"
             "1\n",
-            {"3|程序|9|只能是 1 到 4", "4|开始|25:00|不是 0:00 到 23:59 之间的时间"});
+            {"3|程序|9|程序应为 1 到 4", "4|开始|25:00|不是 0:00 到 23:59 之间的时间"});
         row("a quote that never ends", "1,1,音乐,07:30,,1,2,3,0,0,,\"一,1\n",
-            {"2|||引号没有结束", "2|星期|一,1\n|只能由 一二三四五六日 组成"});
+            {"2|||引号没有结束", "2|星期|一,1\n|星期只能由“一二三四五六日”组成"});
         QTest::newRow("unknown, twice and missing columns")
             << QByteArray("程序,类型,备注,kind,星期\n1,音乐,x,音乐,一\n")
             << QStringList{"1|备注||不认识这一列", "1|kind||这一列出现了两次", "1|开始||缺少这一列"};
         QTest::newRow("not text") << QByteArray("\xff\xfe\x00\x01\x80", 5)
-                                  << QStringList{"1|||文件不是 UTF-8 或 GB18030 文本"};
-        QTest::newRow("nothing at all") << QByteArray(kUtf8Mark) << QStringList{"1|||没有表头"};
+                                  << QStringList{"1|||既不是 UTF-8 也不是 GB18030 编码的文本"};
+        QTest::newRow("nothing at all") << QByteArray(kUtf8Bom) << QStringList{"1|||没有标题行"};
     }
     void importRefusesBadRows()
     {
@@ -256,13 +260,13 @@ private slots:
     {
         QCOMPARE(writeCsvRow({"1", "a,b", "say \"hi\"", "two\nlines", ""}),
                  std::string("1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n"));
-        const CsvTable table = readCsv("a;\"b;c\";\"d\"\"\"\r\n\r\n;;\n\"x\ny\";2\n");
+        const CsvText table = readCsv("a;\"b;c\";\"d\"\"\"\r\n\r\n;;\n\"x\ny\";2\n");
         QCOMPARE(table.separator, ';');
         QCOMPARE(table.rows.size(), std::size_t(2));
         QCOMPARE(table.rows[0].cells, std::vector<std::string>({"a", "b;c", "d\""}));
         QCOMPARE(table.rows[1].line, 4);
         QCOMPARE(table.rows[1].cells, std::vector<std::string>({"x\ny", "2"}));
-        QCOMPARE(exported(emptyFile(0)), QByteArray(kUtf8Mark) + kHeader);
+        QCOMPARE(exported(emptyFile(0)), QByteArray(kUtf8Bom) + kHeader);
         QCOMPARE(exported(timingsFile(0, 1)).split('\n').at(1),
                  QByteArray("1,1,音乐,07:01,,1,2,3,10,20,,一二三四五,13\r"));
     }

@@ -146,7 +146,7 @@ private slots:
         const ScriptedDialogs::Shown& box = dialogs_.messages.last();
         QCOMPARE(box.text, QString("表格中有 12 处错误，没有导入任何定时。"));
         QCOMPARE(box.informative.split('\n').size(), 11);
-        QCOMPARE(box.informative.split('\n').first(), QString("第 2 行，“程序”列，“7”：只能是 1 到 4"));
+        QCOMPARE(box.informative.split('\n').first(), QString("第 2 行，“程序”列，“7”：程序应为 1 到 4"));
         QCOMPARE(box.informative.split('\n').last(), QString("……"));
         QCOMPARE(box.more.split('\n').size(), 12);
         QVERIFY(box.more.endsWith("第 13 行，“开始”列，“8:70”：不是 0:00 到 23:59 之间的时间"));

@@ -383,14 +383,12 @@ int storedProgram(const std::vector<std::uint8_t>& image)
 void reportFaults(const QString& table, const std::vector<TableFault>& faults, const QString& path)
 {
     for (const TableFault& fault : faults) {
-        const QString reason = QString::fromStdString(fault.reason);
-        complain(fault.column.empty()
-                     ? CommandLineText::tr("%1, line %2: %3").arg(table).arg(fault.line).arg(reason)
-                     : CommandLineText::tr("%1, line %2, column %3, \"%4\": %5")
-                           .arg(table)
-                           .arg(fault.line)
-                           .arg(QString::fromStdString(fault.column), QString::fromStdString(fault.value),
-                                reason));
+        QString text = CommandLineText::tr("%1, line %2").arg(table).arg(fault.line);
+        if (!fault.column.empty())
+            text += CommandLineText::tr(", column %1").arg(QString::fromStdString(fault.column));
+        if (!fault.value.empty())
+            text += CommandLineText::tr(", value \"%1\"").arg(QString::fromStdString(fault.value));
+        complain(text + CommandLineText::tr(": %1").arg(QString::fromStdString(fault.reason)));
     }
     complain(CommandLineText::tr("nothing was imported: %1 is unchanged").arg(path));
 }
@@ -410,8 +408,10 @@ int importTimings(const CommandLine& options)
     std::optional<std::vector<std::uint8_t>> image = table ? currentImage(file) : std::nullopt;
     if (!image)
         return kExitFailure;
+    const TableWording wording =
+        failureLanguage == FailureLanguage::Chinese ? TableWording::Chinese : TableWording::English;
     // Refused before anything is created, and read again once the file is held.
-    TableImport imported = importTable(*image, *table);
+    TableImport imported = importTable(*image, *table, wording);
     if (!imported.refused()) {
         const DataFile::OpenResult opened = file.OpenDataFile(storedProgram(*image));
         if (!opened.opened())
@@ -419,7 +419,7 @@ int importTimings(const CommandLine& options)
         const FileError error = file.readImage(*image);
         if (error.failed())
             return cannotWrite(error);
-        imported = importTable(*image, *table);
+        imported = importTable(*image, *table, wording);
     }
     if (imported.refused()) {
         reportFaults(options.table, imported.faults, path);

@@ -11,7 +11,7 @@
 
 namespace tavisto {
 
-const std::array<TableHeader, kTableColumns> kTableHeaders = {{
+const std::array<TableHeader, kTableColumnCount> kTableHeaders = {{
     {"程序", "program"},
     {"类型", "kind"},
     {"序号", "slot"},

@@ -5,6 +5,7 @@
 #include "TimingSet.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@
 namespace tavisto {
 
 // The columns in the order they are written.
-enum class TableColumn {
+enum class TableColumn : std::uint8_t {
     Program,
     Kind,
     Slot,
@@ -27,13 +28,13 @@ enum class TableColumn {
     Days,
     Zones
 };
-constexpr int kTableColumns = 13;
+constexpr int kTableColumnCount = int(TableColumn::Zones) + 1;
 
 struct TableHeader {
     const char* chinese;  // written, and read
     const char* english;  // read too, in any case
 };
-extern const std::array<TableHeader, kTableColumns> kTableHeaders;
+extern const std::array<TableHeader, kTableColumnCount> kTableHeaders;
 
 // More than any table of a timing file could be; a larger file is read only this far.
 constexpr std::size_t kLargestTable = 16 << 20;

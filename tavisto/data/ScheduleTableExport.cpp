@@ -15,7 +15,7 @@ std::string clockCell(std::uint8_t hour, std::uint8_t minute)
 
 std::vector<std::string> timingCells(const TimingRef& timing, const CP& cp)
 {
-    std::vector<std::string> cells(kTableColumns);
+    std::vector<std::string> cells(kTableColumnCount);
     auto cell = [&](TableColumn column) -> std::string& { return cells[static_cast<std::size_t>(column)]; };
     const bool random = timing.kind == TimingKind::Random;
     cell(TableColumn::Program) = random ? "随机" : std::to_string(timing.program);

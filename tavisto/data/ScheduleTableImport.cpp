@@ -132,7 +132,7 @@ public:
             if (!read.slot)
                 fault(TableColumn::Slot, FaultReason::BadSlot, last);
         }
-        for (int c = int(TableColumn::Start); c < kTableColumns; ++c) {
+        for (int c = int(TableColumn::Start); c < kTableColumnCount; ++c) {
             const auto column = TableColumn(c);
             if (present(column) && !appliesTo(column, *kind) && !cell(column).empty())
                 fault(column,
