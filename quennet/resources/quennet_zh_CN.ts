@@ -64,16 +64,16 @@
         <translation>[文件]</translation>
     </message>
     <message>
-        <source>Write the timings as a table for a spreadsheet (CSV: UTF-8, commas) to standard output and exit. The data file is only read.</source>
-        <translation>将定时以电子表格用的表格（CSV：UTF-8，逗号分隔）写到标准输出，然后退出。数据文件只读不写。</translation>
+        <source>Write the timings to standard output as a table for spreadsheets (CSV: UTF-8, commas), one row per timing, and exit. The data file is only read.</source>
+        <translation>将定时作为电子表格（CSV：UTF-8，逗号分隔）写到标准输出，每个定时一行，然后退出。数据文件只读不写。</translation>
     </message>
     <message>
-        <source>Read the table &lt;csv&gt; into the data file and exit: in each program the table names, its rows become the timings. Nothing is changed when a row is wrong; every wrong row is reported. Status 1 when nothing was imported.</source>
-        <translation>将表格 &lt;csv&gt; 导入数据文件，然后退出：表格中出现的每个程序，其定时由表格的行取代。只要有一行有错就什么也不改，并报告每一个错行。未导入时退出状态为 1。</translation>
+        <source>Import the table &lt;csv&gt; into the data file (made as a new set when it does not exist) and exit: all or nothing, every bad row told on standard error. 0 when imported, 1 when refused or not written.</source>
+        <translation>将表格 &lt;csv&gt; 导入数据文件（文件不存在时新建），然后退出：要么全部导入，要么都不导入，每个错误行都在标准错误中说明。导入成功时为 0，被拒绝或未能写入时为 1。</translation>
     </message>
     <message>
-        <source>Compare what the player does with two data files, given as two arguments: lines only the first has start with &quot;- &quot;, lines only the second has with &quot;+ &quot;. Status 0 when nothing differs, 2 when something does.</source>
-        <translation>比较播放机在两个数据文件（两个参数）下的运行：只有第一个文件有的行以“- ”开头，只有第二个文件有的行以“+ ”开头。没有差别时退出状态为 0，有差别时为 2。</translation>
+        <source>Compare what the player does with two data files, given as two arguments, and exit: lines only the first has start with &quot;- &quot;, lines only the second has with &quot;+ &quot;. 0 when nothing differs, 2 when something does, 1 when a file cannot be read.</source>
+        <translation>比较播放机按两个数据文件（两个参数）所做的事，然后退出：只有第一个文件有的行以“- ”开头，只有第二个文件有的行以“+ ”开头。没有差异时为 0，有差异时为 2，无法读取文件时为 1。</translation>
     </message>
     <message>
         <source>With --week, --check or --export: program &lt;n&gt; (1 to 4) instead of the one the player runs (all four for --export).</source>

@@ -92,19 +92,20 @@ void addOptions(QCommandLineParser& parser)
                                           "clash or a timing that never plays.")});
     parser.addOption(
         {kExportOption,
-         CommandLineText::tr("Write the timings as a table for a spreadsheet (CSV: UTF-8, commas) "
-                             "to standard output and exit. The data file is only read.")});
-    parser.addOption({kImportOption,
-                      CommandLineText::tr("Read the table <csv> into the data file and exit: in each program "
-                                          "the table names, its rows become the timings. Nothing is changed "
-                                          "when a row is wrong; every wrong row is reported. Status 1 when "
-                                          "nothing was imported."),
-                      QStringLiteral("csv")});
-    parser.addOption({kDiffOption,
-                      CommandLineText::tr("Compare what the player does with two data files, given as two "
-                                          "arguments: lines only the first has start with \"- \", lines only "
-                                          "the second has with \"+ \". Status 0 when nothing differs, 2 when "
-                                          "something does.")});
+         CommandLineText::tr("Write the timings to standard output as a table for spreadsheets (CSV: UTF-8, "
+                             "commas), one row per timing, and exit. The data file is only read.")});
+    parser.addOption(
+        {kImportOption,
+         CommandLineText::tr("Import the table <csv> into the data file (made as a new set when it does not "
+                             "exist) and exit: all or nothing, every bad row told on standard error. 0 when "
+                             "imported, 1 when refused or not written."),
+         QStringLiteral("csv")});
+    parser.addOption(
+        {kDiffOption,
+         CommandLineText::tr(
+             "Compare what the player does with two data files, given as two arguments, and exit: lines only "
+             "the first has start with \"- \", lines only the second has with \"+ \". 0 when nothing "
+             "differs, 2 when something does, 1 when a file cannot be read.")});
     parser.addOption({kProgramOption,
                       CommandLineText::tr("With --week, --check or --export: program <n> (1 to 4) instead of "
                                           "the one the player runs (all four for --export)."),

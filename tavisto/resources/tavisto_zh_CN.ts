@@ -48,16 +48,16 @@
         <translation>只能打开一个文件</translation>
     </message>
     <message>
-        <source>Write the timings of FILE to standard output as a table for spreadsheets (CSV, UTF-8), one row per timing, and exit.</source>
-        <translation>将&lt;文件&gt;中的定时作为电子表格（CSV，UTF-8）写到标准输出，每个定时一行，然后退出。</translation>
+        <source>Write the timings of FILE to standard output as a table for spreadsheets (CSV: UTF-8, commas), one row per timing, and exit.</source>
+        <translation>将&lt;文件&gt;中的定时作为电子表格（CSV：UTF-8，逗号分隔）写到标准输出，每个定时一行，然后退出。</translation>
     </message>
     <message>
         <source>Import the table CSV into FILE (made as a new set when it does not exist) and exit: all or nothing, every bad row told on standard error. 0 when imported, 1 when refused or not written.</source>
         <translation>将表格 CSV 导入&lt;文件&gt;（文件不存在时新建），然后退出：要么全部导入，要么都不导入，每个错误行都在标准错误中说明。导入成功时为 0，被拒绝或未能写入时为 1。</translation>
     </message>
     <message>
-        <source>Compare what the player does with FILE and with the second file given, and exit: 0 when nothing differs, 2 when something does, 1 when a file cannot be read.</source>
-        <translation>比较播放机按&lt;文件&gt;和按第二个文件所做的事，然后退出：没有差异时为 0，有差异时为 2，无法读取文件时为 1。</translation>
+        <source>Compare what the player does with FILE and with the second file given, and exit: lines only the first has start with &quot;- &quot;, lines only the second has with &quot;+ &quot;. 0 when nothing differs, 2 when something does, 1 when a file cannot be read.</source>
+        <translation>比较播放机按&lt;文件&gt;和按第二个文件所做的事，然后退出：只有第一个文件有的行以“- ”开头，只有第二个文件有的行以“+ ”开头。没有差异时为 0，有差异时为 2，无法读取文件时为 1。</translation>
     </message>
     <message>
         <source>With --week or --check: the standard program N (1 to 4) instead of the one the player runs; with --export: only its timings.</source>

@@ -81,7 +81,7 @@ void setUp(QCommandLineParser& parser)
          file});
     parser.addOption({kExportOption,
                       CommandLineText::tr("Write the timings of FILE to standard output as a table for "
-                                          "spreadsheets (CSV, UTF-8), one row per timing, and exit."),
+                                          "spreadsheets (CSV: UTF-8, commas), one row per timing, and exit."),
                       file});
     parser.addOption(
         {kImportOption,
@@ -90,9 +90,10 @@ void setUp(QCommandLineParser& parser)
                              "imported, 1 when refused or not written."),
          QStringLiteral("CSV")});
     parser.addOption({kDiffOption,
-                      CommandLineText::tr("Compare what the player does with FILE and with the second file "
-                                          "given, and exit: 0 when nothing differs, 2 when something "
-                                          "does, 1 when a file cannot be read."),
+                      CommandLineText::tr(
+                          "Compare what the player does with FILE and with the second file given, and exit: "
+                          "lines only the first has start with \"- \", lines only the second has with \"+ "
+                          "\". 0 when nothing differs, 2 when something does, 1 when a file cannot be read."),
                       file});
     parser.addOption(
         {kProgramOption,
