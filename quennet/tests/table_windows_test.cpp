@@ -136,6 +136,13 @@ private slots:
         QCOMPARE(readAll(path_), original_);
         QCOMPARE(rows(), 99);
 
+        // A table that changes nothing opens nothing.
+        writeAll(drive_.filePath("table.csv"),
+                 QByteArray::fromStdString(exportTable(DataFile::listImage(imageOf(original_)).programs, 0)));
+        click(kImportButton);
+        QVERIFY(!opened(kImportWindow));
+        QCOMPARE(dialogs_.messages.last().text, QString("表格与正在编辑的定时相同，没有要导入的修改。"));
+
         // The first ten faults in the box, every one in its details.
         QByteArray bad = "程序,类型,开始,曲目1\n7,音乐,8:00,1\n";
         for (int i = 0; i < 11; ++i)

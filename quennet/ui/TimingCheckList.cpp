@@ -49,6 +49,7 @@ const char kTableFilter[] = "CSV 表格 (*.csv *.txt);;所有文件 (*)";
 const char kDataFileFilter[] = "定时数据文件 (*.kqd *.KQD);;所有文件 (*)";
 const char kTableWriteFailed[] = "%1 无法写入,没有导出!";
 const char kTableReadFailed[] = "%1 无法读取,没有导入!";
+const char kNothingToImport[] = "表格与正在编辑的定时相同，没有要导入的修改。";
 const char kImportRefused[] = "表格中有 %1 处错误，没有导入任何定时。";
 constexpr int kFaultsShown = 10;  // in the box; its details hold them all
 
@@ -419,6 +420,10 @@ void TimingCheckList::importClick()
             shown << QStringLiteral("……");
         dialogs_.message(this, QString::fromUtf8(kImportRefused).arg(all.size()), Dialogs::Icon::Warning,
                          shown.join(QLatin1Char('\n')), all.join(QLatin1Char('\n')));
+        return;
+    }
+    if (imported.image == image) {
+        dialogs_.message(this, QString::fromUtf8(kNothingToImport), Dialogs::Icon::None);
         return;
     }
     auto* window = new ImportWindow(

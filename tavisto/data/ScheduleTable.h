@@ -64,6 +64,8 @@ enum class TableWording { Chinese, English };
 struct TableImport {
     std::optional<TimingSet> set;    // the schedule after the import; nothing when refused
     std::vector<TableFault> faults;  // refused: every fault, in file order
+
+    bool refused() const { return !faults.empty(); }
 };
 
 // Replaces, in each table the file has rows for, the timings it holds: a timing the file does not

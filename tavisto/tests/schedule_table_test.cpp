@@ -189,7 +189,7 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, faults);
         const TableImport imported = importTable(baseSet(), csv.toStdString());
-        QVERIFY(!imported.set);
+        QVERIFY(imported.refused() && !imported.set);
         QCOMPARE(QByteArray::fromStdString(faultsText(imported.faults)), faults);
         for (const TableFault& fault : imported.faults)
             QVERIFY(!fault.reason.empty());

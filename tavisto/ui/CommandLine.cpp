@@ -245,7 +245,7 @@ int importTableInto(const QString& csvPath, const QString& path, FindingLanguage
     }
     const TableImport imported = importTable(
         timings, bytes, language == FindingLanguage::Chinese ? TableWording::Chinese : TableWording::English);
-    if (!imported.set) {
+    if (imported.refused()) {
         for (const TableFault& fault : imported.faults) {
             QString text = CommandLineText::tr("%1, line %2").arg(csvPath).arg(fault.line);
             if (!fault.column.empty())

@@ -79,7 +79,7 @@ void TForm1::importTableFile()
         return;
     }
     const TableImport imported = importTable(state_.Timings, std::string(bytes.begin(), bytes.end()));
-    if (!imported.set) {
+    if (imported.refused()) {
         QStringList all;
         for (const TableFault& fault : imported.faults)
             all << faultText(fault);
