@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -51,7 +52,7 @@ bool printLines(QPrinter& printer, const QString& heading, const QStringList& li
 
 CompareWindow::CompareWindow(Dialogs& dialogs, const QString& chosenFile, const QString& openName,
                              const ScheduleDiff& diff, QWidget* parent)
-    : QDialog(parent),
+    : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
       chosenFile_(chosenFile),
       openName_(openName),
@@ -93,6 +94,14 @@ void CompareWindow::print()
         + QDate::currentDate().toString(Qt::ISODate);
     if (!printLines(printer, heading, lines_))
         dialogs_.message(this, QString::fromUtf8(kPrintFailedMessage), Dialogs::Icon::Warning);
+}
+
+void CompareWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace quennet

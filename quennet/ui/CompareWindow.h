@@ -3,18 +3,21 @@
 // schedule, as --diff gives it, printable.
 #include "ScheduleDiff.h"
 
-#include <QDialog>
+#include <QWidget>
 
 namespace quennet {
 
 class Dialogs;
 
-class CompareWindow : public QDialog {
+class CompareWindow : public QWidget {
     Q_OBJECT
 public:
     // "- " lines are only in `chosenFile`, "+ " lines only in the open schedule, `openName`.
     CompareWindow(Dialogs& dialogs, const QString& chosenFile, const QString& openName,
                   const ScheduleDiff& diff, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes, as 关闭 does
 
 private:
     void print();

@@ -457,7 +457,7 @@ void TimingCheckList::compareClick()
         }
     }
     auto* window = new CompareWindow(dialogs_, path, filePath_, diffSchedules(other, open), this);
-    window->open();
+    window->show();
 }
 
 const TimingEntry& TimingCheckList::entryAt(int position) const
