@@ -1,18 +1,24 @@
 // The week plan beside the editor: what it shows for the program the player runs, its findings,
-// the way back to a timing in the editor, how it follows the edits, and its printout.
+// the way back to a timing in the editor, how it follows the edits, the hours it opens on, its
+// colours, and its printout.
 
+#include "DarkPalette.h"
 #include "MainWindowFixture.h"
 #include "PrintChecks.h"
+#include "PrintPages.h"
 #include "TForm2.h"
+#include "TemporarySettings.h"
 #include "WeekPicture.h"
 #include "WeekPlanWindow.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -24,7 +30,7 @@ namespace {
 
 // Program 2 runs; two of its music timings clash at 07:30 on Monday in zone 1; program 1 holds a
 // timing it does not play; the random program is off.
-struct WeekPlanFixture : MainWindowFixture {
+struct WeekPlanFixture : TemporarySettings, MainWindowFixture {
     WeekPlanFixture()
     {
         click(kNewFileButton);
@@ -54,13 +60,12 @@ struct WeekPlanFixture : MainWindowFixture {
         const QList<QWidget*> shown = shownWindows(kWeekPlanWindow);
         return shown.size() == 1 ? qobject_cast<WeekPlanWindow*>(shown.first()) : nullptr;
     }
-    // A point on a mark of Monday's zone 1 that has no mark beside it in zone 2.
+    // The middle of timing 07's mark on Monday: in zone 1 alone.
     static QPoint markAlone(const WeekPicture& picture)
     {
-        for (int y = 0; y < picture.viewport()->height(); ++y)
-            for (int x = 0; x < picture.viewport()->width() / kDays; ++x)
-                if (picture.eventAt(QPointF(x, y)) >= 0 && picture.eventAt(QPointF(x + 30, y)) < 0)
-                    return QPoint(x, y);
+        for (const WeekMark& mark : picture.marks())
+            if (picture.drawing().events[std::size_t(mark.event)].timing.slot == 7 && mark.day == 0)
+                return mark.rect.center().toPoint();
         return {};
     }
     static QStringList rows(const QWidget& plan, int column)
@@ -128,8 +133,8 @@ private slots:
     }
 
     // Without the mouse: Ctrl++ and the slider zoom, the arrow keys scroll, and Enter on a finding
-    // shows its timing. Ctrl+wheel zooms too; a tooltip tells the timing under the pointer. A week
-    // with nothing to report says so in one row.
+    // shows its timing. Ctrl+wheel zooms too; the tooltip of a mark in a clash tells the timing, the
+    // clash and the other timing. A week with nothing to report says so in one row.
     void keysWheelAndTooltips()
     {
         WeekPlanFixture f;
@@ -144,16 +149,22 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         QVERIFY2(QToolTip::text().startsWith("程序2 音乐定时 07\n指定曲目 04 - 05 - 06"),
                  qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().endsWith("\n冲突：音乐定时在同一分钟开始，与 程序2 音乐定时 03"),
+                 qPrintable(QToolTip::text()));
 
+        QCOMPARE(picture->hoursShown(), 3);  // 06:00 to 09:00
         QTest::keyClick(plan, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(picture->zoom(), 2);
-        QWheelEvent wheel(QPointF(200, 200), picture->mapToGlobal(QPointF(200, 200)), {}, QPoint(0, 240),
+        QCOMPARE(picture->hoursShown(), 2);
+        QCOMPARE(zoom->value(), 2);
+        QCOMPARE(plan->findChild<QLabel*>(kWeekZoomText)->text(), QString("2 小时"));
+        QWheelEvent wheel(QPointF(200, 200), picture->mapToGlobal(QPointF(200, 200)), {}, QPoint(0, -240),
                           Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(picture->viewport(), &wheel);
         QCOMPARE(zoom->value(), 4);
+        const int first = picture->firstMinute();
         picture->setFocus();
         QTest::keyClick(picture, Qt::Key_PageDown);
-        QVERIFY(picture->verticalScrollBar()->value() > 0);
+        QCOMPARE(picture->firstMinute(), first + 4 * 60);
 
         auto* list = plan->findChild<QTreeWidget*>(kFindingList);
         list->setFocus();
