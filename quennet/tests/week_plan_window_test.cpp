@@ -5,17 +5,18 @@
 #include "FileFixtures.h"
 #include "PrintChecks.h"
 #include "ScriptedDialogs.h"
+#include "TemporarySettings.h"
 #include "TimingEditor.h"
 #include "TimingEditorProbe.h"
 #include "WeekPicture.h"
 #include "WeekPlanWindow.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -23,6 +24,9 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <optional>
+#include <set>
+#include <tuple>
 
 using namespace quennet;
 using namespace quennet::testing;
@@ -50,6 +54,7 @@ DataFile::Listing listingOf(const QByteArray& bytes)
 
 // A plan window of its own showing `bytes`, discarded at the end of the test.
 struct PlanFixture {
+    TemporarySettings settings;
     ScriptedDialogs dialogs;
     QPointer<WeekPlanWindow> plan = new WeekPlanWindow(dialogs, nullptr);
 
@@ -81,14 +86,34 @@ T* findIn(const QWidget* window, const char* name)
     return widget;
 }
 
-// The mark of a timing in a zone's lane on a day.
-const WeekMark* markOf(const WeekPicture* picture, int position, int day)
+// The mark of a timing on a day, in its first zone or in `zone`.
+std::optional<WeekMark> markOf(const WeekPicture* picture, int position, int day, int zone = -1)
 {
     for (const WeekMark& mark : picture->marks()) {
-        if (picture->drawing().events[mark.event].timing.position == position && mark.day == day)
-            return &mark;
+        if (picture->drawing().events[std::size_t(mark.event)].timing.position == position && mark.day == day
+            && (zone < 0 || mark.zone == zone))
+            return mark;
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+// The timings (positions), days and zones outlined as in a clash, and the positions picked out.
+std::set<std::tuple<int, int, int>> clashesOf(const WeekPicture* picture)
+{
+    std::set<std::tuple<int, int, int>> clashes;
+    for (const WeekMark& mark : picture->marks())
+        if (picture->drawing().clashing[std::size_t(mark.event)] & (1 << mark.zone))
+            clashes.insert(
+                {picture->drawing().events[std::size_t(mark.event)].timing.position, mark.day, mark.zone});
+    return clashes;
+}
+std::set<int> pickedOf(const WeekPicture* picture)
+{
+    std::set<int> picked;
+    for (const WeekMark& mark : picture->marks())
+        if (picture->drawing().picked[std::size_t(mark.event)])
+            picked.insert(picture->drawing().events[std::size_t(mark.event)].timing.position);
+    return picked;
 }
 }  // namespace
 
@@ -105,7 +130,7 @@ private slots:
         plan.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plan));
         QCOMPARE(plan.windowTitle(), QString("周计划－程序2（播放机运行程序2）"));
-        auto* chooser = findIn<QComboBox>(&plan, kWeekProgram);
+        auto* chooser = findIn<QComboBox>(&plan, kWeekProgramList);
         QCOMPARE(chooser->currentText(), QString("程序2"));
         auto* findings = findIn<QTreeWidget>(&plan, kFindingList);
         QCOMPARE(rowsOf(findings),
@@ -115,18 +140,17 @@ private slots:
 
         auto* picture = plan.findChild<WeekPicture*>();
         QCOMPARE(picture->marks().size(), std::size_t(6));  // zones 1 and 2 of two timings, one of two
-        const std::set<std::tuple<TimingRef, int, int>> clashes{
-            {{1, 1}, 1, 1}, {{1, 2}, 0, 0}, {{1, 3}, 0, 0}, {{1, 4}, 1, 1}};
-        QCOMPARE(picture->drawing().clashes, clashes);
-        const WeekMark* radio = markOf(picture, 1, 1);
+        QCOMPARE(clashesOf(picture),
+                 (std::set<std::tuple<int, int, int>>{{1, 1, 1}, {2, 0, 0}, {3, 0, 0}, {4, 1, 1}}));
+        const std::optional<WeekMark> radio = markOf(picture, 1, 1);
         QVERIFY(radio && radio->rect.height() > markOf(picture, 4, 1)->rect.height());
         QHelpEvent help(QEvent::ToolTip, radio->rect.center().toPoint(),
-                        picture->mapToGlobal(radio->rect.center().toPoint()));
-        QApplication::sendEvent(picture, &help);
+                        picture->viewport()->mapToGlobal(radio->rect.center().toPoint()));
+        QApplication::sendEvent(picture->viewport(), &help);
         QCOMPARE(QToolTip::text(), QString("程序2 第 01 条\n06:00-07:00  FM收音  电台05\n星期 2  分区 12"));
 
         findings->setCurrentItem(findings->topLevelItem(1));
-        QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
+        QCOMPARE(pickedOf(picture), (std::set<int>{1, 4}));
 
         plan.showProgram(0);
         QCOMPARE(plan.windowTitle(), QString("周计划－程序1（播放机运行程序2）"));
@@ -134,12 +158,12 @@ private slots:
                  QStringList({"提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
         QCOMPARE(picture->marks().size(), std::size_t(1));
 
-        const int height = picture->height();
-        QWheelEvent wheel(QPointF(10, 10), picture->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
-                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(picture, &wheel);
-        QCOMPARE(findIn<QSlider>(&plan, kWeekZoom)->value(), 1);
-        QCOMPARE(picture->height(), height * 2);
+        QCOMPARE(picture->hoursShown(), 4);  // 05:00 to 09:00
+        QWheelEvent wheel(QPointF(10, 200), picture->viewport()->mapToGlobal(QPointF(10, 200)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture->viewport(), &wheel);
+        QCOMPARE(findIn<QSlider>(&plan, kWeekZoomSlider)->value(), 3);
+        QCOMPARE(findIn<QLabel>(&plan, kWeekZoomText)->text(), QString("3 小时"));
 
         QByteArray clean = emptyFile(0);
         putEntry(clean, 0, 1, timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x02, 0x01));
@@ -173,6 +197,7 @@ private slots:
         QTemporaryDir drive;
         writeDataFile(drive.path(), planFile());
         DataFile file(drive.path().toStdString());
+        TemporarySettings settings;
         ScriptedDialogs dialogs;
         dialogs.openWindows = true;
         TimingEditor editor(file, dialogs);
@@ -203,7 +228,7 @@ private slots:
                     QTest::keyClick(findings, Qt::Key_Return);
                 } else {
                     auto* picture = plan->findChild<WeekPicture*>();
-                    QTest::mouseDClick(picture, Qt::LeftButton, {},
+                    QTest::mouseDClick(picture->viewport(), Qt::LeftButton, {},
                                        markOf(picture, position, 1)->rect.center().toPoint());
                 }
                 QTRY_VERIFY(!list || !list->isVisible());
@@ -229,6 +254,7 @@ private slots:
         QTemporaryDir drive;
         writeDataFile(drive.path(), planFile());
         DataFile file(drive.path().toStdString());
+        TemporarySettings settings;
         ScriptedDialogs dialogs;
         TimingEditor editor(file, dialogs);
         editor.show();
@@ -239,8 +265,8 @@ private slots:
         QVERIFY(plan && QTest::qWaitForWindowExposed(plan));
         QVERIFY(!plan->isModal());
         auto* picture = plan->findChild<WeekPicture*>();
-        QCOMPARE(plan->focusWidget(), plan->findChild<QScrollArea*>());
-        auto* chooser = findIn<QComboBox>(plan, kWeekProgram);
+        QCOMPARE(plan->focusWidget(), picture);
+        auto* chooser = findIn<QComboBox>(plan, kWeekProgramList);
         chooser->setFocus();
         QTest::keyClick(chooser, Qt::Key_Down);
         QCOMPARE(chooser->currentIndex(), 1);
@@ -248,9 +274,9 @@ private slots:
 
         auto* findings = findIn<QTreeWidget>(plan, kFindingList);
         findings->setCurrentItem(findings->topLevelItem(1));  // the radio's clash
-        auto* zoom = findIn<QSlider>(plan, kWeekZoom);
+        auto* zoom = findIn<QSlider>(plan, kWeekZoomSlider);
         zoom->setValue(zoom->value() + 2);
-        QScrollBar* scroll = plan->findChild<QScrollArea*>()->verticalScrollBar();
+        QScrollBar* scroll = picture->verticalScrollBar();
         scroll->setValue(scroll->maximum() / 3);
         const int zoomed = zoom->value();
         const int scrolled = scroll->value();
@@ -266,7 +292,7 @@ private slots:
                  QStringList({"冲突|星期二|06:15|2|程序2 第 01 条 / 程序2 第 04 条|音乐定时在收音时段内开始",
                               "提示||||程序1|有 1 条定时，播放机运行程序2，这些定时保留但不播放"}));
         QCOMPARE(findings->currentItem(), findings->topLevelItem(0));
-        QCOMPARE(picture->drawing().highlighted, (std::vector<TimingRef>{{1, 1}, {1, 4}}));
+        QCOMPARE(pickedOf(picture), (std::set<int>{1, 4}));
         QCOMPARE(zoom->value(), zoomed);
         QCOMPARE(scroll->value(), scrolled);
 
