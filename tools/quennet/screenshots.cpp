@@ -132,7 +132,7 @@ int main(int argc, char* argv[])
 {
     const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
-    const TemporarySettings settings;  // the week plan opens as it does the first time
+    const testing::TemporarySettings settings;  // the week plan opens as it does the first time
     options.applyStyle(darkPalette());
 
     QTemporaryDir drive;
