@@ -31,11 +31,9 @@ int labelStep(double hourHeight, double line)
     return 12;
 }
 
-QString clockText(int minute)
+QString timeOfDay(int minute)
 {
-    return QStringLiteral("%1:%2")
-        .arg(minute / 60, 2, 10, QLatin1Char('0'))
-        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(clockText(minute));
 }
 
 int keyOf(const TimingRef& timing)
@@ -277,7 +275,7 @@ void WeekPainter::paintHours(QPainter& painter, const QPalette& palette) const
         const double labelTop = std::clamp(at - line_ / 2, top, area_.bottom() - line_);
         painter.setPen(text);
         painter.drawText(QRectF(area_.left(), labelTop, axis_ - line_ / 4, line_),
-                         Qt::AlignRight | Qt::AlignVCenter, clockText(hour * 60));
+                         Qt::AlignRight | Qt::AlignVCenter, timeOfDay(hour * 60));
     }
     painter.setPen(strong);
     for (int day = 1; day < kDays; ++day) {
@@ -368,10 +366,10 @@ void WeekPainter::paintTimes(QPainter& painter, const WeekDrawing& drawing,
     for (const Run& run : runs) {
         const WeekEvent& event = drawing.events[std::size_t(run.first->event)];
         const QRectF mark(run.first->rect.topLeft(), QPointF(run.right, run.first->rect.bottom()));
-        QString text = clockText(event.start);
+        QString text = timeOfDay(event.start);
         if (event.end
-            && metrics.horizontalAdvance(text + QStringLiteral("-") + clockText(*event.end)) <= mark.width())
-            text += QStringLiteral("-") + clockText(*event.end);
+            && metrics.horizontalAdvance(text + QStringLiteral("-") + timeOfDay(*event.end)) <= mark.width())
+            text += QStringLiteral("-") + timeOfDay(*event.end);
         if (metrics.horizontalAdvance(text) > mark.width())
             continue;
         const bool inside = event.end && mark.height() >= height;
