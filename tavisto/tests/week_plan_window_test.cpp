@@ -31,21 +31,29 @@ using namespace tavisto;
 
 namespace {
 
-// Program 2 runs; two of its music timings clash at 07:30 on Monday in zone 1; program 1 holds a
-// timing it does not play; the random program is off.
+// Program 2 runs: its music timings 03 (zones 1 and 2) and 07 (zone 1) clash at 07:30 on Monday
+// in zone 1; program 1 holds a timing it does not play.
+TimingSet clashSet()
+{
+    TimingSet set = TimingSet::fresh();
+    set.RunProgram = 2;
+    set.RandomEnabled = 0;
+    const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
+                                     {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
+    for (const auto& slot : music)
+        std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
+    const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
+    std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
+    return set;
+}
+
+// The clash set, with a random timing while the random program is off.
 struct WeekPlanFixture : TemporarySettings, MainWindowFixture {
     WeekPlanFixture()
     {
         click(kNewFileButton);
         changeTimings([](TimingSet& set) {
-            set.RunProgram = 2;
-            set.RandomEnabled = 0;
-            const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
-                                             {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
-            for (const auto& slot : music)
-                std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
-            const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
-            std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
+            set = clashSet();
             const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x00, 1, 0x01, 0x01, 1, 9};
             std::copy(random, random + 10, set.Buffer.randomSlot(1));
         });
@@ -104,22 +112,6 @@ TimingSet weekOf(const QStringList& times)
         std::copy(bytes, bytes + 8,
                   set.Buffer.programSlot(1, span ? TimingType::Peripheral : TimingType::Music, slot));
     }
-    return set;
-}
-
-// Program 2 runs: its music timings 03 (zones 1 and 2) and 07 (zone 1) clash at 07:30 on Monday
-// in zone 1; program 1 holds a timing it does not play.
-TimingSet clashSet()
-{
-    TimingSet set = TimingSet::fresh();
-    set.RunProgram = 2;
-    set.RandomEnabled = 0;
-    const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
-                                     {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
-    for (const auto& slot : music)
-        std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
-    const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
-    std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
     return set;
 }
 
