@@ -1,5 +1,7 @@
 #pragma once
 // Why the data file could not be used; ui/FileFailureText words it for the user.
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace quennet {
@@ -20,6 +22,11 @@ struct FileError {
 
     bool failed() const { return kind != Kind::None; }
     static FileError system(std::string reason) { return {Kind::System, std::move(reason)}; }
+    // The one place where a system call's refusal becomes a FileError.
+    static FileError fromErrno(int code)
+    {
+        return {code == ENOENT ? Kind::Missing : Kind::System, std::strerror(code)};
+    }
 };
 
 }  // namespace quennet

@@ -19,11 +19,6 @@ using Mode = FileAccess::Mode;
 
 constexpr std::size_t kSuffixLength = 6;  // a temporary file: ".NAME.XXXXXX"
 
-FileError systemError(int code)
-{
-    return {code == ENOENT ? FileError::Kind::Missing : FileError::Kind::System, std::strerror(code)};
-}
-
 int openFlags(Mode mode)
 {
     switch (mode) {
@@ -62,7 +57,7 @@ bool writeAll(int fd, long offset, const void* data, std::size_t size, FileError
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {  // a write that makes no progress is a full card
-            error = systemError(n < 0 ? errno : ENOSPC);
+            error = FileError::fromErrno(n < 0 ? errno : ENOSPC);
             return false;
         }
         done += std::size_t(n);
@@ -78,7 +73,7 @@ std::optional<std::size_t> readAll(int fd, long offset, void* data, std::size_t 
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return std::nullopt;
         }
         if (n == 0)
@@ -92,7 +87,7 @@ bool syncFile(int fd, FileError& error)
 {
     // A file system that cannot sync at all is no failure of this file.
     if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
-        error = systemError(errno);
+        error = FileError::fromErrno(errno);
         return false;
     }
     return true;
@@ -173,7 +168,7 @@ int makeTemporary(int folder, const std::string& name, std::string& temporary, F
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return -1;
         }
         // Another Quennet's clean-up may have taken it between its making and its lock.
@@ -181,7 +176,7 @@ int makeTemporary(int folder, const std::string& name, std::string& temporary, F
             return fd;
         ::close(fd);
     }
-    error = systemError(EEXIST);
+    error = FileError::fromErrno(EEXIST);
     return -1;
 }
 
@@ -216,7 +211,7 @@ bool giveName(int folder, const std::string& temporary, const std::string& name,
         ::unlinkat(folder, temporary.c_str(), 0);
         return true;
     }
-    error = systemError(errno);
+    error = FileError::fromErrno(errno);
     return false;
 }
 
@@ -271,7 +266,7 @@ public:
         struct stat status { };
         if (::fstat(fd_, &status) == 0)
             return long(status.st_size);
-        error = systemError(errno);
+        error = FileError::fromErrno(errno);
         return std::nullopt;
     }
 
@@ -289,7 +284,7 @@ public:
     {
         struct stat held { };
         if (::fstat(fd_, &held) != 0) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return false;
         }
         const int fd = writeFile(folder_, name_, bytes, &held, true, error);
@@ -303,7 +298,7 @@ public:
     {
         struct stat held { };
         if (::fstat(fd_, &held) != 0) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return false;
         }
         std::vector<std::uint8_t> bytes(std::size_t(held.st_size));
@@ -337,7 +332,7 @@ public:
             ::openat(fd_, name.c_str(), openFlags(mode) | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (fd < 0) {
             // A link at the name is no regular file, wherever it leads.
-            error = errno == ELOOP ? FileError{FileError::Kind::NotRegular, {}} : systemError(errno);
+            error = errno == ELOOP ? FileError{FileError::Kind::NotRegular, {}} : FileError::fromErrno(errno);
             return nullptr;
         }
         std::unique_ptr<HeldFile> file = held(fd, name, error);
@@ -345,7 +340,7 @@ public:
             return nullptr;
         struct stat status { };
         if (::fstat(fd, &status) != 0) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return nullptr;
         }
         if (!S_ISREG(status.st_mode)) {
@@ -355,7 +350,7 @@ public:
         // Readers share the file with one another (a shared lock also needs nothing but read access
         // on a network file system); whoever writes has it alone.
         if (mode != Mode::Peek && !lock(fd, mode == Mode::Read ? LOCK_SH : LOCK_EX)) {
-            error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, {}} : systemError(errno);
+            error = errno == EWOULDBLOCK ? FileError{FileError::Kind::Busy, {}} : FileError::fromErrno(errno);
             return nullptr;
         }
         return file;
@@ -377,7 +372,7 @@ private:
         const int folder = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
         if (folder >= 0)
             return std::make_unique<SystemFile>(fd, folder, name);
-        error = systemError(errno);
+        error = FileError::fromErrno(errno);
         ::close(fd);
         return nullptr;
     }
@@ -399,7 +394,7 @@ public:
         const int fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (fd >= 0)
             return std::make_unique<SystemFolder>(fd);
-        error = systemError(errno);
+        error = FileError::fromErrno(errno);
         return nullptr;
     }
 
@@ -408,7 +403,7 @@ public:
         std::error_code code;
         std::filesystem::create_directories(path, code);
         if (code)
-            error = systemError(code.value());
+            error = FileError::fromErrno(code.value());
         return !code;
     }
 
@@ -416,7 +411,7 @@ public:
     {
         DIR* dir = ::opendir(path.c_str());
         if (!dir) {
-            error = systemError(errno);
+            error = FileError::fromErrno(errno);
             return std::nullopt;
         }
         std::vector<std::string> names;

@@ -1,7 +1,6 @@
 #include "StandardOutput.h"
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 namespace quennet {
@@ -13,7 +12,7 @@ bool writeStandardOutput(const std::string& text, FileError& error)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {  // nothing written at all: a full disk
-            error = FileError::system(std::strerror(n < 0 ? errno : ENOSPC));
+            error = FileError::fromErrno(n < 0 ? errno : ENOSPC);
             return false;
         }
         done += std::size_t(n);
