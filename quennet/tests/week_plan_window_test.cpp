@@ -500,7 +500,7 @@ private slots:
 
     // Every clash is outlined in red; selecting a finding keeps those outlines and draws its own
     // timings in a colour no kind uses, thicker; a finding without marks picks out none. In the
-    // light and the dark palette alike.
+    // light and the dark palette alike, the kinds told apart in grey too.
     void selectionKeepsTheClashOutlines_data()
     {
         QTest::addColumn<bool>("dark");
@@ -520,10 +520,18 @@ private slots:
         PlanWindow f;
         f.open(planFile(), "/media/card/dsdata/userds.kqd", false, dark ? darkPalette() : QPalette());
         const QPalette palette = f.picture->palette();
-        for (EventKind kind :
-             {EventKind::Music, EventKind::Recording, EventKind::Radio, EventKind::Peripheral})
+        // No kind has the picked or the clash colour, and the kinds stay apart in grey print.
+        const std::vector<EventKind> kinds{EventKind::Music, EventKind::Recording, EventKind::Radio,
+                                           EventKind::Peripheral};
+        for (EventKind kind : kinds) {
             QVERIFY(kindColour(kind, palette) != pickedColour(palette)
                     && kindColour(kind, palette) != clashColour(palette));
+            for (EventKind other : kinds)
+                QVERIFY(kind == other
+                        || std::abs(qGray(kindColour(kind, palette).rgb())
+                                    - qGray(kindColour(other, palette).rgb()))
+                            >= 30);
+        }
         QVERIFY(pixelsOf(*f.picture, clashColour(palette)) > 0);
         QCOMPARE(pixelsOf(*f.picture, pickedColour(palette)), 0);
         auto* list = findIn<QTreeWidget>(f.plan, kFindingList);

@@ -438,7 +438,7 @@ private slots:
 
     // Every clash is outlined in red; selecting a finding keeps those outlines and draws its own
     // timings in a colour no kind uses, thicker; a finding without marks picks out none. In the
-    // light and the dark palette alike.
+    // light and the dark palette alike, the kinds told apart in grey too.
     void selectionKeepsTheClashOutlines_data()
     {
         QTest::addColumn<bool>("dark");
@@ -458,9 +458,17 @@ private slots:
         PlanFixture f;
         f.open(clashSet(), "/schedules/SCHOOL.mtf", false, dark ? darkPalette() : QPalette());
         const QPalette palette = f.picture->palette();
-        for (TimingKind kind : {TimingKind::Music, TimingKind::Peripheral, TimingKind::Random})
+        // No kind has the picked or the clash colour, and the kinds stay apart in grey print.
+        const std::vector<TimingKind> kinds{TimingKind::Music, TimingKind::Peripheral, TimingKind::Random};
+        for (TimingKind kind : kinds) {
             QVERIFY(kindColour(kind, palette) != pickedColour(palette)
                     && kindColour(kind, palette) != clashColour(palette));
+            for (TimingKind other : kinds)
+                QVERIFY(kind == other
+                        || std::abs(qGray(kindColour(kind, palette).rgb())
+                                    - qGray(kindColour(other, palette).rgb()))
+                            >= 30);
+        }
         const int clashBefore = pixelsOf(*f.picture, clashColour(palette));
         QVERIFY(clashBefore > 0);
         QCOMPARE(pixelsOf(*f.picture, pickedColour(palette)), 0);

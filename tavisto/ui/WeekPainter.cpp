@@ -99,15 +99,18 @@ MinuteRange minutesInUse(const std::vector<WeekEvent>& events)
     return {std::max(0, (first / 60 - 1) * 60), std::min(kMinutesPerDay, (last / 60 + 2) * 60)};
 }
 
+// Each kind has a light and a dark shade, so that the kinds stay as far apart in grey as on a white
+// page; the other kinds of the palette (recording 4e2488 / 6236a0, radio 65ca33 / 7ed957) are
+// Quennet's.
 QColor kindColour(TimingKind kind, const QPalette& palette)
 {
-    QColor colour;
+    const bool dark = isDark(palette);
     switch (kind) {
-    case TimingKind::Music: colour = QColor(0x1f, 0x78, 0xc8); break;
-    case TimingKind::Peripheral: colour = QColor(0xf5, 0xa6, 0x23); break;
-    case TimingKind::Random: colour = QColor(0x2b, 0xbf, 0x9f); break;
+    case TimingKind::Music: return dark ? QColor(0x3a, 0x8e, 0xe0) : QColor(0x1f, 0x78, 0xc8);
+    case TimingKind::Peripheral: return dark ? QColor(0xff, 0xcc, 0x66) : QColor(0xff, 0xad, 0x24);
+    case TimingKind::Random: break;
     }
-    return isDark(palette) ? colour.lighter(125) : colour;
+    return dark ? QColor(0x4f, 0xe0, 0xc0) : QColor(0x2b, 0xbf, 0x9f);
 }
 
 QString kindName(TimingKind kind)
