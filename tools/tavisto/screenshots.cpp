@@ -16,6 +16,7 @@
 #include "TForm2.h"
 #include "TForm3.h"
 #include "TForm4.h"
+#include "TemporarySettings.h"
 #include "TextConversions.h"
 #include "TimingDocument.h"
 #include "WeekPlanWindow.h"
@@ -166,6 +167,7 @@ int main(int argc, char* argv[])
 {
     const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
+    const TemporarySettings settings;  // the week plan opens as it does the first time
     setUpApplication();
     options.applyStyle(darkPalette());
 
