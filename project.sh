@@ -123,8 +123,8 @@ case "$command" in
       shoot "$tool" "$variants/$program" --scale 2 --suffix -2x
     done
     # Only the variants the guides show are kept.
-    for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x} \
-                   quennet/{editor-music-dark,check-list-dark,editor-radio-2x}; do
+    for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x,week-plan-dark,week-plan-2x} \
+                   quennet/{editor-music-dark,check-list-dark,editor-radio-2x,week-plan-dark,week-plan-2x}; do
       cp "$variants/$picture.png" "docs/$picture.png"
     done
     rm -rf "$variants"
