@@ -3,6 +3,7 @@
 # measures, installs or packages.
 #   ./project.sh run [tavisto|quennet] [ARGS...]   start a program (needs a desktop session)
 #   ./project.sh test [--sanitize]                  run every test (offscreen, no display needed)
+#   ./project.sh examples                           build the example school weeks into build-examples/
 #   ./project.sh bench                              start-up of both programs, overview and save timings
 #   ./project.sh install [PREFIX]                   install stripped Release programs (default /usr/local)
 #   ./project.sh package                            build the Debian package and check it
@@ -71,6 +72,19 @@ case "$command" in
       ctest --test-dir build --output-on-failure
     fi
     ;;
+  examples)
+    # Made afresh each time with the programs' own import, so that the walkthrough edits a copy
+    # and the tables in examples/ stay as they are.
+    install_missing "${BUILD_PACKAGES[@]}"
+    build build
+    rm -rf build-examples
+    mkdir -p build-examples/quennet-drive/dsdata
+    build/tavisto/tavisto --import examples/tavisto-school-week.csv build-examples/school.mtf
+    build/quennet/quennet --import examples/quennet-school-week.csv build-examples/quennet-drive/dsdata/userds.kqd
+    echo "Made build-examples/school.mtf and the drive folder build-examples/quennet-drive/:"
+    echo "  ./project.sh run tavisto build-examples/school.mtf"
+    echo "  ./project.sh run quennet --drive-c build-examples/quennet-drive"
+    ;;
   bench)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xvfb xauth libxcb1-dev
     ensure_zh_locale
@@ -109,8 +123,8 @@ case "$command" in
       shoot "$tool" "$variants/$program" --scale 2 --suffix -2x
     done
     # Only the variants the guides show are kept.
-    for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x} \
-                   quennet/{editor-music-dark,check-list-dark,editor-radio-2x}; do
+    for picture in tavisto/{music-dark,about-dark,music-2x,overview-2x,week-plan-dark,week-plan-2x} \
+                   quennet/{editor-music-dark,check-list-dark,editor-radio-2x,week-plan-dark,week-plan-2x}; do
       cp "$variants/$picture.png" "docs/$picture.png"
     done
     rm -rf "$variants"
@@ -119,7 +133,7 @@ case "$command" in
     rm docs/tavisto/printout.pdf
     ;;
   *)
-    sed -n '4,11p' "$0"
+    sed -n '4,12p' "$0"
     exit 2
     ;;
 esac

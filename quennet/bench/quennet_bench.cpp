@@ -13,6 +13,7 @@
 #include "ScheduleDiff.h"
 #include "ScheduleTable.h"
 #include "ScriptedDialogs.h"
+#include "TemporarySettings.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
 #include "WeekCheck.h"
@@ -199,6 +200,7 @@ int main(int argc, char* argv[])
     printStartup("quennet", *startup);
 
     QApplication app(argc, argv);
+    const quennet::testing::TemporarySettings settings;  // the week plan opens as it does the first time
     const DataFile::Listing listing = fullProgram();
 
     std::vector<double> checks;

@@ -17,11 +17,6 @@ std::string format(const char* pattern, Values... values)
     return text;
 }
 
-std::string clockText(int minute)
-{
-    return format("%02d:%02d", minute / 60, minute % 60);
-}
-
 std::string endText(int start, int end)
 {
     return end < start ? "次日" + clockText(end) : clockText(end);
@@ -63,6 +58,11 @@ std::string tabLine(const std::vector<std::string>& cells)
 }
 
 }  // namespace
+
+std::string clockText(int minute)
+{
+    return format("%02d:%02d", minute / 60, minute % 60);
+}
 
 std::string reasonText(const Finding& finding)
 {

@@ -12,6 +12,9 @@ namespace quennet {
 // "程序1 第 03 条"; position 0 names the whole program, "程序2".
 std::string timingName(const TimingRef& timing);
 
+// "07:30" for a minute of the day; 1440 is "24:00".
+std::string clockText(int minute);
+
 // "星期一" .. "星期日" for day 0 (Monday) .. 6.
 std::string dayName(int day);
 

@@ -429,6 +429,21 @@ private slots:
         window.kill();
         window.waitForFinished();
     }
+    // The school week of the walkthrough, imported as `./project.sh examples` does: it holds its one
+    // deliberate clash, and its export gives the example back byte for byte.
+    void exampleSchoolWeek()
+    {
+        const QString example = QStringLiteral(QUENNET_EXAMPLES "/quennet-school-week.csv");
+        const QString file = home_.path() + "/userds.kqd";
+        QCOMPARE(run({"--import", example, file}), 0);
+        QCOMPARE(run({"--check", file}), 2);
+        QCOMPARE(QString::fromUtf8(out_),
+                 QString("冲突\t星期一至星期五\t12:00\t2\t程序1 第 09 条 / 程序1 第 16 条\t"
+                         "音乐定时在同一分钟开始\n"));
+        const QString table = home_.path() + "/back.csv";
+        QCOMPARE(run({"--export", file}, table), 0);
+        QCOMPARE(readAll(table), readAll(example));
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -9,6 +9,7 @@
 #include "PrintChecks.h"
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
+#include "TemporarySettings.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
 
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +66,7 @@ private slots:
         putEntry(bytes, 2, 6, timingEntry(6, 0, 0, 150, 0, 0, 1, 2, 0x3E, 0x0F, 1));
         writeDataFile(drive_.path(), bytes);
 
+        TemporarySettings settings;
         ScriptedDialogs dialogs;
         TimingCheckList list(file, dialogs, 2);
         list.show();
@@ -90,9 +93,12 @@ private slots:
 
         QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints, unless cancelled
         QCOMPARE(dialogs.printRequests, 1);
-        // Printing to a file proposes a name beside the data file; the PDF is titled after both.
+        // Printing to a file proposes a name in the documents folder, never beside the data file on
+        // the player's card; the PDF is titled after the list and the file.
         const QFileInfo dataFile(QString::fromStdString(file.filePath()));
-        QCOMPARE(dialogs.proposedPrintFile, dataFile.dir().filePath("userds-程序3.pdf"));
+        QCOMPARE(dialogs.proposedPrintFile,
+                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                     .filePath("userds-程序3.pdf"));
         dialogs.printTo = drive_.path() + "/list.pdf";
         QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier);
         const QByteArray pdf = readAll(dialogs.printTo);

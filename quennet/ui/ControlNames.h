@@ -124,9 +124,13 @@ inline constexpr std::array<const char*, 4> kDZZones{"DZZone1", "DZZone2", "DZZo
 inline constexpr char kDaysZonesOk[] = "DaysZonesOk";
 
 // Week plan.
-inline constexpr char kWeekProgram[] = "WeekProgram";  // the program shown
-inline constexpr char kWeekZoom[] = "WeekZoom";
+inline constexpr char kWeekProgramList[] = "WeekProgram";  // the program shown
+inline constexpr char kWeekZoomSlider[] = "WeekZoom";
+inline constexpr char kWeekZoomText[] = "WeekZoomText";  // "8 小时": the hours in view
+inline constexpr char kWeekPicture[] = "WeekPicture";
 inline constexpr char kFindingList[] = "FindingList";
+inline constexpr char kWeekPrintButton[] = "WeekPrintButton";  // 打印
+inline constexpr char kWeekCloseButton[] = "WeekCloseButton";  // 关闭
 
 // What an import of a table will change
 inline constexpr char kImportWindow[] = "ImportWindow";

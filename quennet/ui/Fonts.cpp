@@ -14,4 +14,13 @@ QFont dialogFont(int pointSize)
     return font;
 }
 
+QFont planFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback"),
+                      QStringLiteral("AR PL UMing CN")});
+    font.setPointSize(9);
+    return font;
+}
+
 }  // namespace quennet

@@ -489,6 +489,7 @@ void TimingCheckList::printList()
     PrintPages::prepare(printer, windowTitle(), filePath_, table_);
     if (!dialogs_.printDialog(this, printer))
         return;
+    PrintPages::remember(printer);
     CheckListDocument document{
         windowTitle(),
         filePath_ + QStringLiteral("    ")

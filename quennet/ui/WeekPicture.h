@@ -1,80 +1,55 @@
 #pragma once
-// The painted week: Monday to Sunday side by side, 00:00 at the top and 24:00 at the bottom, one
-// lane per zone in each day; music as marks, spans as bars, clashes outlined. The same painting
-// serves the screen and the printout.
-#include "WeekPlan.h"
+// The week on the screen: the WeekPainter's picture of a few hours of the day at a time, scrolled
+// through the day, the legend, days and zones staying at the top.
 
-#include <QColor>
-#include <QRectF>
-#include <QWidget>
-#include <set>
-#include <tuple>
-#include <vector>
+#include "WeekPainter.h"
 
-class QPainter;
-class QPalette;
+#include <QAbstractScrollArea>
 
 namespace quennet {
 
-// What is drawn: the events, which of them clash on which day, and the timings picked out.
-struct WeekDrawing {
-    std::vector<WeekEvent> events;
-    std::set<std::tuple<TimingRef, int, int>> clashes;  // a timing, the day and the zone it clashes in
-    std::vector<TimingRef> highlighted;
-};
-
-// One mark or bar in one zone's lane.
-struct WeekMark {
-    QRectF rect;
-    std::size_t event = 0;  // index into WeekDrawing::events
-    int day = 0;
-    int zone = 0;
-};
-
-QColor kindColor(EventKind kind);
-// Red that stands out against the palette's window, light or dark.
-QColor warningColor(const QPalette& palette);
-QString kindName(EventKind kind);
-
-// The kinds' colours and the clash outline with their names, at the right end of `line`.
-void paintLegend(QPainter& painter, const QRectF& line, const QPalette& palette);
-
-// Where every mark goes in `area`, for hours firstMinute..lastMinute; in painting order.
-std::vector<WeekMark> layOutWeek(const WeekDrawing& drawing, const QRectF& area, const QFont& font);
-void paintWeek(QPainter& painter, const WeekDrawing& drawing, const QRectF& area, const QPalette& palette);
-
-class WeekPicture : public QWidget {
+class WeekPicture : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    static constexpr int kFewestHours = 1;
+    static constexpr int kMostHours = 24;
+
     explicit WeekPicture(QWidget* parent = nullptr);
 
     void setDrawing(WeekDrawing drawing);
-    void setHighlighted(std::vector<TimingRef> timings);
     const WeekDrawing& drawing() const { return drawing_; }
-    // The marks as painted now, in the widget's coordinates.
-    const std::vector<WeekMark>& marks() const { return marks_; }
-    // The y of a minute of the day, and the minute at a y.
-    double yOfMinute(double minute) const;
-    double minuteAt(double y) const;
+
+    // The view: the minute of the day at the top, and how many hours are in view.
+    int firstMinute() const;
+    int hoursShown() const { return hours_; }
+    void setView(int firstMinute, int hours);
+    // Fewer hours (steps > 0) or more, the minute at `anchorY` of the viewport staying where it is
+    // (the middle when none is given).
+    void zoomBy(int steps, double anchorY = -1);
+    // Scrolls so that `minute` of the day is in view.
+    void showMinute(int minute);
+
+    // The marks as painted now, in the viewport's coordinates, and the one at a point.
+    std::vector<WeekMark> marks() const;
+    const WeekMark* markAt(const std::vector<WeekMark>& marks, const QPointF& point) const;
 
 signals:
-    void timingChosen(const quennet::TimingRef& timing);
-    // Ctrl+wheel: zoom in (steps > 0) or out about the minute under the mouse.
-    void zoomRequested(int steps, double minute);
+    void viewChanged();                                   // zoomed or scrolled
+    void timingChosen(const quennet::TimingRef& timing);  // its mark double-clicked
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private:
-    const WeekMark* markAt(const QPointF& point) const;
-    void layOut();
+    WeekPainter painter() const;
 
     WeekDrawing drawing_;
-    std::vector<WeekMark> marks_;
+    int hours_ = kMostHours;
 };
 
 }  // namespace quennet

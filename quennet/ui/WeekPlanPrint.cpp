@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <algorithm>
 
@@ -12,7 +13,7 @@ namespace quennet {
 
 namespace {
 // Shares of the page's width of the finding columns 级别, 星期, 时间, 分区, 定时 and 说明.
-constexpr int kColumnShares[] = {6, 20, 15, 8, 25, 36};
+constexpr int kColumnShares[] = {6, 16, 14, 10, 30, 40};
 
 // Black on white, whatever the screen's colours.
 QPalette paperPalette()
@@ -20,20 +21,22 @@ QPalette paperPalette()
     QPalette palette(Qt::white);
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::PlaceholderText, Qt::darkGray);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::AlternateBase, QColor(0xf2, 0xf2, 0xf2));
     return palette;
 }
 
 QFont headingFont()
 {
-    QFont font = dialogFont(14);
+    QFont font = planFont();
+    font.setPointSize(14);
     font.setBold(true);
     return font;
 }
 
 QFont columnFont()
 {
-    QFont font = dialogFont(9);
+    QFont font = planFont();
     font.setBold(true);
     return font;
 }
@@ -44,7 +47,7 @@ public:
     Layout(const QRectF& body, QPaintDevice* device) : device_(device)
     {
         const double heading = QFontMetricsF(headingFont(), device).height() * 1.5;
-        const double line = QFontMetricsF(dialogFont(9), device).height() * 1.5;
+        const double line = QFontMetricsF(planFont(), device).height() * 1.5;
         headingBox_ = QRectF(body.left(), body.top(), body.width(), heading);
         sourceBox_ = QRectF(body.left(), body.top() + heading, body.width(), line);
         room_ = body.adjusted(0, heading + line * 1.5, 0, 0);
@@ -54,20 +57,18 @@ public:
         double left = room_.left();
         for (int share : kColumnShares) {
             const double width = room_.width() * share / sum;
-            cells_.append(
-                QRectF(left, 0, width - QFontMetricsF(dialogFont(9), device).averageCharWidth(), 0));
+            cells_.append(QRectF(left, 0, width - QFontMetricsF(planFont(), device).averageCharWidth(), 0));
             left += width;
         }
     }
 
     QRectF room() const { return room_; }
-    QRectF sourceLine() const { return sourceBox_; }
 
     void paintHeading(QPainter& painter, const WeekPlanDocument& document) const
     {
         painter.setFont(headingFont());
         painter.drawText(headingBox_, Qt::AlignLeft | Qt::AlignVCenter, document.title.trimmed());
-        painter.setFont(dialogFont(9));
+        painter.setFont(planFont());
         painter.drawText(sourceBox_, Qt::AlignLeft | Qt::AlignVCenter, document.source);
     }
 
@@ -103,7 +104,7 @@ public:
         QList<QList<int>> pages{{}};
         double used = 0;
         for (int row = 0; row < document.rows.size(); ++row) {
-            const double height = rowHeight(document.rows[row], dialogFont(9));
+            const double height = rowHeight(document.rows[row], planFont());
             if (used + height > free && !pages.last().isEmpty()) {  // a row is never cut
                 pages.append(QList<int>());
                 used = 0;
@@ -119,7 +120,7 @@ public:
         double y = room_.top() + paintRow(painter, room_.top(), document.columns, columnFont());
         painter.drawLine(QPointF(room_.left(), y), QPointF(room_.right(), y));
         for (int row : rows)
-            y += paintRow(painter, y, document.rows[row], dialogFont(9));
+            y += paintRow(painter, y, document.rows[row], planFont());
     }
 
 private:
@@ -131,23 +132,23 @@ private:
 };
 }  // namespace
 
-void prepareWeekPlan(QPrinter& printer, const QString& title, const QString& filePath)
+void prepareWeekPlan(QPrinter& printer, const QString& title, const QString& filePath, int program)
 {
-    PrintPages::prepare(printer, title, filePath, QStringLiteral("周计划"));
+    PrintPages::prepare(printer, title, filePath, QStringLiteral("程序%1-周计划").arg(program + 1));
     printer.setPageOrientation(QPageLayout::Landscape);
 }
 
 bool printWeekPlan(QPrinter& printer, const WeekPlanDocument& document)
 {
-    PrintPages printout(printer, dialogFont(9));
+    PrintPages printout(printer, planFont());
     const Layout layout(printout.body(), printout.device());
     const QList<QList<int>> table = layout.tablePages(document);
     return printout.print(1 + int(table.size()), [&](QPainter& painter, int page) {
         layout.paintHeading(painter, document);
         if (page == 0) {
-            painter.setFont(dialogFont(9));
-            paintLegend(painter, layout.sourceLine(), paperPalette());
-            paintWeek(painter, document.drawing, layout.room(), paperPalette());
+            const MinuteRange hours = minutesInUse(document.drawing.events);
+            WeekPainter(layout.room(), planFont(), printout.device(), hours.first, hours.last)
+                .paint(painter, document.drawing, paperPalette());
         } else {
             layout.paintTable(painter, document, table[page - 1]);
         }

@@ -5,6 +5,7 @@
 // mark or a finding names the timing for the editor to show.
 #include "DataFile.h"
 #include "WeekCheck.h"
+#include "WeekPlanPrint.h"
 
 #include <QWidget>
 #include <optional>
@@ -12,7 +13,6 @@
 
 class QComboBox;
 class QLabel;
-class QScrollArea;
 class QSlider;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,6 +33,8 @@ public:
     void setSchedule(const DataFile::Listing& listing, const QString& filePath, bool unsaved);
     // The program shown, 0..3, as if chosen in the list.
     void showProgram(int program);
+    // What Ctrl+P prints: the week shown and its findings, none of them picked.
+    WeekPlanDocument document() const;
 
 signals:
     // The editor is to show this timing.
@@ -44,10 +46,10 @@ protected:
 
 private:
     void redraw();
+    void openView();
+    void viewChanged();  // the zoom's readout follows, and the view is kept for the next opening
     void fillFindings(const std::vector<std::string>& selected);
-    // Zoom level `level` (see kZoomFactors), keeping `minute` at `viewportY` of the scroll area.
-    void setZoom(int level, double minute, int viewportY);
-    void fitPicture();
+    int pickedFinding() const;  // the selected finding's index, or -1
     void findingSelected(QTreeWidgetItem* item);
     void printPlan();  // Ctrl+P
 
@@ -61,7 +63,7 @@ private:
     QComboBox* program_;
     QSlider* zoom_;
     QLabel* zoomText_;
-    QScrollArea* scroll_;
+    bool viewOpened_ = false;
     WeekPicture* picture_;
     QTreeWidget* findings_;
 };

@@ -10,6 +10,7 @@
 #include "ScriptedDialogs.h"
 #include "TForm1Probe.h"
 #include "TForm2.h"
+#include "TemporarySettings.h"
 #include "TextConversions.h"
 #include "TimingDocument.h"
 #include "WeekPlanWindow.h"
@@ -287,6 +288,7 @@ int main(int argc, char* argv[])
     // Both programs and this one draw on the X display that xvfb-run provides.
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     QApplication app(argc, argv);
+    const tavisto::TemporarySettings settings;  // the week plan opens as it does the first time
     const QString here = QCoreApplication::applicationDirPath();
     std::string error;
     const auto startup = compareStartup(TAVISTO_BINARY, error);

@@ -9,11 +9,6 @@ namespace {
 
 const char* const kDayNames[kDays] = {"星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"};
 
-std::string clockText(int minute)
-{
-    return MyIntToStr(minute / 60) + ":" + MyIntToStr(minute % 60);
-}
-
 std::string endText(int start, int end)
 {
     return (end < start ? "次日" : "") + clockText(end);
@@ -28,6 +23,11 @@ std::string join(const std::vector<std::string>& parts, const std::string& separ
 }
 
 }  // namespace
+
+std::string clockText(int minute)
+{
+    return MyIntToStr(minute / 60) + ":" + MyIntToStr(minute % 60);
+}
 
 std::string dayName(int day)
 {

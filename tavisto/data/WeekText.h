@@ -8,6 +8,8 @@
 
 namespace tavisto {
 
+// "07:30" for a minute of the day; 1440 is "24:00".
+std::string clockText(int minute);
 // "星期一" .. "星期日" for day 0..6.
 std::string dayName(int day);
 // "星期一", "星期一至星期五", "星期一,星期三至星期五": runs of days joined.

@@ -7,12 +7,14 @@
 #include "PrintChecks.h"
 #include "ScriptedDialogs.h"
 #include "TForm2.h"
+#include "TemporarySettings.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -65,10 +67,11 @@ class OverviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
     // Ctrl+P in the list of an opened file prints the timings only, under "共 N 条定时", into
-    // the PDF proposed beside the file and titled after the list and the file. On paper every page
+    // the PDF proposed in the documents folder and titled after the list and the file. On paper every page
     // keeps 15 mm from the edges and ends with its footer; every row is on one page, whole and in order.
     void ctrlPPrintsTheUsedTimingsOnWholePages()
     {
+        TemporarySettings settings;
         QTemporaryDir dir;
         const QString file = dir.filePath("SCHOOL.mtf");
         QByteArray bytes = freshFile();  // slot 1 of program 1's music table used, the others empty
@@ -83,7 +86,9 @@ private slots:
         const QString pdf = dir.filePath("list.pdf");
         f.dialogs.printAnswers.enqueue(pdf);
         QTest::keyClick(f.overview()->findChild<QWidget*>(kOverviewGrid), Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(f.dialogs.proposedPrintFiles, QStringList(dir.filePath("SCHOOL-程序1-音乐定时.pdf")));
+        QCOMPARE(f.dialogs.proposedPrintFiles,
+                 QStringList(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                 .filePath("SCHOOL-程序1-音乐定时.pdf")));
         const QByteArray printed = fileBytes(pdf);
         QVERIFY(printed.startsWith("%PDF"));
         QVERIFY(printed.contains("/Title " + pdfString("定时查看－程序（1）－音乐定时 - SCHOOL.mtf")));

@@ -412,6 +412,23 @@ private slots:
         }
         QCOMPARE(run({"--version"}, {}, locale).out, QStringList{"tavisto 1.0"});
     }
+    // The school week of the walkthrough, imported as `./project.sh examples` does: it holds its one
+    // deliberate clash, and its export gives the example back byte for byte.
+    void exampleSchoolWeek()
+    {
+        QTemporaryDir dir;
+        const QString example = QStringLiteral(TAVISTO_EXAMPLES "/tavisto-school-week.csv");
+        const QString file = dir.filePath("school.mtf");
+        QCOMPARE(run({"--import", example, file}).status, 0);
+        const Run check = run({"--check", file});
+        QCOMPARE(check.status, 2);
+        QCOMPARE(check.out,
+                 QStringList{"冲突\t星期一至星期五\t12:00\t2\t程序1 音乐定时 09 / 程序1 音乐定时 16\t"
+                             "音乐定时在同一分钟开始"});
+        const QString table = dir.filePath("back.csv");
+        QCOMPARE(run({"--export", file}, table).status, 0);
+        QCOMPARE(fileBytes(table), fileBytes(example));
+    }
 };
 
 QTEST_GUILESS_MAIN(RunProgramTest)

@@ -1,18 +1,27 @@
 // The week plan beside the editor: what it shows for the program the player runs, its findings,
-// the way back to a timing in the editor, how it follows the edits, and its printout.
+// the way back to a timing in the editor, how it follows the edits, the hours it opens on, its
+// colours, and its printout.
 
+#include "DarkPalette.h"
 #include "MainWindowFixture.h"
 #include "PrintChecks.h"
+#include "PrintPages.h"
 #include "TForm2.h"
+#include "TemporarySettings.h"
+#include "TextConversions.h"
 #include "WeekPicture.h"
+#include "WeekPlanPrint.h"
 #include "WeekPlanWindow.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -22,21 +31,29 @@ using namespace tavisto;
 
 namespace {
 
-// Program 2 runs; two of its music timings clash at 07:30 on Monday in zone 1; program 1 holds a
-// timing it does not play; the random program is off.
-struct WeekPlanFixture : MainWindowFixture {
+// Program 2 runs: its music timings 03 (zones 1 and 2) and 07 (zone 1) clash at 07:30 on Monday
+// in zone 1; program 1 holds a timing it does not play.
+TimingSet clashSet()
+{
+    TimingSet set = TimingSet::fresh();
+    set.RunProgram = 2;
+    set.RandomEnabled = 0;
+    const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
+                                     {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
+    for (const auto& slot : music)
+        std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
+    const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
+    std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
+    return set;
+}
+
+// The clash set, with a random timing while the random program is off.
+struct WeekPlanFixture : TemporarySettings, MainWindowFixture {
     WeekPlanFixture()
     {
         click(kNewFileButton);
         changeTimings([](TimingSet& set) {
-            set.RunProgram = 2;
-            set.RandomEnabled = 0;
-            const std::uint8_t music[][8] = {{3, 0x07, 0x30, 1, 2, 3, 0x01, 0x03},
-                                             {7, 0x07, 0x30, 4, 5, 6, 0x01, 0x01}};
-            for (const auto& slot : music)
-                std::copy(slot, slot + 8, set.Buffer.programSlot(2, TimingType::Music, slot[0]));
-            const std::uint8_t notRun[8] = {5, 0x08, 0x00, 1, 0, 0, 0x01, 0x01};
-            std::copy(notRun, notRun + 8, set.Buffer.programSlot(1, TimingType::Music, 5));
+            set = clashSet();
             const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x00, 1, 0x01, 0x01, 1, 9};
             std::copy(random, random + 10, set.Buffer.randomSlot(1));
         });
@@ -54,13 +71,12 @@ struct WeekPlanFixture : MainWindowFixture {
         const QList<QWidget*> shown = shownWindows(kWeekPlanWindow);
         return shown.size() == 1 ? qobject_cast<WeekPlanWindow*>(shown.first()) : nullptr;
     }
-    // A point on a mark of Monday's zone 1 that has no mark beside it in zone 2.
+    // The middle of timing 07's mark on Monday: in zone 1 alone.
     static QPoint markAlone(const WeekPicture& picture)
     {
-        for (int y = 0; y < picture.viewport()->height(); ++y)
-            for (int x = 0; x < picture.viewport()->width() / kDays; ++x)
-                if (picture.eventAt(QPointF(x, y)) >= 0 && picture.eventAt(QPointF(x + 30, y)) < 0)
-                    return QPoint(x, y);
+        for (const WeekMark& mark : picture.marks())
+            if (picture.drawing().events[std::size_t(mark.event)].timing.slot == 7 && mark.day == 0)
+                return mark.rect.center().toPoint();
         return {};
     }
     static QStringList rows(const QWidget& plan, int column)
@@ -72,6 +88,88 @@ struct WeekPlanFixture : MainWindowFixture {
         return texts;
     }
 };
+
+// Program 1 alone, Monday to Friday in every zone: a music timing for each "HH:MM", a peripheral
+// span for each "HH:MM-HH:MM".
+TimingSet weekOf(const QStringList& times)
+{
+    TimingSet set = TimingSet::fresh();
+    set.RunProgram = 1;
+    set.RandomEnabled = 0;
+    int music = 0, peripheral = 0;
+    for (const QString& time : times) {
+        const auto bcd = [&](int at) { return toBcd(time.mid(at, 2).toInt()); };
+        const bool span = time.size() > 5;
+        const int slot = span ? ++peripheral : ++music;
+        const std::uint8_t bytes[8] = {std::uint8_t(slot),
+                                       bcd(0),
+                                       bcd(3),
+                                       span ? bcd(6) : std::uint8_t(1),
+                                       span ? bcd(9) : std::uint8_t(2),
+                                       3,
+                                       0x1F,
+                                       0x3F};
+        std::copy(bytes, bytes + 8,
+                  set.Buffer.programSlot(1, span ? TimingType::Peripheral : TimingType::Music, slot));
+    }
+    return set;
+}
+
+// A plan window of its own, shown; the settings start empty.
+struct PlanFixture : TemporarySettings {
+    ScriptedDialogs dialogs;
+    QPointer<WeekPlanWindow> plan;
+    WeekPicture* picture = nullptr;
+
+    void open(const TimingSet& set, const QString& file = "/schedules/SCHOOL.mtf", bool unsaved = false,
+              const QPalette& palette = QPalette())
+    {
+        delete plan;
+        plan = new WeekPlanWindow(dialogs, nullptr);
+        plan->setPalette(palette);
+        plan->setSchedule(set, file, unsaved);
+        plan->show();
+        if (!QTest::qWaitForWindowExposed(plan))
+            qWarning("the plan is not shown");
+        picture = plan->findChild<WeekPicture*>(kWeekPicture);
+    }
+    ~PlanFixture() { delete plan; }
+
+    std::optional<WeekMark> markOf(int slot, int day, int zone) const
+    {
+        for (const WeekMark& mark : picture->marks())
+            if (picture->drawing().events[std::size_t(mark.event)].timing.slot == slot && mark.day == day
+                && mark.zone == zone)
+                return mark;
+        return std::nullopt;
+    }
+    // The times printed beside the marks on the paper's first page, each once.
+    QStringList printedTimes() const
+    {
+        RecordingPrinter paper;
+        paper.setPageOrientation(QPageLayout::Landscape);
+        printWeekPlan(plan->printout(), paper);
+        const QRegularExpression time("^\\d\\d:\\d\\d(-\\d\\d:\\d\\d)?$");
+        QStringList times;
+        const double axis = paper.pageLayout().paintRectPixels(paper.logicalDpiX()).width() / 15;
+        for (const RecordingPrinter::Text& text : paper.pages[0])
+            if (text.box.left() > axis && time.match(text.text).hasMatch() && !times.contains(text.text))
+                times << text.text;
+        times.sort();
+        return times;
+    }
+};
+
+// How many pixels of the picture are of that colour.
+int pixelsOf(const WeekPicture& picture, const QColor& colour)
+{
+    const QImage image = picture.viewport()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y).rgb() == colour.rgb();
+    return count;
+}
 
 }  // namespace
 
@@ -128,8 +226,8 @@ private slots:
     }
 
     // Without the mouse: Ctrl++ and the slider zoom, the arrow keys scroll, and Enter on a finding
-    // shows its timing. Ctrl+wheel zooms too; a tooltip tells the timing under the pointer. A week
-    // with nothing to report says so in one row.
+    // shows its timing. Ctrl+wheel zooms too; the tooltip of a mark in a clash tells the timing, the
+    // clash and the other timing. A week with nothing to report says so in one row.
     void keysWheelAndTooltips()
     {
         WeekPlanFixture f;
@@ -144,16 +242,22 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         QVERIFY2(QToolTip::text().startsWith("程序2 音乐定时 07\n指定曲目 04 - 05 - 06"),
                  qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().endsWith("\n冲突：音乐定时在同一分钟开始，与 程序2 音乐定时 03"),
+                 qPrintable(QToolTip::text()));
 
+        QCOMPARE(picture->hoursShown(), 3);  // 06:00 to 09:00
         QTest::keyClick(plan, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(picture->zoom(), 2);
-        QWheelEvent wheel(QPointF(200, 200), picture->mapToGlobal(QPointF(200, 200)), {}, QPoint(0, 240),
+        QCOMPARE(picture->hoursShown(), 2);
+        QCOMPARE(zoom->value(), 2);
+        QCOMPARE(plan->findChild<QLabel*>(kWeekZoomText)->text(), QString("2 小时"));
+        QWheelEvent wheel(QPointF(200, 200), picture->mapToGlobal(QPointF(200, 200)), {}, QPoint(0, -240),
                           Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(picture->viewport(), &wheel);
         QCOMPARE(zoom->value(), 4);
+        const int first = picture->firstMinute();
         picture->setFocus();
         QTest::keyClick(picture, Qt::Key_PageDown);
-        QVERIFY(picture->verticalScrollBar()->value() > 0);
+        QCOMPARE(picture->firstMinute(), first + 4 * 60);
 
         auto* list = plan->findChild<QTreeWidget*>(kFindingList);
         list->setFocus();
@@ -236,6 +340,176 @@ private slots:
             QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(QString::fromLatin1(printed));
         QVERIFY(box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble());
         QCOMPARE(printed.count("/Type /Page\n"), 2);
+    }
+
+    // The plan opens on the hours the week uses, from the start of the hour before the first event
+    // to the end of the hour after the last, on all days; the whole day when nothing plays or a span
+    // plays past midnight. Where an hour has room, each mark carries its time (on paper as on the
+    // screen, from the one painter).
+    void opensOnTheHoursInUse_data()
+    {
+        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("hours");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("nothing plays") << QStringList() << 0 << 24 << QStringList();
+        QTest::newRow("a bell at 07:30") << QStringList{"07:30"} << 6 * 60 << 3 << QStringList{"07:30"};
+        QTest::newRow("bells, the device until 15:10")
+            << QStringList{"07:30", "12:00", "14:00-15:10"} << 6 * 60 << 11
+            << QStringList{"07:30", "12:00", "14:00-15:10"};
+        QTest::newRow("a span ending on the hour")
+            << QStringList{"08:00-09:00"} << 7 * 60 << 3 << QStringList{"08:00-09:00"};
+        QTest::newRow("the first and the last hour")
+            << QStringList{"00:20", "23:40"} << 0 << 24 << QStringList();
+        QTest::newRow("past midnight") << QStringList{"22:00-06:00"} << 0 << 24 << QStringList();
+    }
+    void opensOnTheHoursInUse()
+    {
+        QFETCH(QStringList, times);
+        PlanFixture f;
+        f.open(weekOf(times));
+        QTEST(f.picture->firstMinute(), "first");
+        QTEST(f.picture->hoursShown(), "hours");
+        QCOMPARE(f.plan->findChild<QLabel*>(kWeekZoomText)->text(),
+                 QString("%1 小时").arg(f.picture->hoursShown()));
+        QTEST(f.printedTimes(), "printed");
+    }
+
+    // A zoom or a scroll is kept for the next opening, whatever the week; a plan left as it opened
+    // keeps nothing, and the next one opens on its own hours. The settings stay in the test's folder.
+    void remembersTheView_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("left as it opened") << "none";
+        QTest::newRow("zoomed with Ctrl++") << "zoom";
+        QTest::newRow("zoomed with the slider") << "slider";
+        QTest::newRow("scrolled") << "scroll";
+    }
+    void remembersTheView()
+    {
+        QFETCH(QString, change);
+        PlanFixture f;
+        f.open(weekOf({"07:30"}));
+        if (change == "zoom")
+            QTest::keyClick(f.plan, Qt::Key_Plus, Qt::ControlModifier);
+        else if (change == "slider")
+            f.plan->findChild<QSlider*>(kWeekZoomSlider)->setValue(6);
+        else if (change == "scroll")
+            QTest::keyClick(f.picture, Qt::Key_PageDown);
+        const std::pair<int, int> left(f.picture->firstMinute(), f.picture->hoursShown());
+        f.plan->close();
+
+        f.open(weekOf({"12:00"}));
+        const std::pair<int, int> opened(f.picture->firstMinute(), f.picture->hoursShown());
+        QCOMPARE(opened, change == "none" ? std::pair(11 * 60, 3) : left);
+        QCOMPARE(QFileInfo::exists(f.folder.filePath("mp3timing/Tavisto.ini")), change != "none");
+    }
+
+    // The tooltip of a mark in a clash (07's lies over 03's) names the clash and the other timing; a
+    // mark of the same timing in a zone without the clash names none.
+    void clashTooltipNamesTheOtherTiming_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QString>("clash");
+        QTest::newRow("07 in zone 1") << 7 << 0 << "\n冲突：音乐定时在同一分钟开始，与 程序2 音乐定时 03";
+        QTest::newRow("03 in zone 2") << 3 << 1 << "";
+    }
+    void clashTooltipNamesTheOtherTiming()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, zone);
+        QFETCH(QString, clash);
+        PlanFixture f;
+        f.open(clashSet());
+        const std::optional<WeekMark> mark = f.markOf(slot, 0, zone);
+        QVERIFY(mark);
+        const QPoint at = mark->rect.center().toPoint();
+        QHelpEvent help(QEvent::ToolTip, at, f.picture->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(f.picture->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QString text = QToolTip::text();
+        QVERIFY2(text.startsWith(QString("程序2 音乐定时 %1\n").arg(slot, 2, 10, QChar('0'))),
+                 qPrintable(text));
+        QCOMPARE(text.count("冲突"), clash.isEmpty() ? 0 : 1);
+        QVERIFY2(text.endsWith(clash), qPrintable(text));
+        QToolTip::hideText();
+    }
+
+    // Every clash is outlined in red; selecting a finding keeps those outlines and draws its own
+    // timings in a colour no kind uses, thicker; a finding without marks picks out none. In the
+    // light and the dark palette alike, the kinds told apart in grey too.
+    void selectionKeepsTheClashOutlines_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("picked");
+        for (const bool dark : {false, true}) {
+            const char* palette = dark ? "dark, " : "light, ";
+            QTest::newRow(QByteArray(palette).append("nothing selected")) << dark << -1 << false;
+            QTest::newRow(QByteArray(palette).append("the clash")) << dark << 0 << true;
+            QTest::newRow(QByteArray(palette).append("a note")) << dark << 1 << false;
+        }
+    }
+    void selectionKeepsTheClashOutlines()
+    {
+        QFETCH(bool, dark);
+        QFETCH(int, row);
+        PlanFixture f;
+        f.open(clashSet(), "/schedules/SCHOOL.mtf", false, dark ? darkPalette() : QPalette());
+        const QPalette palette = f.picture->palette();
+        // No kind has the picked or the clash colour, and the kinds stay apart in grey print.
+        const std::vector<TimingKind> kinds{TimingKind::Music, TimingKind::Peripheral, TimingKind::Random};
+        for (TimingKind kind : kinds) {
+            QVERIFY(kindColour(kind, palette) != pickedColour(palette)
+                    && kindColour(kind, palette) != clashColour(palette));
+            for (TimingKind other : kinds)
+                QVERIFY(kind == other
+                        || std::abs(qGray(kindColour(kind, palette).rgb())
+                                    - qGray(kindColour(other, palette).rgb()))
+                            >= 30);
+        }
+        const int clashBefore = pixelsOf(*f.picture, clashColour(palette));
+        QVERIFY(clashBefore > 0);
+        QCOMPARE(pixelsOf(*f.picture, pickedColour(palette)), 0);
+        auto* list = f.plan->findChild<QTreeWidget*>(kFindingList);
+        list->setCurrentItem(row >= 0 ? list->topLevelItem(row) : nullptr);
+        QCOMPARE(pixelsOf(*f.picture, clashColour(palette)) > 0, true);
+        QTEST(pixelsOf(*f.picture, pickedColour(palette)) > 0, "picked");
+    }
+
+    // Printing to a file proposes "<file>-程序N-周计划.pdf" in the folder printed to last, else in the
+    // documents folder, never beside the schedule; a set with unsaved edits says so beside its name.
+    void proposesThePdfAndTellsUnsavedEdits_data()
+    {
+        QTest::addColumn<bool>("printedBefore");
+        QTest::addColumn<bool>("unsaved");
+        QTest::newRow("first print, saved") << false << false;
+        QTest::newRow("first print, unsaved") << false << true;
+        QTest::newRow("printed before, saved") << true << false;
+        QTest::newRow("printed before, unsaved") << true << true;
+    }
+    void proposesThePdfAndTellsUnsavedEdits()
+    {
+        QFETCH(bool, printedBefore);
+        QFETCH(bool, unsaved);
+        PlanFixture f;
+        QTemporaryDir schedules, printed;
+        f.open(clashSet(), schedules.filePath("SCHOOL.mtf"), unsaved);
+        if (printedBefore) {
+            f.dialogs.printAnswers.enqueue(printed.filePath("earlier.pdf"));
+            QTest::keyClick(f.plan, Qt::Key_P, Qt::ControlModifier);
+            QVERIFY(QFileInfo::exists(printed.filePath("earlier.pdf")));
+        }
+        QTest::keyClick(f.plan, Qt::Key_P, Qt::ControlModifier);
+        const QString folder = printedBefore
+            ? printed.path()
+            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(f.dialogs.proposedPrintFiles.last(), QDir(folder).filePath("SCHOOL-程序2-周计划.pdf"));
+        const QString source = f.plan->printout().notes.value(0);
+        QVERIFY2(source.startsWith(schedules.filePath("SCHOOL.mtf")
+                                   + (unsaved ? "（含未保存的修改）    " : "    ")),
+                 qPrintable(source));
     }
 };
 

@@ -135,6 +135,7 @@ inline constexpr char kDaysZonesOk[] = "DaysZonesOk";
 inline constexpr char kWeekPlanWindow[] = "WeekPlan";
 inline constexpr char kWeekProgramList[] = "WeekProgram";
 inline constexpr char kWeekZoomSlider[] = "WeekZoom";
+inline constexpr char kWeekZoomText[] = "WeekZoomText";  // "8 小时": the hours in view
 inline constexpr char kWeekPicture[] = "WeekPicture";
 inline constexpr char kFindingList[] = "FindingList";
 inline constexpr char kWeekPrintButton[] = "WeekPrintButton";  // 打印

@@ -23,6 +23,13 @@ QFont windowFont()
     return fontFrom(kSansFamilies, 12);
 }
 
+QFont planFont()
+{
+    QFont font = windowFont();
+    font.setPointSize(9);
+    return font;
+}
+
 QFont kaiFont(int pixelSize)
 {
     return fontFrom(QStringList{"AR PL UKai CN"} + kSansFamilies, pixelSize);

@@ -11,6 +11,9 @@ namespace tavisto {
 // system fallback at 12 pixels.
 QFont windowFont();
 
+// The week plan's font on the screen and on paper, the dialogs' face at 9 points.
+QFont planFont();
+
 // Calligraphic font, standing in for 华文新魏 and 楷体_GB2312.
 QFont kaiFont(int pixelSize);
 

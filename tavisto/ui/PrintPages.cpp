@@ -1,11 +1,14 @@
 #include "PrintPages.h"
 
+#include "AppSettings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace tavisto {
 
@@ -13,6 +16,8 @@ namespace {
 
 // Many printers cannot reach closer to the edge of the sheet.
 constexpr double kMarginMm = 15;
+
+const QString kPrintFolderKey = QStringLiteral("print/folder");
 
 }  // namespace
 
@@ -27,9 +32,24 @@ void PrintPages::prepare(QPrinter& printer, const QString& title, const QString&
 
 QString PrintPages::printFileName(const QString& schedulePath, const QString& table)
 {
-    const QFileInfo schedule(schedulePath);
-    const QDir folder = schedule.isAbsolute() ? schedule.absoluteDir() : QDir::home();
-    return folder.filePath(QStringLiteral("%1-%2.pdf").arg(schedule.completeBaseName(), table));
+    QString folder = setting(kPrintFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(
+        QStringLiteral("%1-%2.pdf").arg(QFileInfo(schedulePath).completeBaseName(), table));
+}
+
+void PrintPages::remember(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        keepSetting(kPrintFolderKey, QFileInfo(printer.outputFileName()).absolutePath());
+}
+
+QString PrintPages::sourceName(const QString& fileName, bool unsaved)
+{
+    return unsaved ? fileName + QStringLiteral("（含未保存的修改）") : fileName;
 }
 
 PrintPages::PrintPages(QPagedPaintDevice& device, const QFont& font) : device_(device), font_(font)

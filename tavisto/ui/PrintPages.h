@@ -1,6 +1,7 @@
 #pragma once
 // The page setup every printout shares: margins of at least 15 mm, the footer "第 N 页，共 M 页"
-// on every page, the PDF's title, and the file proposed when printing to a file.
+// on every page, the PDF's title, the file proposed when printing to a file, and how a printout
+// names its schedule.
 
 #include <QFont>
 #include <QRectF>
@@ -16,12 +17,17 @@ namespace tavisto {
 class PrintPages {
 public:
     // Before the print dialog: the document (the PDF's title) is named by `title` and the
-    // schedule's file name; printing to a file proposes printFileName() beside the schedule.
+    // schedule's file name; printing to a file proposes printFileName().
     static void prepare(QPrinter& printer, const QString& title, const QString& schedulePath,
                         const QString& table);
-    // "<schedule's base name>-<table>.pdf" in the schedule's folder; a name without a folder (a set
-    // never saved) is put in the home folder.
+    // "<schedule's base name>-<table>.pdf" in the folder last printed to, else in the user's
+    // documents folder: never beside the schedule, which may lie on the player's card.
     static QString printFileName(const QString& schedulePath, const QString& table);
+    // After the print dialog said yes: the folder of a PDF printed to is the one proposed next.
+    static void remember(const QPrinter& printer);
+    // The schedule's name as a printout shows it, with "（含未保存的修改）" while the set holds edits
+    // not saved, so that paper never passes for what the file holds.
+    static QString sourceName(const QString& fileName, bool unsaved);
 
     // Takes the device as the print dialog left it and raises its margins to at least 15 mm;
     // the footer is written in `font`.

@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "AppTexts.h"
+#include "PrintPages.h"
 #include "TForm2.h"
 #include "WeekPlanWindow.h"
 
@@ -77,8 +78,7 @@ void TForm1::followSchedule()
 
 QString TForm1::printedFileName() const
 {
-    return state_.Document.Modified == 1 ? fileNameShown() + QStringLiteral("（含未保存的修改）")
-                                         : fileNameShown();
+    return PrintPages::sourceName(fileNameShown(), state_.Document.Modified == 1);
 }
 
 void TForm1::showTiming(const TimingRef& timing)

@@ -241,7 +241,10 @@ void TForm2::printList()
 {
     QPrinter printer;
     PrintPages::prepare(printer, windowTitle(), fileName_, table_);
-    if (dialogs_.printDialog(this, printer) && !tavisto::printList(printout(), printer))
+    if (!dialogs_.printDialog(this, printer))
+        return;
+    PrintPages::remember(printer);
+    if (!tavisto::printList(printout(), printer))
         dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打印失败！"), Dialogs::Buttons::Ok);
 }
 

@@ -1,5 +1,6 @@
 #include "WeekPlanPrint.h"
 
+#include "Fonts.h"
 #include "ListPrint.h"
 #include "PrintPages.h"
 #include "WeekText.h"
@@ -48,7 +49,7 @@ PrintedList findingsList(const WeekPrintout& printout)
 
 bool printWeekPlan(const WeekPrintout& printout, QPagedPaintDevice& device)
 {
-    const QFont font = listFont();
+    const QFont font = planFont();
     PrintPages pages(device, font);
     const QList<PrintedPage> listPages =
         layOutPages(findingsList(printout), pages.body().size(), font, pages.device());
@@ -63,9 +64,10 @@ bool printWeekPlan(const WeekPrintout& printout, QPagedPaintDevice& device)
         for (int i = 0; i < heading.size(); ++i)
             painter.drawText(QRectF(0, i * line, pages.body().width(), line),
                              Qt::AlignLeft | Qt::AlignVCenter, heading[i]);
-        drawLegend(painter, QPointF(0, heading.size() * line), paperPalette());
-        drawWeek(painter, pages.body().adjusted(0, (heading.size() + 1.5) * line, 0, 0), printout.drawing,
-                 paperPalette(), 0, 0);
+        const MinuteRange hours = minutesInUse(printout.drawing.events);
+        WeekPainter(pages.body().adjusted(0, (heading.size() + 0.5) * line, 0, 0), font, pages.device(),
+                    hours.first, hours.last)
+            .paint(painter, printout.drawing, paperPalette());
     });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The week plan on paper: the week on one landscape page under the title, the file name and the
-// date, then the findings as a list.
+// The week plan on paper: the hours the week uses on one landscape page under the title, the file
+// name and the date, painted as on the screen; then the findings as a list.
 
-#include "WeekPicture.h"
+#include "WeekPainter.h"
 
 #include <QStringList>
 

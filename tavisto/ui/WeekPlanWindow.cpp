@@ -1,6 +1,7 @@
 #include "WeekPlanWindow.h"
 
 #include "AppIcon.h"
+#include "AppSettings.h"
 #include "ControlNames.h"
 #include "Dialogs.h"
 #include "Fonts.h"
@@ -31,21 +32,13 @@ namespace {
 
 constexpr QSize kWindowSize(1200, 740);  // the whole week on a 1280 x 800 screen
 constexpr int kFindingColumns = 6;
+// The view the user zoomed or scrolled to last, for the next opening.
+const QString kViewFirstKey = QStringLiteral("weekPlan/firstMinute");
+const QString kViewHoursKey = QStringLiteral("weekPlan/hours");
 
 QString planTitle(int program, int runProgram)
 {
     return QStringLiteral("周计划－程序%1（播放机运行程序%2）").arg(program).arg(runProgram);
-}
-
-// A coloured square and its name for each kind, and the clash outline.
-QString legendText(const QPalette& palette)
-{
-    QStringList entries;
-    for (const LegendEntry& entry : legend(palette))
-        entries << QStringLiteral("<span style='color:%1'>%2</span>&nbsp;%3")
-                       .arg(entry.colour.name(), entry.outline ? QStringLiteral("□") : QStringLiteral("■"),
-                            entry.name);
-    return entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"));
 }
 
 }  // namespace
@@ -57,7 +50,7 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(appIcon());
-    setFont(windowFont());
+    setFont(planFont());
 
     program_ = new QComboBox(this);
     program_->setObjectName(QLatin1String(kWeekProgramList));
@@ -67,25 +60,28 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
     auto* programLabel = new QLabel(QStringLiteral("预览(&P)："), this);
     programLabel->setBuddy(program_);
 
+    // The slider counts the hours in view; to the right fewer of them, larger.
     zoom_ = new QSlider(Qt::Horizontal, this);
     zoom_->setObjectName(QLatin1String(kWeekZoomSlider));
-    zoom_->setRange(1, WeekPicture::kMaxZoom);
-    zoom_->setFixedWidth(160);
+    zoom_->setRange(WeekPicture::kFewestHours, WeekPicture::kMostHours);
+    zoom_->setInvertedAppearance(true);
+    zoom_->setInvertedControls(true);
+    zoom_->setPageStep(1);
+    zoom_->setFixedWidth(fontMetrics().averageCharWidth() * 20);
     zoom_->setToolTip(QStringLiteral("放大到小时（Ctrl+滚轮）"));
     auto* zoomLabel = new QLabel(QStringLiteral("缩放(&Z)："), this);
     zoomLabel->setBuddy(zoom_);
-
-    auto* legend = new QLabel(legendText(palette()), this);
-    legend->setTextFormat(Qt::RichText);
+    zoomText_ = new QLabel(this);
+    zoomText_->setObjectName(QLatin1String(kWeekZoomText));
+    zoomText_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("24 小时 ")));
 
     auto* top = new QHBoxLayout;
     top->addWidget(programLabel);
     top->addWidget(program_);
-    top->addSpacing(24);
-    top->addWidget(legend);
     top->addStretch();
     top->addWidget(zoomLabel);
     top->addWidget(zoom_);
+    top->addWidget(zoomText_);
 
     picture_ = new WeekPicture(this);
     picture_->setObjectName(QLatin1String(kWeekPicture));
@@ -121,8 +117,11 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
     // Only a choice made in the list counts; an arrow key on the closed list opens it.
     connect(program_, &QComboBox::activated, this, [this] { showProgram(program_->currentData().toInt()); });
     program_->installEventFilter(this);
-    connect(zoom_, &QSlider::valueChanged, picture_, [this](int zoom) { picture_->setZoom(zoom); });
-    connect(picture_, &WeekPicture::zoomChanged, zoom_, &QSlider::setValue);
+    connect(zoom_, &QSlider::valueChanged, picture_, [this](int hours) {
+        const int middle = picture_->firstMinute() + picture_->hoursShown() * 30;
+        picture_->setView(middle - hours * 30, hours);
+    });
+    connect(picture_, &WeekPicture::viewChanged, this, &WeekPlanWindow::viewChanged);
     connect(picture_, &WeekPicture::timingChosen, this, &WeekPlanWindow::timingChosen);
     connect(findingList_, &QTreeWidget::itemSelectionChanged, this, &WeekPlanWindow::highlightFinding);
     connect(findingList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
@@ -135,9 +134,9 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &WeekPlanWindow::printPlan);
     connect(new QShortcut(QKeySequence::ZoomIn, this), &QShortcut::activated, this,
-            [this] { zoom_->setValue(zoom_->value() + 1); });
+            [this] { picture_->zoomBy(1); });
     connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this,
-            [this] { zoom_->setValue(zoom_->value() - 1); });
+            [this] { picture_->zoomBy(-1); });
 
     if (const QScreen* shownOn = mainWindow ? mainWindow->screen() : screen())
         resize(kWindowSize.boundedTo(shownOn->availableGeometry().size() - QSize(40, 60)));
@@ -148,6 +147,7 @@ WeekPlanWindow::WeekPlanWindow(Dialogs& dialogs, QWidget* mainWindow)
         windowHandle()->setTransientParent(mainWindow->windowHandle());
     }
     setFocusProxy(picture_);
+    viewChanged();
 }
 
 void WeekPlanWindow::setSchedule(const TimingSet& timings, const QString& fileName, bool unsaved)
@@ -156,6 +156,32 @@ void WeekPlanWindow::setSchedule(const TimingSet& timings, const QString& fileNa
     fileName_ = fileName;
     unsaved_ = unsaved;
     redraw();
+    if (!viewOpened_)
+        openView();
+}
+
+// The view the user left the plan in last time, else the hours the week uses.
+void WeekPlanWindow::openView()
+{
+    const QVariant first = setting(kViewFirstKey), hours = setting(kViewHoursKey);
+    if (first.isValid() && hours.isValid()) {
+        picture_->setView(first.toInt(), hours.toInt());
+    } else {
+        const MinuteRange range = minutesInUse(plan_.events);
+        picture_->setView(range.first, (range.last - range.first + 59) / 60);
+    }
+    viewOpened_ = true;
+}
+
+void WeekPlanWindow::viewChanged()
+{
+    const QSignalBlocker blocker(zoom_);
+    zoom_->setValue(picture_->hoursShown());
+    zoomText_->setText(QStringLiteral("%1 小时").arg(picture_->hoursShown()));
+    if (!viewOpened_)
+        return;
+    keepSetting(kViewFirstKey, picture_->firstMinute());
+    keepSetting(kViewHoursKey, picture_->hoursShown());
 }
 
 void WeekPlanWindow::showProgram(int program)
@@ -183,7 +209,7 @@ void WeekPlanWindow::fillFindings(const std::vector<std::string>& selected)
 {
     const QSignalBlocker blocker(findingList_);
     findingList_->clear();
-    const QColor warning = warningColour(palette());
+    const QColor warning = clashColour(palette());
     for (std::size_t i = 0; i < findings_.size(); ++i) {
         QStringList cells;
         for (const std::string& cell : findingCells(findings_[i]))
@@ -248,20 +274,28 @@ void WeekPlanWindow::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
+WeekPrintout WeekPlanWindow::printout() const
+{
+    WeekPrintout printout;
+    printout.title = windowTitle();
+    printout.notes << QStringLiteral("%1    %2")
+                          .arg(PrintPages::sourceName(fileName_, unsaved_),
+                               QDate::currentDate().toString(Qt::ISODate));
+    printout.drawing = weekDrawing(plan_, findings_);
+    printout.findings = &findings_;
+    return printout;
+}
+
 void WeekPlanWindow::printPlan()
 {
     QPrinter printer;
     PrintPages::prepare(printer, windowTitle(), fileName_,
-                        QStringLiteral("周计划-程序%1").arg(plan_.program));
+                        QStringLiteral("程序%1-周计划").arg(plan_.program));
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!dialogs_.printDialog(this, printer))
         return;
-    WeekPrintout printout;
-    printout.title = windowTitle();
-    printout.notes << QStringLiteral("%1    %2").arg(fileName_, QDate::currentDate().toString(Qt::ISODate));
-    printout.drawing = weekDrawing(plan_, findings_);
-    printout.findings = &findings_;
-    if (!printWeekPlan(printout, printer))
+    PrintPages::remember(printer);
+    if (!printWeekPlan(printout(), printer))
         dialogs_.message(this, Dialogs::Kind::Error, QStringLiteral("打印失败！"), Dialogs::Buttons::Ok);
 }
 

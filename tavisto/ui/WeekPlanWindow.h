@@ -5,11 +5,13 @@
 
 #include "TimingSet.h"
 #include "WeekCheck.h"
+#include "WeekPlanPrint.h"
 
 #include <QWidget>
 #include <optional>
 
 class QComboBox;
+class QLabel;
 class QSlider;
 class QTreeWidget;
 
@@ -29,6 +31,8 @@ public:
     void setSchedule(const TimingSet& timings, const QString& fileName, bool unsaved);
     // The program shown, 1..4, as if chosen in the list.
     void showProgram(int program);
+    // What Ctrl+P prints: the week shown and its findings, none of them picked.
+    WeekPrintout printout() const;
 
 signals:
     // The editor is to show this timing.
@@ -40,6 +44,8 @@ protected:
 
 private:
     void redraw();
+    void openView();
+    void viewChanged();  // the zoom's readout follows, and the view is kept for the next opening
     void fillFindings(const std::vector<std::string>& selected);
     int pickedFinding() const;  // the selected finding's index, or -1
     void highlightFinding();
@@ -54,6 +60,8 @@ private:
     std::vector<Finding> findings_;
     QComboBox* program_;
     QSlider* zoom_;
+    QLabel* zoomText_;
+    bool viewOpened_ = false;
     WeekPicture* picture_;
     QTreeWidget* findingList_;
 };

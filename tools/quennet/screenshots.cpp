@@ -6,6 +6,7 @@
 #include "FileFixtures.h"
 #include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
+#include "TemporarySettings.h"
 #include "TimingCheckList.h"
 #include "TimingEditor.h"
 #include "WeekPlanWindow.h"
@@ -131,6 +132,7 @@ int main(int argc, char* argv[])
 {
     const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
+    const testing::TemporarySettings settings;  // the week plan opens as it does the first time
     options.applyStyle(darkPalette());
 
     QTemporaryDir drive;

@@ -10,12 +10,14 @@
 #include "DarkPalette.h"
 #include "ListPrint.h"
 #include "OverviewText.h"
+#include "ScheduleTable.h"
 #include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
 #include "TForm1.h"
 #include "TForm2.h"
 #include "TForm3.h"
 #include "TForm4.h"
+#include "TemporarySettings.h"
 #include "TextConversions.h"
 #include "TimingDocument.h"
 #include "WeekPlanWindow.h"
@@ -24,6 +26,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -91,25 +94,16 @@ void showMusicTiming(TForm1& window)
         click(window, box);
 }
 
-// A school's week: bells, a noon programme, the amplifier on through the day, music at the
-// weekend, and two bells at 07:30 that clash in zone 2.
+// The walkthrough's school week, read from its table in examples/ as the import reads it.
 TimingSet weekExample()
 {
-    TimingSet set = TimingSet::fresh();
-    const std::uint8_t music[][8] = {
-        {1, 0x07, 0x30, 1, 12, 3, 0x1F, 0x03},  {2, 0x07, 0x30, 4, 5, 6, 0x1F, 0x06},
-        {3, 0x08, 0x00, 7, 0, 0, 0x1F, 0x3F},   {4, 0x12, 0x00, 8, 9, 0, 0x1F, 0x3F},
-        {5, 0x13, 0x30, 10, 0, 0, 0x1F, 0x3F},  {6, 0x17, 0x00, 11, 0, 0, 0x1F, 0x3F},
-        {7, 0x10, 0x00, 20, 21, 22, 0x60, 0x30}};
-    for (const auto& slot : music)
-        std::copy(slot, slot + 8, set.Buffer.programSlot(1, TimingType::Music, slot[0]));
-    const std::uint8_t devices[][8] = {{1, 0x07, 0x15, 0x17, 0x30, 0, 0x1F, 0x3F},
-                                       {2, 0x22, 0x00, 0x06, 0x00, 0, 0x20, 0x20}};
-    for (const auto& slot : devices)
-        std::copy(slot, slot + 8, set.Buffer.programSlot(1, TimingType::Peripheral, slot[0]));
-    const std::uint8_t random[10] = {1, 0x12, 0x00, 0x13, 0x30, 1, 0x1F, 0x04, 30, 60};
-    std::copy(random, random + 10, set.Buffer.randomSlot(1));
-    return set;
+    QFile table(QStringLiteral(TAVISTO_EXAMPLES "/tavisto-school-week.csv"));
+    if (!table.open(QIODevice::ReadOnly))
+        qFatal("no example table");
+    const TableImport imported = importTable(TimingSet::fresh(), table.readAll().toStdString());
+    if (!imported.set)
+        qFatal("the example table does not import");
+    return *imported.set;
 }
 
 QWidget* shownWindow(const char* name)
@@ -166,6 +160,7 @@ int main(int argc, char* argv[])
 {
     const ScreenshotOptions options = ScreenshotOptions::parse(argc, argv);
     QApplication app(argc, argv);
+    const TemporarySettings settings;  // the week plan opens as it does the first time
     setUpApplication();
     options.applyStyle(darkPalette());
 
