@@ -4,6 +4,7 @@
 #include "ControlNames.h"
 #include "DataFile.h"
 #include "FileFixtures.h"
+#include "ScheduleTable.h"
 #include "ScreenshotOptions.h"
 #include "ScriptedDialogs.h"
 #include "TemporarySettings.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -68,25 +70,16 @@ void addTiming(QWidget& editor, std::initializer_list<std::pair<const char*, con
     click(editor, kAddButton);
 }
 
-// A school's week: bells, the radio in the morning, the device, a recording, a night span, and two
-// clashes (two timings at 12:00 in zone 2, music inside Saturday's radio).
+// The walkthrough's school week, read from its table in examples/ as the import reads it.
 DataFile::Listing schoolWeek()
 {
-    using testing::timingEntry;
-    DataFile::Listing listing;
-    listing.programs[0] = {
-        timingEntry(1, 7, 30, 1, 2, 3, 10, 20, 0x3E, 0x0F),
-        timingEntry(2, 6, 0, 5, 0, 0, 6, 45, 0x7F, 0x03, 1),
-        timingEntry(3, 12, 0, 4, 5, 6, 0, 0, 0x3E, 0x03),
-        timingEntry(4, 12, 0, 7, 8, 9, 0, 0, 0x3E, 0x02),
-        timingEntry(5, 8, 0, kPeripheralTrack, 0, 0, 8, 45, 0x3E, 0x0F),
-        timingEntry(6, 17, 30, 97, 98, 99, 0, 0, 0x3E, 0x0C),
-        timingEntry(7, 18, 0, 12, 0, 0, 19, 30, 0x41, 0x03, 1),
-        timingEntry(8, 18, 30, 10, 11, 12, 0, 0, 0x40, 0x01),
-        timingEntry(9, 22, 30, kPeripheralTrack, 0, 0, 6, 0, 0x7F, 0x08),
-    };
-    listing.programs[2] = {timingEntry(1, 9, 0, 1, 2, 3, 0, 0, 0x01, 0x0F)};
-    return listing;
+    QFile table(QStringLiteral(QUENNET_EXAMPLES "/quennet-school-week.csv"));
+    if (!table.open(QIODevice::ReadOnly))
+        qFatal("no example table");
+    const TableImport imported = importTable(DataFile::emptyImage(0), table.readAll().toStdString());
+    if (imported.refused())
+        qFatal("the example table does not import");
+    return DataFile::listImage(imported.image);
 }
 
 // A school day entered in a minute: one bell as the model, 批量添加 for the day's other bells and
