@@ -1,42 +1,22 @@
 // The check list's tools driven through the real widgets, beside the editor they were opened from,
 // with the data file checked byte by byte.
-#include "ControlNames.h"
-#include "Controls.h"
-#include "DataFile.h"
-#include "FileFixtures.h"
-#include "ScriptedDialogs.h"
-#include "TimingCheckList.h"
-#include "TimingEditor.h"
+#include "CheckListFixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 using namespace quennet;
 using namespace quennet::testing;
 
-class CheckListToolsTest : public QObject {
+class CheckListToolsTest : public QObject, CheckListFixture {
     Q_OBJECT
 
-    QTemporaryDir drive_;
-    QString path_;
-    ScriptedDialogs dialogs_;
-    std::unique_ptr<DataFile> file_;
-    std::unique_ptr<TimingEditor> editor_;
-    TimingCheckList* list_ = nullptr;
-
-    template<class T = QWidget>
-    T* find(const char* id) const
-    {
-        return control<T>(editor_.get(), id);
-    }
     QTreeWidget* rows() const { return find<QTreeWidget>(kTimingList); }
-    void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::mouseClick(rows()->viewport(), Qt::LeftButton, modifiers,
@@ -72,20 +52,10 @@ class CheckListToolsTest : public QObject {
 private slots:
     void init()
     {
-        list_ = nullptr;
-        editor_.reset();
-        dialogs_ = ScriptedDialogs();
         QByteArray bytes = emptyFile(0);
         putEntry(bytes, 0, 1, timingEntry(1, 8, 0, 1, 2, 3, 0, 0, 0x3E, 0x05));
         putEntry(bytes, 0, 2, timingEntry(2, 7, 55, kPeripheralTrack, 0, 0, 8, 5, 0x3E, 0x0F));
-        path_ = writeDataFile(drive_.path(), bytes);
-        file_ = std::make_unique<DataFile>(drive_.path().toStdString());
-        editor_ = std::make_unique<TimingEditor>(*file_, dialogs_);
-        editor_->show();
-        click(kOpenCloseButton);
-        list_ = new TimingCheckList(*file_, dialogs_, 0, editor_.get());
-        list_->show();
-        QVERIFY(QTest::qWaitForWindowActive(list_));
+        QVERIFY(openCheckList(bytes));
     }
 
     // A series from the model, then a shift of every row: each is one step, written at once and

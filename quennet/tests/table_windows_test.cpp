@@ -1,18 +1,11 @@
 // The check list's 导出…, 导入… and 比较… driven through the real widgets, the data file checked byte
 // by byte.
-#include "ControlNames.h"
-#include "Controls.h"
-#include "DataFile.h"
-#include "FileFixtures.h"
+#include "CheckListFixture.h"
 #include "ScheduleDiff.h"
 #include "ScheduleTable.h"
-#include "ScriptedDialogs.h"
-#include "TimingCheckList.h"
-#include "TimingEditor.h"
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -40,25 +33,13 @@ QStringList linesOf(const ScheduleDiff& diff)
 }
 }  // namespace
 
-class TableWindowsTest : public QObject {
+class TableWindowsTest : public QObject, CheckListFixture {
     Q_OBJECT
 
-    QTemporaryDir drive_;
-    QString path_;
     QByteArray original_;
-    ScriptedDialogs dialogs_;
-    std::unique_ptr<DataFile> file_;
-    std::unique_ptr<TimingEditor> editor_;
-    TimingCheckList* list_ = nullptr;
 
-    template<class T = QWidget>
-    T* find(const char* id) const
-    {
-        return control<T>(editor_.get(), id);
-    }
     // The window named id while it is open, else nothing.
     QWidget* opened(const char* id) const { return editor_->findChild<QWidget*>(QString::fromLatin1(id)); }
-    void click(const char* id) { QTest::mouseClick(find(id), Qt::LeftButton); }
     int rows() const { return find<QTreeWidget>(kTimingList)->topLevelItemCount(); }
     QStringList shownLines(const char* window, const char* list) const
     {
@@ -72,19 +53,9 @@ class TableWindowsTest : public QObject {
 private slots:
     void init()
     {
-        list_ = nullptr;
-        editor_.reset();
-        dialogs_ = ScriptedDialogs();
         original_ = fullSchedule();
-        path_ = writeDataFile(drive_.path(), original_);
-        file_ = std::make_unique<DataFile>(drive_.path().toStdString());
-        editor_ = std::make_unique<TimingEditor>(*file_, dialogs_);
-        editor_->show();
-        click(kOpenCloseButton);
+        QVERIFY(openCheckList(original_));
         dialogs_.messages.clear();  // 定时文件打开成功
-        list_ = new TimingCheckList(*file_, dialogs_, 0, editor_.get());
-        list_->show();
-        QVERIFY(QTest::qWaitForWindowActive(list_));
     }
     void cleanup() { QFile::remove(drive_.filePath("table.csv")); }
 

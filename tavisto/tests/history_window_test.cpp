@@ -29,16 +29,8 @@ QByteArray schoolFile()
     return bytes;
 }
 
-struct School : MainWindowFixture {
-    QTemporaryDir dir;
-    QString path = dir.filePath("SCHOOL.mtf");
-
-    School()
-    {
-        writeFileBytes(path, schoolFile());
-        dialogs.fileAnswers.enqueue(path);
-        click(kOpenFileButton);
-    }
+struct School : OpenedFileFixture {
+    School() : OpenedFileFixture(schoolFile()) { }
     QByteArray saved()
     {
         click(kSaveFileButton);

@@ -24,17 +24,8 @@ QByteArray schoolFile()
     return bytes;
 }
 
-struct School : MainWindowFixture {
-    QTemporaryDir dir;
-    QString path = dir.filePath("SCHOOL.mtf");
-
-    School()
-    {
-        writeFileBytes(path, schoolFile());
-        dialogs.fileAnswers.enqueue(path);
-        click(kOpenFileButton);
-        click(kOverviewButton);
-    }
+struct School : OpenedFileFixture {
+    School() : OpenedFileFixture(schoolFile()) { click(kOverviewButton); }
     QString csv(const char* name, const QByteArray& text)
     {
         writeFileBytes(dir.filePath(name), text);

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tavisto {
@@ -98,6 +99,19 @@ struct MainWindowFixture {
             if (window->objectName() == QLatin1String(name) && window->isVisible())
                 shown << window;
         return shown;
+    }
+};
+
+// The main window with `bytes` opened from SCHOOL.mtf in a scratch folder.
+struct OpenedFileFixture : MainWindowFixture {
+    QTemporaryDir dir;
+    QString path = dir.filePath("SCHOOL.mtf");
+
+    explicit OpenedFileFixture(const QByteArray& bytes)
+    {
+        writeFileBytes(path, bytes);
+        dialogs.fileAnswers.enqueue(path);
+        click(kOpenFileButton);
     }
 };
 
