@@ -5,6 +5,8 @@
 #include "support/FileChecks.h"
 
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
@@ -28,6 +30,13 @@ int inChild(Body body)
         ::_exit(body());
     int status = 0;
     return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A step that sets a fault up: when it fails, the row would test something else.
+void setUp(int status, const char* step)
+{
+    if (status != 0)
+        qFatal("setting the fault up failed at %s: %s", step, std::strerror(errno));
 }
 
 bool root()
@@ -130,13 +139,13 @@ const Fault kFaults[] = {
     {"another file renamed over it", plainFile,
      [](const Folder& f) {
          f.write("other.mtf", patternFile(20000));
-         ::rename(qPrintable(f.path("other.mtf")), qPrintable(f.path("a.mtf")));
+         setUp(::rename(qPrintable(f.path("other.mtf")), qPrintable(f.path("a.mtf"))), "rename");
      },
      K::None, K::Replaced, [](const Folder& f) { return f.bytes("a.mtf") == patternFile(20000); }},
     {"hard link",
      [](Folder& f) {
          plainFile(f);
-         ::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf")));
+         setUp(::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf"))), "link");
      },
      nothing, K::None, K::None,
      [](const Folder& f) {
@@ -145,8 +154,8 @@ const Fault kFaults[] = {
     {"group-shared file of another owner",
      [](Folder& f) {
          plainFile(f);
-         ::chown(qPrintable(f.path("a.mtf")), 0, kShared);
-         ::chmod(qPrintable(f.path("a.mtf")), 0664);
+         setUp(::chown(qPrintable(f.path("a.mtf")), 0, kShared), "chown");
+         setUp(::chmod(qPrintable(f.path("a.mtf")), 0664), "chmod");
      },
      nothing, K::None, K::None,
      [](const Folder& f) {
@@ -179,7 +188,7 @@ const Fault kFaults[] = {
     {"hard-linked short file over the size limit",
      [](Folder& f) {
          f.write("a.mtf", patternFile(300));
-         ::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf")));
+         setUp(::link(qPrintable(f.path("a.mtf")), qPrintable(f.path("b.mtf"))), "link");
      },
      sizeLimit, K::None, K::System,
      [](const Folder& f) {
@@ -257,8 +266,8 @@ private slots:
                  QDir(folder.dir)
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
                 if (QFileInfo(folder.dir + '/' + entry).ownerId() != 0 || !fault.needsRoot)
-                    ::lchown(qPrintable(folder.dir + '/' + entry), kUser, kUser);
-            ::chown(qPrintable(folder.dir), kUser, kUser);
+                    setUp(::lchown(qPrintable(folder.dir + '/' + entry), kUser, kUser), "lchown");
+            setUp(::chown(qPrintable(folder.dir), kUser, kUser), "chown");
         }
         const int failedStep = inChild([&] {
             if (!becomeUser())
